@@ -1,0 +1,38 @@
+# Compile settings shared by every target of the project.
+add_library(telvorin_common_cfg INTERFACE)
+target_compile_features(telvorin_common_cfg INTERFACE cxx_std_20)
+target_compile_options(telvorin_common_cfg INTERFACE
+  -Wall -Wextra -Wpedantic -Wold-style-cast)
+target_compile_definitions(telvorin_common_cfg INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+if(TELVORIN_WERROR)
+  target_compile_options(telvorin_common_cfg INTERFACE -Werror)
+endif()
+if(TELVORIN_SANITIZE)
+  target_compile_options(telvorin_common_cfg INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(telvorin_common_cfg INTERFACE -fsanitize=address,undefined)
+endif()
+
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+# telvorin_add_test(NAME SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
+# One executable per test file; offscreen Qt and a fixed locale so GUI tests run headless.
+function(telvorin_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE telvorin_common_cfg ${T_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  if(NOT T_LABELS)
+    set(T_LABELS unit)
+  endif()
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${T_LABELS}"
+    TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;TELVORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};TELVORIN_BINARY_DIR=${PROJECT_BINARY_DIR}"
+    SKIP_RETURN_CODE 77)
+endfunction()

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+namespace telvorin {
+
+// Results of GetDriveType.
+enum DriveType : int {
+    DriveUnknown = 0,
+    DriveNoRootDir = 1,
+    DriveRemovable = 2,
+    DriveFixed = 3,
+    DriveRemote = 4,
+    DriveCdRom = 5,
+    DriveRamDisk = 6,
+};
+
+// Flags of AddConnection and CancelConnection.
+constexpr unsigned ConnectUpdateProfile = 1;
+constexpr unsigned ConnectInteractive = 8;
+
+// The network-drive service: drive letters and the network connections they carry.
+// On Linux a drive letter X is an entry named after the letter in a per-user drives
+// folder, pointing at the local path of a GVfs mount of smb://server/share.
+class DriveService {
+public:
+    virtual ~DriveService() = default;
+
+    // The remote name "\\server\share" of the connection on a drive ("Z:"); false when
+    // the drive has no entry or its mount is gone.
+    virtual bool GetConnection(const std::string& drive, std::string& remoteName) = 0;
+    // DriveNoRootDir when the drive has no entry, DriveRemote when it points into a
+    // network mount (or one that is gone), DriveFixed when it points at a local directory.
+    virtual int GetDriveType(const std::string& drive) = 0;
+    // Maps "\\server\share" on the drive. A null password means the user's default; a
+    // user name may carry a domain as "DOMAIN\user". 0 on success.
+    virtual int AddConnection(const std::string& drive, const std::string& remoteName,
+                              const char* password, const char* userName, unsigned flags) = 0;
+    // Removes the drive's connection (forced) and its entry. 0 on success.
+    virtual int CancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
+    // The name of the user under which network connections are made.
+    virtual std::string NetworkUserName() = 0;
+};
+
+} // namespace telvorin

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "Clock.h"
+#include "ProtocolTypes.h"
+#include "SocketLayer.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+namespace telvorin {
+
+using SendBuffer = std::span<std::uint8_t, DatagramCapacity>;
+
+// The device discovery protocol: transport, builders, transactions, search and the
+// shared device data. One instance serves the whole program; it talks to the user never.
+// Every transaction returns 1 on a matching reply and 0 otherwise (VerifyLogin returns
+// the reply's first value byte as a signed number).
+class Protocol {
+public:
+    // diagnostics receives the get transactions' "item=value" lines; null for none.
+    Protocol(SocketLayer& sockets, Clock& clock, std::FILE* diagnostics = stderr);
+    ~Protocol();
+    Protocol(const Protocol&) = delete;
+    Protocol& operator=(const Protocol&) = delete;
+
+    // Transport
+    void OpenTransport();
+    void CloseTransport();
+    int InterfaceForCurrentDevice() const;  // slot, or -1 when the current device is unknown
+    bool CheckClientId(std::span<const std::uint8_t> datagram) const;
+
+    // Builders: write into a zero-filled buffer, return the length or 0 when the current
+    // device is not listed.
+    int BuildSearchRequest(SendBuffer buffer) const;
+    int BuildGetRequest(SendBuffer buffer, std::uint8_t item) const;
+    int BuildLoginRequest(SendBuffer buffer) const;
+    int BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_view value) const;
+    int BuildDhcpSetRequest(SendBuffer buffer) const;
+
+    // Transactions
+    int VerifyLogin();
+    int GetWorkgroup();
+    int GetCodepage();
+    int GetShareName();
+    int GetVolumeList();
+    int GetIdeState();
+    int GetBtFirmware();
+    int GetDomain();
+    int SetDhcp();
+    int SetStaticIp();
+    int SetItem5();
+    int SetWorkgroup();
+    int SetCodepage();
+    int SetWriteMode();
+    int SetStopMode();
+    int SetPackage();
+
+    // Search and lists
+    void SearchDevices(int selector1, int selector2);
+    void AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot);
+    bool FindDeviceByIp(std::string_view ipText) const;
+    void FreeDeviceList();
+    void AddVolume(std::string_view name);
+    bool FindVolume(std::string_view name) const;
+
+    // Shared data, read and written by the handlers.
+    ProtocolState state;
+    DeviceList devices;
+    VolumeList volumes;
+    InterfaceTable interfaces;
+    ClientId clientId{};
+    bool transportOpen() const { return open_; }
+
+private:
+    SocketLayer& sockets_;
+    Clock& clock_;
+    std::FILE* diagnostics_;
+    bool open_ = false;
+};
+
+} // namespace telvorin

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace telvorin {
+
+// One local IPv4 interface that can carry the discovery protocol.
+struct LocalInterface {
+    std::string name;     // kernel interface name, such as "eth0"
+    std::string address;  // dotted IPv4 address, such as "192.168.0.10"
+};
+
+// The operating system's UDP sockets, as the transport uses them. The transport never
+// calls the OS directly, so unit tests can run it over an in-memory network.
+class SocketLayer {
+public:
+    static constexpr int InvalidSocket = -1;
+
+    virtual ~SocketLayer() = default;
+
+    // IPv4 interfaces that are up and multicast-capable, loopback excluded, in the
+    // order the system lists them.
+    virtual std::vector<LocalInterface> localInterfaces() = 0;
+
+    // A UDP socket for sending requests through this interface: multicast loopback off.
+    virtual int openSendSocket(const LocalInterface& iface) = 0;
+    // A UDP socket that sees exactly the datagrams to the protocol port (multicast to the
+    // group or unicast) arriving through this interface.
+    virtual int openReceiveSocket(const LocalInterface& iface) = 0;
+
+    // Sets the outgoing multicast interface of a send socket to a local address.
+    virtual void setMulticastInterface(int sendSocket, const std::string& localAddress) = 0;
+    // Sends one datagram to the group endpoint; false on failure.
+    virtual bool sendToGroup(int sendSocket, std::span<const std::uint8_t> datagram) = 0;
+    // Waits at most timeoutMs for the socket to become readable.
+    virtual bool waitReadable(int socket, int timeoutMs) = 0;
+    // Receives one datagram into the buffer; its length, or -1 on error.
+    virtual int receive(int socket, std::span<std::uint8_t> buffer) = 0;
+    virtual void close(int socket) = 0;
+};
+
+} // namespace telvorin

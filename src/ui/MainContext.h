@@ -1,0 +1,75 @@
+#pragma once
+
+#include "protocol/FixedText.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class QTreeWidget;
+class QComboBox;
+class QPushButton;
+
+namespace telvorin {
+
+class Protocol;
+class Clock;
+class Messages;
+class IpAddressEdit;
+class DriveService;
+class DriveTable;
+class WebCheck;
+class BrowserLauncher;
+
+// The controls of the main window that handlers read and write.
+struct MainControls {
+    QWidget* dialog = nullptr;
+    QTreeWidget* deviceList = nullptr;   // 1000
+    QTreeWidget* volumeList = nullptr;   // 1001
+    QPushButton* refresh = nullptr;      // 1002
+    QPushButton* connect = nullptr;      // 1003
+    QPushButton* disconnect = nullptr;   // 1004
+    IpAddressEdit* ipAddress = nullptr;  // 1006
+    QPushButton* apply = nullptr;        // 1007
+    QPushButton* configuration = nullptr;// 1008
+    QPushButton* exit = nullptr;         // 1009
+    IpAddressEdit* netmask = nullptr;    // 1010
+    IpAddressEdit* gateway = nullptr;    // 1011
+    QComboBox* driveLetters = nullptr;   // 1013
+    QComboBox* dhcp = nullptr;           // 1015
+    QPushButton* about = nullptr;        // 1021
+    QPushButton* language = nullptr;     // 1022
+    QPushButton* bitTorrent = nullptr;   // 1025
+};
+
+// The platform services the handlers use. The program hands in the real ones; tests hand
+// in the real ones against the lab, or in-memory stand-ins for logic-only tests.
+struct MainServices {
+    Protocol* protocol = nullptr;
+    Clock* clock = nullptr;
+    Messages* messages = nullptr;
+    DriveService* drives = nullptr;
+    WebCheck* webCheck = nullptr;
+    BrowserLauncher* browser = nullptr;
+};
+
+// Everything a handler of the main window works on: its controls, the services, and the
+// state the handlers share.
+struct MainContext {
+    MainControls controls;
+    MainServices services;
+    DriveTable* driveTable = nullptr;
+
+    // 1 after a click in the device list, 0 after every search.
+    int DeviceSelected = 0;
+    // The address text of the device last clicked, configured or connected.
+    FixedText<64> SelectedHost;
+    // 1: the login dialog asks for the administrator password; 0: share login.
+    int AdminLoginMode = 0;
+
+    // The "Refresh" handler, for the flows that search again at their end.
+    std::function<void()> OnRefresh;
+};
+
+} // namespace telvorin
