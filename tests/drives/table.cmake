@@ -1,0 +1,3 @@
+telvorin_add_test(telvorin_drive_table_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DriveTableTest.cpp
+  LIBS telvorin_drives telvorin_testsupport_drives Qt6::Widgets)

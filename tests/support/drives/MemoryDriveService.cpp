@@ -1,0 +1,82 @@
+#include "drives/MemoryDriveService.h"
+
+#include <cctype>
+
+namespace telvorin::test {
+
+// Drive names are matched without regard to case, as drive letters are.
+std::string MemoryDriveService::Key(const std::string& drive)
+{
+    std::string key = drive;
+    for (char& c : key)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return key;
+}
+
+void MemoryDriveService::mapDrive(const std::string& drive, const std::string& remoteName)
+{
+    drives_[Key(drive)] = Drive{DriveRemote, remoteName};
+}
+
+void MemoryDriveService::setDriveType(const std::string& drive, int type)
+{
+    drives_[Key(drive)] = Drive{type, std::nullopt};
+}
+
+void MemoryDriveService::setUnreadable(const std::string& drive)
+{
+    drives_[Key(drive)] = Drive{DriveRemote, std::nullopt};
+}
+
+void MemoryDriveService::removeDrive(const std::string& drive)
+{
+    drives_.erase(Key(drive));
+}
+
+bool MemoryDriveService::GetConnection(const std::string& drive, std::string& remoteName)
+{
+    const auto it = drives_.find(Key(drive));
+    if (it == drives_.end() || !it->second.remoteName)
+        return false;
+    remoteName = *it->second.remoteName;
+    return true;
+}
+
+int MemoryDriveService::GetDriveType(const std::string& drive)
+{
+    const auto it = drives_.find(Key(drive));
+    return it == drives_.end() ? DriveNoRootDir : it->second.type;
+}
+
+int MemoryDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+                                      const char* password, const char* userName, unsigned flags)
+{
+    AddCall call{drive, remoteName, std::nullopt, std::nullopt, flags};
+    if (password)
+        call.password = password;
+    if (userName)
+        call.userName = userName;
+    addCalls_.push_back(std::move(call));
+
+    if (nextAddFailure_) {
+        const int result = *nextAddFailure_;
+        nextAddFailure_.reset();
+        return result;
+    }
+    if (drives_.count(Key(drive)) != 0)
+        return 85;  // the letter is already in use
+    mapDrive(drive, remoteName);
+    return 0;
+}
+
+int MemoryDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
+{
+    cancelCalls_.push_back(CancelCall{drive, flags, force});
+    const auto it = drives_.find(Key(drive));
+    if (it == drives_.end() || it->second.type != DriveRemote)
+        return 2250;  // not a network connection
+    drives_.erase(it);
+    return 0;
+}
+
+} // namespace telvorin::test
