@@ -4,8 +4,10 @@
 #include "ProtocolTypes.h"
 #include "SocketLayer.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -73,7 +75,42 @@ public:
     ClientId clientId{};
     bool transportOpen() const { return open_; }
 
+    // Any wait is cut off this long after its nominal duration, so a stream of
+    // datagrams or receive errors cannot hold the caller.
+    static constexpr int OverrunLimitMs = 1000;
+
 private:
+    // One received datagram with room for the zero byte behind it.
+    struct Datagram {
+        std::array<std::uint8_t, DatagramCapacity + 1> bytes;
+        int length = 0;
+        std::span<const std::uint8_t> view() const
+        {
+            return {bytes.data(), static_cast<std::size_t>(length)};
+        }
+    };
+
+    enum class AddressRule { CurrentDevice, NewIp, Any };
+
+    struct Exchange {
+        std::uint8_t replyOpcode;
+        int flushPolls;
+        int pollLimit;
+        AddressRule address;
+    };
+
+    // Sends the request that build lays out and waits for the matching reply; false
+    // when the device is unknown or nothing matched in time.
+    bool Transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build,
+                  Datagram& reply);
+    int GetText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
+                const std::function<void(std::string_view)>& store);
+    int SetValue(std::uint8_t item, std::string_view value);
+    const DeviceRecord* CurrentDevice() const;
+    DeviceRecord* CurrentDevice();
+    void WriteHeader(SendBuffer buffer, std::uint8_t opcode) const;
+    void Diagnostic(const char* label, std::string_view value) const;
+
     SocketLayer& sockets_;
     Clock& clock_;
     std::FILE* diagnostics_;

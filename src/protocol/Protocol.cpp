@@ -1,0 +1,293 @@
+#include "protocol/Protocol.h"
+
+#include "protocol/Wire.h"
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <utility>
+
+namespace telvorin {
+
+Protocol::Protocol(SocketLayer& sockets, Clock& clock, std::FILE* diagnostics)
+    : sockets_(sockets), clock_(clock), diagnostics_(diagnostics)
+{
+}
+
+Protocol::~Protocol()
+{
+    if (open_)
+        CloseTransport();
+}
+
+void Protocol::OpenTransport()
+{
+    if (open_)
+        CloseTransport();
+
+    interfaces = InterfaceTable{};
+    std::vector<LocalInterface> found = sockets_.localInterfaces();
+    if (found.size() > MaxInterfaces)
+        found.resize(MaxInterfaces);
+
+    // A time-seeded generator gives two copies started in the same second the same id,
+    // and each would then take the other's replies.
+    std::random_device random;
+    for (auto& b : clientId)
+        b = static_cast<std::uint8_t>(random() & 0xFF);
+
+    interfaces.count = static_cast<int>(found.size());
+    for (int slot = 0; slot < interfaces.count; ++slot) {
+        LocalInterface& iface = found[static_cast<std::size_t>(slot)];
+        iface.slot = slot;
+        interfaces.address[static_cast<std::size_t>(slot)] = iface.address;
+        interfaces.name[static_cast<std::size_t>(slot)] = iface.name;
+    }
+    // A socket that could not be made keeps its slot; its transactions simply time out.
+    for (int slot = 0; slot < interfaces.count; ++slot)
+        interfaces.sendSocket[static_cast<std::size_t>(slot)] =
+            sockets_.openSendSocket(found[static_cast<std::size_t>(slot)]);
+    for (int slot = 0; slot < interfaces.count; ++slot)
+        interfaces.receiveSocket[static_cast<std::size_t>(slot)] =
+            sockets_.openReceiveSocket(found[static_cast<std::size_t>(slot)]);
+    open_ = true;
+}
+
+void Protocol::CloseTransport()
+{
+    for (int slot = 0; slot < interfaces.count; ++slot) {
+        auto& send = interfaces.sendSocket[static_cast<std::size_t>(slot)];
+        auto& receive = interfaces.receiveSocket[static_cast<std::size_t>(slot)];
+        if (send != SocketLayer::InvalidSocket)
+            sockets_.close(send);
+        if (receive != SocketLayer::InvalidSocket)
+            sockets_.close(receive);
+        send = SocketLayer::InvalidSocket;
+        receive = SocketLayer::InvalidSocket;
+    }
+    open_ = false;
+}
+
+const DeviceRecord* Protocol::CurrentDevice() const
+{
+    for (const DeviceRecord& record : devices)
+        if (record.ipText == state.currentDeviceIp)
+            return &record;
+    return nullptr;
+}
+
+DeviceRecord* Protocol::CurrentDevice()
+{
+    return const_cast<DeviceRecord*>(std::as_const(*this).CurrentDevice());
+}
+
+int Protocol::InterfaceForCurrentDevice() const
+{
+    const DeviceRecord* record = CurrentDevice();
+    if (!record || record->interfaceIndex < 0 || record->interfaceIndex >= interfaces.count)
+        return -1;
+    return record->interfaceIndex;
+}
+
+bool Protocol::CheckClientId(std::span<const std::uint8_t> datagram) const
+{
+    for (std::size_t i = 0; i < clientId.size(); ++i)
+        if (wire::byteAt(datagram, wire::ClientIdAt + i) != clientId[i])
+            return false;
+    return true;
+}
+
+// ---- Builders -------------------------------------------------------------------------
+
+namespace {
+
+void putLe32(SendBuffer buffer, std::size_t offset, std::uint32_t value)
+{
+    for (std::size_t i = 0; i < 4; ++i)
+        buffer[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+std::size_t putText(SendBuffer buffer, std::size_t offset, std::string_view text)
+{
+    std::memcpy(buffer.data() + offset, text.data(), text.size());
+    return text.size();
+}
+
+template <std::size_t N>
+void putField16(SendBuffer buffer, std::size_t offset, const FixedText<N>& text)
+{
+    const std::string_view v = text.view().substr(0, 16);
+    putText(buffer, offset, v);
+}
+
+constexpr std::size_t ItemAt = 21;
+constexpr std::size_t GetLengthAt = 24;
+constexpr std::size_t SetNetmaskAt = 24;
+constexpr std::size_t SetGatewayAt = 40;
+constexpr std::size_t SetLengthAt = 56;
+constexpr std::size_t SetValueAt = 60;
+
+} // namespace
+
+void Protocol::WriteHeader(SendBuffer buffer, std::uint8_t opcode) const
+{
+    std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
+    buffer[0] = opcode;
+    std::copy(clientId.begin(), clientId.end(), buffer.begin() + 1);
+}
+
+int Protocol::BuildSearchRequest(SendBuffer buffer) const
+{
+    WriteHeader(buffer, OpSearch);
+    return 11;
+}
+
+int Protocol::BuildGetRequest(SendBuffer buffer, std::uint8_t item) const
+{
+    const DeviceRecord* device = CurrentDevice();
+    WriteHeader(buffer, OpGet);
+    if (!device)
+        return 0;
+    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
+    buffer[ItemAt] = item;
+    putLe32(buffer, GetLengthAt, 0);
+    return 28;
+}
+
+int Protocol::BuildLoginRequest(SendBuffer buffer) const
+{
+    const DeviceRecord* device = CurrentDevice();
+    WriteHeader(buffer, OpGet);
+    if (!device)
+        return 0;
+    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
+    buffer[ItemAt] = ItemLogin;
+    std::size_t at = 28;
+    at += putText(buffer, at, state.adminUser.view());
+    buffer[at++] = 0x55;
+    buffer[at++] = 0xAA;
+    at += putText(buffer, at, state.adminPassword.view());
+    putLe32(buffer, GetLengthAt, static_cast<std::uint32_t>(at - 28));
+    return static_cast<int>(at);
+}
+
+int Protocol::BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_view value) const
+{
+    const DeviceRecord* device = CurrentDevice();
+    WriteHeader(buffer, OpSet);
+    if (!device)
+        return 0;
+    // The value comes from a fixed-size field; the cut only guards a careless caller.
+    value = value.substr(0, std::min(value.size(), buffer.size() - SetValueAt));
+    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
+    buffer[ItemAt] = item;
+    putField16(buffer, SetNetmaskAt, state.newNetmask);
+    putField16(buffer, SetGatewayAt, state.newGateway);
+    putLe32(buffer, SetLengthAt, static_cast<std::uint32_t>(value.size()));
+    putText(buffer, SetValueAt, value);
+    return static_cast<int>(SetValueAt + value.size());
+}
+
+int Protocol::BuildDhcpSetRequest(SendBuffer buffer) const
+{
+    const DeviceRecord* device = CurrentDevice();
+    WriteHeader(buffer, OpSet);
+    if (!device)
+        return 0;
+    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
+    buffer[ItemAt] = ItemDhcp;
+    return 60;
+}
+
+// ---- Lists ----------------------------------------------------------------------------
+
+void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
+{
+    const std::uint8_t opcode = wire::byteAt(reply, wire::OpcodeAt);
+    std::size_t lengthAt = 0;
+    std::size_t nameAt = 0;
+    if (opcode == OpSearchReply) {
+        lengthAt = wire::NameLengthAt;
+        nameAt = wire::NameAt;
+    } else if (opcode == OpSearchReplyExt) {
+        lengthAt = wire::ExtNameLengthAt;
+        nameAt = wire::ExtNameAt;
+    } else {
+        return;
+    }
+
+    const std::string ip = wire::dottedAt(reply, wire::DeviceAddressAt);
+    if (FindDeviceByIp(ip))
+        return;
+
+    // A length beyond the datagram or the name field keeps what was actually received.
+    const std::size_t nameLength =
+        std::min<std::size_t>(wire::le32At(reply, lengthAt), wire::MaxNameLength);
+
+    DeviceRecord record;
+    record.name = wire::bytesAt(reply, nameAt, nameLength);
+    record.ipText = ip;
+    record.netmaskText = wire::textAt(reply, wire::NetmaskAt, wire::AddressFieldWidth);
+    record.gatewayText = wire::textAt(reply, wire::GatewayAt, wire::AddressFieldWidth);
+    const char flag = static_cast<char>(wire::byteAt(reply, wire::DhcpFlagAt));
+    record.dhcpFlag = std::string_view(&flag, 1);
+    for (std::size_t i = 0; i < record.deviceId.size(); ++i)
+        record.deviceId[i] = wire::byteAt(reply, wire::DeviceIdAt + i);
+    record.interfaceIndex = slot;
+    devices.append(record);
+}
+
+bool Protocol::FindDeviceByIp(std::string_view ipText) const
+{
+    return std::any_of(devices.begin(), devices.end(),
+                       [&](const DeviceRecord& r) { return r.ipText == ipText; });
+}
+
+void Protocol::FreeDeviceList()
+{
+    devices.clear();
+}
+
+void Protocol::AddVolume(std::string_view name)
+{
+    volumes.append(name);
+}
+
+bool Protocol::FindVolume(std::string_view name) const
+{
+    return std::any_of(volumes.begin(), volumes.end(),
+                       [&](const VolumeEntry& v) { return v.name == name; });
+}
+
+void Protocol::Diagnostic(const char* label, std::string_view value) const
+{
+    if (!diagnostics_)
+        return;
+    std::fprintf(diagnostics_, "%s=%.*s\n", label, static_cast<int>(value.size()), value.data());
+    std::fflush(diagnostics_);
+}
+
+// ---- Helpers --------------------------------------------------------------------------
+
+int ReadDecimal(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > 2147483647LL) {
+            value = 2147483647LL;
+            break;
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+} // namespace telvorin

@@ -1,0 +1,240 @@
+#include "protocol/Protocol.h"
+
+#include "protocol/Wire.h"
+
+#include <algorithm>
+
+namespace telvorin {
+
+namespace {
+
+constexpr int SelectMs = 10;
+constexpr int PauseMs = 100;
+
+// Idle-network duration of a flush and a wait of the given poll counts.
+int NominalMs(int flushPolls, int pollLimit)
+{
+    return flushPolls * SelectMs + pollLimit * SelectMs + (pollLimit - 1) * PauseMs;
+}
+
+} // namespace
+
+bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build,
+                        Datagram& reply)
+{
+    const int slot = InterfaceForCurrentDevice();
+    if (slot < 0)
+        return false;
+    const auto index = static_cast<std::size_t>(slot);
+    const int sendSocket = interfaces.sendSocket[index];
+    const int receiveSocket = interfaces.receiveSocket[index];
+    const std::int64_t deadline =
+        clock_.nowMs() + NominalMs(exchange.flushPolls, exchange.pollLimit) + OverrunLimitMs;
+
+    // Leftover replies of an earlier exchange must not be taken as this one's answer.
+    for (int i = 0; i < exchange.flushPolls; ++i)
+        if (sockets_.waitReadable(receiveSocket, SelectMs))
+            sockets_.receive(receiveSocket, std::span(reply.bytes.data(), DatagramCapacity));
+
+    std::array<std::uint8_t, DatagramCapacity> request{};
+    const int length = build(SendBuffer(request));
+    if (length <= 0)
+        return false;
+    sockets_.setMulticastInterface(sendSocket, interfaces.address[index].str());
+    sockets_.sendToGroup(sendSocket, std::span(request.data(), static_cast<std::size_t>(length)));
+
+    int polls = 0;
+    // A reply of the right kind that is not ours uses up a poll and a pause.
+    auto countPoll = [&] {
+        if (++polls >= exchange.pollLimit)
+            return false;
+        clock_.sleepMs(PauseMs);
+        return true;
+    };
+
+    while (clock_.nowMs() < deadline) {
+        if (!sockets_.waitReadable(receiveSocket, SelectMs)) {
+            if (!countPoll())
+                return false;
+            continue;
+        }
+        reply.length = sockets_.receive(receiveSocket, std::span(reply.bytes.data(), DatagramCapacity));
+        if (reply.length < 0)
+            continue;
+        reply.length = std::min(reply.length, DatagramCapacity);
+        reply.bytes[static_cast<std::size_t>(reply.length)] = 0;
+        const auto d = reply.view();
+        if (wire::byteAt(d, wire::OpcodeAt) != exchange.replyOpcode)
+            continue;
+
+        bool matches = CheckClientId(d);
+        if (matches && exchange.address != AddressRule::Any) {
+            const std::string address = wire::dottedAt(d, wire::DeviceAddressAt);
+            matches = exchange.address == AddressRule::NewIp ? state.newIp == address
+                                                              : state.currentDeviceIp == address;
+        }
+        if (matches)
+            return true;
+        if (!countPoll())
+            return false;
+    }
+    return false;
+}
+
+int Protocol::GetText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
+                      const std::function<void(std::string_view)>& store)
+{
+    Datagram reply;
+    const Exchange exchange{OpGetReply, flushPolls, pollLimit, AddressRule::CurrentDevice};
+    if (!Transact(exchange, [&](SendBuffer b) { return BuildGetRequest(b, item); }, reply))
+        return 0;
+    const std::string_view value = wire::textAt(reply.view(), wire::ValueAt, DatagramCapacity);
+    if (label)
+        Diagnostic(label, value);
+    store(value);
+    return 1;
+}
+
+int Protocol::SetValue(std::uint8_t item, std::string_view value)
+{
+    // Matched against the current device: a reply that names the device we asked is
+    // the answer, whatever address the LAN settings last applied.
+    Datagram reply;
+    const Exchange exchange{OpSetReply, 0, 11, AddressRule::CurrentDevice};
+    return Transact(exchange, [&](SendBuffer b) { return BuildSetRequest(b, item, value); }, reply)
+               ? 1
+               : 0;
+}
+
+int Protocol::VerifyLogin()
+{
+    Datagram reply;
+    const Exchange exchange{OpGetReply, 0, 11, AddressRule::CurrentDevice};
+    if (!Transact(exchange, [&](SendBuffer b) { return BuildLoginRequest(b); }, reply))
+        return 0;
+    return static_cast<std::int8_t>(wire::byteAt(reply.view(), wire::ValueAt));
+}
+
+int Protocol::GetWorkgroup()
+{
+    return GetText(ItemWorkgroupGet, 6, 11, "workgroup",
+                   [&](std::string_view v) { state.workgroup = v; });
+}
+
+int Protocol::GetCodepage()
+{
+    return GetText(ItemCodepageGet, 11, 11, "codepage",
+                   [&](std::string_view v) { state.codepage = v; });
+}
+
+int Protocol::GetShareName()
+{
+    return GetText(ItemShareName, 11, 21, "sharename",
+                   [&](std::string_view v) { state.shareName = v; });
+}
+
+int Protocol::GetIdeState()
+{
+    return GetText(ItemIdeState, 11, 21, "ideok", [&](std::string_view v) { state.ideState = v; });
+}
+
+int Protocol::GetBtFirmware()
+{
+    return GetText(ItemBtFirmware, 11, 21, "bt_firmware",
+                   [&](std::string_view v) { state.btFirmware = v; });
+}
+
+int Protocol::GetDomain()
+{
+    return GetText(ItemDomain, 11, 21, "domain", [&](std::string_view v) { state.domain = v; });
+}
+
+int Protocol::GetVolumeList()
+{
+    volumes.clear();
+    return GetText(ItemVolumeList, 11, 21, nullptr, [&](std::string_view value) {
+        while (!value.empty()) {
+            const std::size_t colon = value.find(':');
+            const std::string_view piece = value.substr(0, colon);
+            // Compare what the list would store, so a long name is not added twice.
+            const FixedText<132> stored(piece);
+            if (!piece.empty() && !FindVolume(stored.view()))
+                AddVolume(stored.view());
+            if (colon == std::string_view::npos)
+                break;
+            value.remove_prefix(colon + 1);
+        }
+    });
+}
+
+int Protocol::SetDhcp()
+{
+    Datagram reply;
+    // The first set reply with our id is the answer, so an old one must be gone first.
+    const Exchange exchange{OpSetReply, 11, 101, AddressRule::Any};
+    if (!Transact(exchange, [&](SendBuffer b) { return BuildDhcpSetRequest(b); }, reply))
+        return 0;
+    const auto d = reply.view();
+    const std::string address = wire::dottedAt(d, wire::DeviceAddressAt);
+    if (DeviceRecord* device = CurrentDevice()) {
+        device->ipText = address;
+        for (std::size_t i = 0; i < 4; ++i)
+            device->deviceId[6 + i] = wire::byteAt(d, wire::DeviceAddressAt + i);
+    }
+    state.currentDeviceIp = address;
+    return 1;
+}
+
+int Protocol::SetStaticIp()
+{
+    Datagram reply;
+    const Exchange exchange{OpSetReply, 0, 101, AddressRule::NewIp};
+    const std::string value = state.newIp.str();
+    if (!Transact(exchange,
+                  [&](SendBuffer b) { return BuildSetRequest(b, ItemStaticAddress, value); },
+                  reply))
+        return 0;
+    const auto d = reply.view();
+    if (DeviceRecord* device = CurrentDevice()) {
+        device->ipText = state.newIp.view();
+        device->netmaskText = state.newNetmask.view();
+        device->gatewayText = state.newGateway.view();
+        // The reply's address equals newIp, so its bytes are newIp in network order.
+        for (std::size_t i = 0; i < 4; ++i)
+            device->deviceId[6 + i] = wire::byteAt(d, wire::DeviceAddressAt + i);
+    }
+    state.currentDeviceIp = state.newIp.view();
+    return 1;
+}
+
+int Protocol::SetItem5()
+{
+    return SetValue(Item5, state.item5Value.view());
+}
+
+int Protocol::SetWorkgroup()
+{
+    return SetValue(ItemWorkgroupSet, state.workgroup.view());
+}
+
+int Protocol::SetCodepage()
+{
+    return SetValue(ItemCodepageSet, state.codepage.view());
+}
+
+int Protocol::SetWriteMode()
+{
+    return SetValue(ItemWriteMode, state.writeModeValue.view());
+}
+
+int Protocol::SetStopMode()
+{
+    return SetValue(ItemStop, state.stopValue.view());
+}
+
+int Protocol::SetPackage()
+{
+    return SetValue(ItemPackage, state.packageValue.view());
+}
+
+} // namespace telvorin

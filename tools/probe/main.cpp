@@ -1,0 +1,149 @@
+// telvorin-probe: searches the LAN for devices and runs single transactions, printing
+// JSON for scripts and the lab tests.
+
+#include "Json.h"
+#include "protocol/PosixSocketLayer.h"
+#include "protocol/Protocol.h"
+
+#include <arpa/inet.h>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+using namespace telvorin;
+using telvorin::probe::JsonString;
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: telvorin-probe search | volumes IP | "
+                         "get IP codepage|sharename|ide|bt-firmware|domain\n");
+    return 2;
+}
+
+// The address as the device list spells it ("%d.%d.%d.%d"), or empty when it is not one.
+std::string CanonicalAddress(const char* text)
+{
+    in_addr a{};
+    if (inet_pton(AF_INET, text, &a) != 1)
+        return {};
+    char out[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &a, out, sizeof out);
+    return out;
+}
+
+// Runs the get transaction for item and hands back its value; null when unknown.
+std::function<bool(Protocol&, std::string&)> GetterFor(std::string_view item)
+{
+    auto make = [](int (Protocol::*run)(), auto field) {
+        return [run, field](Protocol& p, std::string& value) {
+            auto& target = field(p.state);
+            target.clear();
+            const bool ok = (p.*run)() != 0;
+            value = target.str();
+            return ok;
+        };
+    };
+    if (item == "codepage")
+        return make(&Protocol::GetCodepage, [](ProtocolState& s) -> auto& { return s.codepage; });
+    if (item == "sharename")
+        return make(&Protocol::GetShareName, [](ProtocolState& s) -> auto& { return s.shareName; });
+    if (item == "ide")
+        return make(&Protocol::GetIdeState, [](ProtocolState& s) -> auto& { return s.ideState; });
+    if (item == "bt-firmware")
+        return make(&Protocol::GetBtFirmware, [](ProtocolState& s) -> auto& { return s.btFirmware; });
+    if (item == "domain")
+        return make(&Protocol::GetDomain, [](ProtocolState& s) -> auto& { return s.domain; });
+    return {};
+}
+
+void PrintDevices(const Protocol& protocol)
+{
+    for (const DeviceRecord& d : protocol.devices) {
+        const std::string_view local =
+            d.interfaceIndex >= 0 && d.interfaceIndex < protocol.interfaces.count
+                ? protocol.interfaces.address[static_cast<std::size_t>(d.interfaceIndex)].view()
+                : std::string_view();
+        std::printf("{\"name\":%s,\"ip\":%s,\"netmask\":%s,\"gateway\":%s,\"dhcp\":%s,"
+                    "\"interface\":%s}\n",
+                    JsonString(d.name.view()).c_str(), JsonString(d.ipText.view()).c_str(),
+                    JsonString(d.netmaskText.view()).c_str(),
+                    JsonString(d.gatewayText.view()).c_str(),
+                    d.dhcpFlag == std::string_view("1") ? "true" : "false",
+                    JsonString(local).c_str());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage();
+    const std::string_view command = argv[1];
+
+    std::string address;
+    std::function<bool(Protocol&, std::string&)> getter;
+    if (command == "search") {
+        if (argc != 2)
+            return Usage();
+    } else if (command == "volumes") {
+        if (argc != 3)
+            return Usage();
+        address = CanonicalAddress(argv[2]);
+    } else if (command == "get") {
+        if (argc != 4)
+            return Usage();
+        address = CanonicalAddress(argv[2]);
+        getter = GetterFor(argv[3]);
+        if (!getter)
+            return Usage();
+    } else {
+        return Usage();
+    }
+    if (command != "search" && address.empty())
+        return Usage();
+
+    PosixSocketLayer sockets;
+    SteadyClock clock;
+    Protocol protocol(sockets, clock, stderr);
+    protocol.OpenTransport();
+    protocol.SearchDevices(3, 3);
+
+    if (command == "search") {
+        PrintDevices(protocol);
+        return 0;
+    }
+
+    if (!protocol.FindDeviceByIp(address)) {
+        std::fprintf(stderr, "telvorin-probe: device %s not found\n", address.c_str());
+        return 1;
+    }
+    protocol.state.currentDeviceIp = address;
+
+    if (command == "volumes") {
+        if (!protocol.GetVolumeList()) {
+            std::fprintf(stderr, "telvorin-probe: device %s did not answer\n", address.c_str());
+            return 1;
+        }
+        std::string out = "[";
+        for (const VolumeEntry& v : protocol.volumes) {
+            if (out.size() > 1)
+                out += ',';
+            out += JsonString(v.name.view());
+        }
+        out += ']';
+        std::printf("%s\n", out.c_str());
+        return 0;
+    }
+
+    std::string value;
+    if (!getter(protocol, value)) {
+        std::fprintf(stderr, "telvorin-probe: device %s did not answer\n", address.c_str());
+        return 1;
+    }
+    std::printf("%s\n", value.c_str());
+    return 0;
+}
