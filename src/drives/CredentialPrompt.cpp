@@ -1,0 +1,77 @@
+#include "drives/CredentialPrompt.h"
+
+#include "drives/GioDriveService.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace telvorin {
+
+CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& request)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("credentialPrompt"));
+    setWindowTitle(QStringLiteral("Connect to Share"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* message = new QLabel(QString::fromStdString(request.message), this);
+    message->setObjectName(QStringLiteral("messageLabel"));
+    message->setWordWrap(true);
+    layout->addWidget(message);
+
+    auto* form = new QFormLayout;
+    userName_ = new QLineEdit(QString::fromStdString(request.userName), this);
+    userName_->setObjectName(QStringLiteral("userNameEdit"));
+    domain_ = new QLineEdit(QString::fromStdString(request.domain), this);
+    domain_->setObjectName(QStringLiteral("domainEdit"));
+    password_ = new QLineEdit(this);
+    password_->setObjectName(QStringLiteral("passwordEdit"));
+    password_->setEchoMode(QLineEdit::Password);
+    form->addRow(QStringLiteral("User name:"), userName_);
+    form->addRow(QStringLiteral("Domain:"), domain_);
+    form->addRow(QStringLiteral("Password:"), password_);
+    layout->addLayout(form);
+
+    anonymous_ = new QCheckBox(QStringLiteral("Connect as guest"), this);
+    anonymous_->setObjectName(QStringLiteral("guestCheck"));
+    anonymous_->setVisible(request.anonymousAllowed);
+    connect(anonymous_, &QCheckBox::toggled, this, [this](bool guest) {
+        userName_->setEnabled(!guest);
+        domain_->setEnabled(!guest);
+        password_->setEnabled(!guest);
+    });
+    layout->addWidget(anonymous_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    if (userName_->text().isEmpty())
+        userName_->setFocus();
+    else
+        password_->setFocus();
+}
+
+void CredentialPrompt::store(CredentialRequest& request) const
+{
+    request.anonymous = anonymous_->isVisible() && anonymous_->isChecked();
+    request.userName = userName_->text().toStdString();
+    request.domain = domain_->text().toStdString();
+    request.password = password_->text().toStdString();
+}
+
+bool CredentialPrompt::Ask(QWidget* parent, CredentialRequest& request)
+{
+    CredentialPrompt prompt(parent, request);
+    if (prompt.exec() != QDialog::Accepted)
+        return false;
+    prompt.store(request);
+    return true;
+}
+
+} // namespace telvorin

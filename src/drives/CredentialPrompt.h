@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace telvorin {
+
+struct CredentialRequest;
+
+// Our own answer to a share's ask-password when a mapping may ask the user: user name,
+// domain and password, or a guest login where the share allows one.
+class CredentialPrompt final : public QDialog {
+    Q_OBJECT
+
+public:
+    CredentialPrompt(QWidget* parent, const CredentialRequest& request);
+
+    // Fills `request` from what was typed; false when the prompt was cancelled.
+    static bool Ask(QWidget* parent, CredentialRequest& request);
+
+    void store(CredentialRequest& request) const;
+
+private:
+    QLineEdit* userName_ = nullptr;
+    QLineEdit* domain_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QCheckBox* anonymous_ = nullptr;
+};
+
+} // namespace telvorin

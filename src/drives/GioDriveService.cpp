@@ -1,0 +1,557 @@
+#include "drives/GioDriveService.h"
+
+#include "drives/CredentialPrompt.h"
+
+#include <gio/gio.h>
+
+#include <QApplication>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace telvorin {
+
+namespace {
+
+// Windows-like failure codes; callers only test for zero, but distinct values help when
+// reading a diagnostic.
+constexpr int ErrorBadNetName = 67;
+constexpr int ErrorAlreadyAssigned = 85;
+constexpr int ErrorBadDevice = 1200;
+constexpr int ErrorCancelled = 1223;
+constexpr int ErrorNotConnected = 2250;
+constexpr int ErrorGeneral = 31;
+
+struct GObjectDeleter {
+    void operator()(gpointer p) const
+    {
+        if (p)
+            g_object_unref(p);
+    }
+};
+template <typename T>
+using GPtr = std::unique_ptr<T, GObjectDeleter>;
+
+struct GFreeDeleter {
+    void operator()(gpointer p) const { g_free(p); }
+};
+using GString_ = std::unique_ptr<char, GFreeDeleter>;
+
+struct GErrorHolder {
+    GError* error = nullptr;
+    ~GErrorHolder() { clear(); }
+    void clear() { g_clear_error(&error); }
+    GError** out()
+    {
+        clear();
+        return &error;
+    }
+    const char* message() const { return error ? error->message : "unknown error"; }
+};
+
+bool HasControlCharacter(const std::string& text)
+{
+    for (const unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+// A text that may stand as one path or URI component without reaching anywhere else.
+bool IsSafeComponent(const std::string& text)
+{
+    return !text.empty() && text != "." && text != ".." && text.find('/') == std::string::npos
+        && text.find('\\') == std::string::npos && !HasControlCharacter(text);
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && g_ascii_strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
+}
+
+std::string ParentOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+bool MakeFolders(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    if (path != "/" && !MakeFolders(ParentOf(path)))
+        return false;
+    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// The target of the entry at `entry`: the link's target, or the entry itself when it is a
+// real directory. Empty when there is no entry.
+std::string EntryTarget(const std::string& entry, bool* isLink = nullptr)
+{
+    struct stat st {};
+    if (lstat(entry.c_str(), &st) != 0)
+        return {};
+    if (isLink)
+        *isLink = S_ISLNK(st.st_mode);
+    if (!S_ISLNK(st.st_mode))
+        return entry;
+    std::string target(4096, '\0');
+    const ssize_t n = readlink(entry.c_str(), target.data(), target.size() - 1);
+    if (n <= 0)
+        return {};
+    target.resize(static_cast<std::size_t>(n));
+    if (target.front() != '/')
+        target = ParentOf(entry) + "/" + target;
+    return target;
+}
+
+// One asynchronous GIO call run to its end in a private main context on the calling
+// thread, with a cancellable that a time-out fires. The Qt loop is not re-entered, so
+// the window stays as it was while the call runs, as a blocking network call would.
+class GioCall {
+public:
+    explicit GioCall(std::chrono::milliseconds timeout)
+        : context_(g_main_context_new()), cancellable_(g_cancellable_new()), timeout_(timeout)
+    {
+        g_main_context_push_thread_default(context_);
+        arm();
+    }
+    ~GioCall()
+    {
+        disarm();
+        g_main_context_pop_thread_default(context_);
+        // Let sources that the finished call left behind run down before the context goes.
+        while (g_main_context_iteration(context_, FALSE)) {
+        }
+        g_main_context_unref(context_);
+    }
+    GioCall(const GioCall&) = delete;
+    GioCall& operator=(const GioCall&) = delete;
+
+    GCancellable* cancellable() const { return cancellable_.get(); }
+    bool timedOut() const { return timedOut_; }
+
+    void finish(GError* error)
+    {
+        error_.clear();
+        error_.error = error;
+        done_ = true;
+    }
+    // Waits for finish(); true when the call succeeded.
+    bool wait()
+    {
+        while (!done_)
+            g_main_context_iteration(context_, TRUE);
+        return error_.error == nullptr;
+    }
+    const GError* error() const { return error_.error; }
+    const char* message() const { return error_.message(); }
+
+    // The time-out stops while a person types credentials and starts afresh after.
+    void disarm()
+    {
+        if (timer_) {
+            g_source_destroy(timer_);
+            g_source_unref(timer_);
+            timer_ = nullptr;
+        }
+    }
+    void arm()
+    {
+        disarm();
+        timer_ = g_timeout_source_new(static_cast<guint>(timeout_.count()));
+        g_source_set_callback(
+            timer_,
+            [](gpointer self) -> gboolean {
+                auto* call = static_cast<GioCall*>(self);
+                call->timedOut_ = true;
+                g_cancellable_cancel(call->cancellable_.get());
+                return G_SOURCE_REMOVE;
+            },
+            this, nullptr);
+        g_source_attach(timer_, context_);
+    }
+
+private:
+    GMainContext* context_;
+    GPtr<GCancellable> cancellable_;
+    std::chrono::milliseconds timeout_;
+    GSource* timer_ = nullptr;
+    bool done_ = false;
+    bool timedOut_ = false;
+    GErrorHolder error_;
+};
+
+// What the mount operation answers when GVfs asks for a password.
+struct Credentials {
+    std::string user;
+    std::string domain;
+    std::string password;
+    bool interactive = false;
+    CredentialAnswerer* answerer = nullptr;
+    GioCall* call = nullptr;
+    int asks = 0;
+};
+
+void OnAskPassword(GMountOperation* op, const char* message, const char* defaultUser,
+                   const char* defaultDomain, GAskPasswordFlags flags, gpointer data)
+{
+    auto* cred = static_cast<Credentials*>(data);
+    // GVfs asks again after a refused answer; one mapping attempt is one try.
+    if (++cred->asks > 1) {
+        g_mount_operation_reply(op, G_MOUNT_OPERATION_ABORTED);
+        return;
+    }
+    g_mount_operation_set_password_save(op, G_PASSWORD_SAVE_NEVER);
+
+    std::string user = cred->user;
+    std::string domain = cred->domain;
+    std::string password = cred->password;
+    bool anonymous = user.empty() && password.empty();
+
+    if (cred->interactive) {
+        CredentialRequest request;
+        request.message = message ? message : "";
+        request.userName = !user.empty() ? user : (defaultUser ? defaultUser : "");
+        request.domain = !domain.empty() ? domain : (defaultDomain ? defaultDomain : "");
+        request.needUserName = (flags & G_ASK_PASSWORD_NEED_USERNAME) != 0;
+        request.needDomain = (flags & G_ASK_PASSWORD_NEED_DOMAIN) != 0;
+        request.anonymousAllowed = (flags & G_ASK_PASSWORD_ANONYMOUS_SUPPORTED) != 0;
+        cred->call->disarm();
+        const bool answered = cred->answerer && *cred->answerer && (*cred->answerer)(request);
+        cred->call->arm();
+        if (!answered) {
+            g_mount_operation_reply(op, G_MOUNT_OPERATION_ABORTED);
+            return;
+        }
+        user = request.userName;
+        domain = request.domain;
+        password = request.password;
+        anonymous = request.anonymous;
+    }
+
+    if (anonymous && (flags & G_ASK_PASSWORD_ANONYMOUS_SUPPORTED)) {
+        g_mount_operation_set_anonymous(op, TRUE);
+    } else {
+        g_mount_operation_set_anonymous(op, FALSE);
+        g_mount_operation_set_username(op, user.c_str());
+        if (!domain.empty())
+            g_mount_operation_set_domain(op, domain.c_str());
+        g_mount_operation_set_password(op, password.c_str());
+    }
+    g_mount_operation_reply(op, G_MOUNT_OPERATION_HANDLED);
+}
+
+bool DefaultAnswerer(CredentialRequest& request)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    return CredentialPrompt::Ask(QApplication::activeWindow(), request);
+}
+
+} // namespace
+
+GioDriveService::GioDriveService(std::string drivesFolder)
+    : folder_(drivesFolder.empty() ? DefaultDrivesFolder() : std::move(drivesFolder))
+{
+    while (folder_.size() > 1 && folder_.back() == '/')
+        folder_.pop_back();
+}
+
+std::string GioDriveService::DefaultDrivesFolder()
+{
+    std::string base;
+    // Relative values are to be ignored, like an unset one.
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/') {
+        base = data;
+    } else {
+        std::string home;
+        if (const char* h = std::getenv("HOME"); h && h[0] == '/')
+            home = h;
+        else if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_dir)
+            home = pw->pw_dir;
+        base = home + "/.local/share";
+    }
+    return base + "/telvorin/drives";
+}
+
+std::optional<char> GioDriveService::DriveLetter(const std::string& drive)
+{
+    if (drive.size() != 2 || drive[1] != ':')
+        return std::nullopt;
+    const char c = drive[0];
+    if (c >= 'A' && c <= 'Z')
+        return c;
+    if (c >= 'a' && c <= 'z')
+        return static_cast<char>(c - 'a' + 'A');
+    return std::nullopt;
+}
+
+bool GioDriveService::SplitRemoteName(const std::string& remoteName, std::string& server,
+                                      std::string& share)
+{
+    if (remoteName.size() < 2 || remoteName.compare(0, 2, "\\\\") != 0)
+        return false;
+    const auto sep = remoteName.find('\\', 2);
+    if (sep == std::string::npos)
+        return false;
+    std::string s = remoteName.substr(2, sep - 2);
+    std::string v = remoteName.substr(sep + 1);
+    if (remoteName.find('\0') != std::string::npos || !IsSafeComponent(s) || !IsSafeComponent(v))
+        return false;
+    server = std::move(s);
+    share = std::move(v);
+    return true;
+}
+
+std::string GioDriveService::ShareUri(const std::string& server, const std::string& share)
+{
+    const GString_ s(g_uri_escape_string(server.c_str(), nullptr, FALSE));
+    const GString_ v(g_uri_escape_string(share.c_str(), nullptr, FALSE));
+    return std::string("smb://") + s.get() + "/" + v.get() + "/";
+}
+
+std::string GioDriveService::entryPath(char letter) const
+{
+    return folder_ + "/" + letter;
+}
+
+std::string GioDriveService::recordPath(char letter) const
+{
+    return folder_ + "/.remote/" + letter;
+}
+
+std::string GioDriveService::mountRemoteName(const std::string& path) const
+{
+    const GPtr<GFile> file(g_file_new_for_path(path.c_str()));
+    // GVfs turns a path inside its FUSE folder into the share's own URI; anything that
+    // stays a plain file is not a network mount.
+    if (g_file_has_uri_scheme(file.get(), "file"))
+        return {};
+    GErrorHolder err;
+    const GPtr<GMount> mount(g_file_find_enclosing_mount(file.get(), nullptr, err.out()));
+    if (!mount)
+        return {};
+    const GPtr<GFile> root(g_mount_get_root(mount.get()));
+    const GString_ uri(g_file_get_uri(root.get()));
+    GUri* parsed = g_uri_parse(uri.get(), G_URI_FLAGS_NONE, nullptr);
+    if (!parsed)
+        return {};
+    std::string result;
+    const char* scheme = g_uri_get_scheme(parsed);
+    const char* host = g_uri_get_host(parsed);
+    std::string p = g_uri_get_path(parsed);
+    if (scheme && g_ascii_strcasecmp(scheme, "smb") == 0 && host && *host) {
+        while (!p.empty() && p.front() == '/')
+            p.erase(0, 1);
+        const std::string share = p.substr(0, p.find('/'));
+        if (!share.empty())
+            result = std::string("\\\\") + host + "\\" + share;
+    }
+    g_uri_unref(parsed);
+    return result;
+}
+
+std::string GioDriveService::recordedRemoteName(char letter, const std::string& live) const
+{
+    std::ifstream in(recordPath(letter));
+    std::string recorded;
+    if (in && std::getline(in, recorded) && EqualIgnoringCase(recorded, live))
+        return recorded;
+    return live;
+}
+
+bool GioDriveService::GetConnection(const std::string& drive, std::string& remoteName)
+{
+    const auto letter = DriveLetter(drive);
+    if (!letter)
+        return false;
+    const std::string target = EntryTarget(entryPath(*letter));
+    struct stat st {};
+    if (target.empty() || stat(target.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    const std::string live = mountRemoteName(target);
+    if (live.empty())
+        return false;
+    remoteName = recordedRemoteName(*letter, live);
+    return true;
+}
+
+int GioDriveService::GetDriveType(const std::string& drive)
+{
+    const auto letter = DriveLetter(drive);
+    if (!letter)
+        return DriveNoRootDir;
+    bool isLink = false;
+    const std::string target = EntryTarget(entryPath(*letter), &isLink);
+    if (target.empty())
+        return DriveNoRootDir;
+    struct stat st {};
+    if (stat(target.c_str(), &st) != 0)
+        // Only mounts get links, so a link to nothing is a mount that went away.
+        return isLink ? DriveRemote : DriveUnknown;
+    const GPtr<GFile> file(g_file_new_for_path(target.c_str()));
+    if (!g_file_has_uri_scheme(file.get(), "file"))
+        return DriveRemote;
+    return S_ISDIR(st.st_mode) ? DriveFixed : DriveUnknown;
+}
+
+int GioDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+                                   const char* password, const char* userName, unsigned flags)
+{
+    const auto letter = DriveLetter(drive);
+    if (!letter)
+        return ErrorBadDevice;
+    std::string server;
+    std::string share;
+    if (!SplitRemoteName(remoteName, server, share))
+        return ErrorBadNetName;
+
+    Credentials cred;
+    const std::string fullUser = userName ? userName : "";
+    if (const auto sep = fullUser.find('\\'); sep != std::string::npos) {
+        cred.domain = fullUser.substr(0, sep);
+        cred.user = fullUser.substr(sep + 1);
+    } else {
+        cred.user = fullUser;
+    }
+    cred.password = password ? password : "";
+    if (HasControlCharacter(cred.user) || HasControlCharacter(cred.domain))
+        return ErrorBadNetName;
+    cred.interactive = (flags & ConnectInteractive) != 0;
+    CredentialAnswerer answerer = answerer_ ? answerer_ : CredentialAnswerer(DefaultAnswerer);
+    cred.answerer = &answerer;
+
+    const std::string entry = entryPath(*letter);
+    bool isLink = false;
+    if (!EntryTarget(entry, &isLink).empty() && !isLink)
+        return ErrorAlreadyAssigned;  // a real folder of the user's; never replaced
+
+    const std::string uri = ShareUri(server, share);
+    const GPtr<GFile> file(g_file_new_for_uri(uri.c_str()));
+    {
+        GioCall call(timeout_);
+        cred.call = &call;
+        const GPtr<GMountOperation> op(g_mount_operation_new());
+        g_signal_connect(op.get(), "ask-password", G_CALLBACK(OnAskPassword), &cred);
+        g_file_mount_enclosing_volume(
+            file.get(), G_MOUNT_MOUNT_NONE, op.get(), call.cancellable(),
+            [](GObject* source, GAsyncResult* result, gpointer self) {
+                GError* error = nullptr;
+                g_file_mount_enclosing_volume_finish(G_FILE(source), result, &error);
+                static_cast<GioCall*>(self)->finish(error);
+            },
+            &call);
+        const bool mounted = call.wait();
+        g_signal_handlers_disconnect_by_data(op.get(), &cred);
+        if (!mounted && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_ALREADY_MOUNTED)) {
+            std::fprintf(stderr, "telvorin: mounting %s failed: %s\n", uri.c_str(),
+                         call.timedOut() ? "timed out" : call.message());
+            if (g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED))
+                return ErrorCancelled;
+            return ErrorGeneral;
+        }
+    }
+
+    GErrorHolder err;
+    const GPtr<GMount> mount(g_file_find_enclosing_mount(file.get(), nullptr, err.out()));
+    if (!mount) {
+        std::fprintf(stderr, "telvorin: no mount for %s: %s\n", uri.c_str(), err.message());
+        return ErrorGeneral;
+    }
+    const GPtr<GFile> root(g_mount_get_root(mount.get()));
+    const GString_ localPath(g_file_get_path(root.get()));
+    if (!localPath) {
+        std::fprintf(stderr, "telvorin: %s has no local path (is gvfsd-fuse running?)\n",
+                     uri.c_str());
+        return ErrorGeneral;
+    }
+
+    if (!MakeFolders(folder_ + "/.remote"))
+        return ErrorGeneral;
+    // Build the link aside and rename it over the entry, so the letter never points at a
+    // half-made entry.
+    const std::string temporary = folder_ + "/." + *letter + ".new";
+    unlink(temporary.c_str());
+    if (symlink(localPath.get(), temporary.c_str()) != 0
+        || rename(temporary.c_str(), entry.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return ErrorGeneral;
+    }
+    std::ofstream record(recordPath(*letter), std::ios::trunc);
+    record << remoteName << '\n';
+    return 0;
+}
+
+bool GioDriveService::otherEntryPointsAt(char letter, const std::string& target) const
+{
+    for (char other = 'A'; other <= 'Z'; ++other) {
+        if (other == letter)
+            continue;
+        bool isLink = false;
+        if (EntryTarget(entryPath(other), &isLink) == target && isLink)
+            return true;
+    }
+    return false;
+}
+
+int GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags*/, bool force)
+{
+    const auto letter = DriveLetter(drive);
+    if (!letter)
+        return ErrorBadDevice;
+    const std::string entry = entryPath(*letter);
+    bool isLink = false;
+    const std::string target = EntryTarget(entry, &isLink);
+    if (target.empty() || !isLink)
+        return ErrorNotConnected;  // no entry, or a real folder that is not ours to remove
+
+    struct stat st {};
+    // A share that another letter also carries stays mounted for that letter.
+    if (stat(target.c_str(), &st) == 0 && !otherEntryPointsAt(*letter, target)) {
+        const GPtr<GFile> file(g_file_new_for_path(target.c_str()));
+        GErrorHolder err;
+        GPtr<GMount> mount;
+        if (!g_file_has_uri_scheme(file.get(), "file"))
+            mount.reset(g_file_find_enclosing_mount(file.get(), nullptr, err.out()));
+        if (mount) {
+            GioCall call(timeout_);
+            g_mount_unmount_with_operation(
+                mount.get(), force ? G_MOUNT_UNMOUNT_FORCE : G_MOUNT_UNMOUNT_NONE, nullptr,
+                call.cancellable(),
+                [](GObject* source, GAsyncResult* result, gpointer self) {
+                    GError* error = nullptr;
+                    g_mount_unmount_with_operation_finish(G_MOUNT(source), result, &error);
+                    static_cast<GioCall*>(self)->finish(error);
+                },
+                &call);
+            if (!call.wait() && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_NOT_MOUNTED)) {
+                std::fprintf(stderr, "telvorin: unmounting %s failed: %s\n", target.c_str(),
+                             call.timedOut() ? "timed out" : call.message());
+                return ErrorGeneral;
+            }
+        }
+    }
+    if (unlink(entry.c_str()) != 0)
+        return ErrorGeneral;
+    unlink(recordPath(*letter).c_str());
+    return 0;
+}
+
+std::string GioDriveService::NetworkUserName()
+{
+    const passwd* pw = getpwuid(geteuid());
+    return pw && pw->pw_name ? std::string(pw->pw_name) : std::string();
+}
+
+} // namespace telvorin
