@@ -1,0 +1,220 @@
+#include "drives/DriveMapping.h"
+
+#include "drives/DriveService.h"
+#include "drives/DriveTable.h"
+#include "drives/WindowsVersion.h"
+#include "protocol/Protocol.h"
+#include "settings/LoginDialog.h"
+#include "ui/ListRows.h"
+#include "ui/MainContext.h"
+#include "ui/Messages.h"
+
+#include <QComboBox>
+#include <QString>
+#include <QTreeWidget>
+
+#include <string>
+
+namespace telvorin {
+
+namespace {
+
+constexpr int NameColumn = 0;
+constexpr int IpColumn = 1;
+constexpr int VolumeNameColumn = 0;
+constexpr int LocationColumn = 1;
+
+// Limits of the texts a Connect press works with (characters, without the terminator).
+constexpr std::size_t MaxServerName = 127;
+constexpr std::size_t MaxVolumeName = 255;
+constexpr std::size_t MaxRemoteName = 255;
+constexpr std::size_t MaxUserName = 259;
+
+constexpr int ConnectAttemptsNt = 6;
+
+bool HasControlCharacter(const std::string& text)
+{
+    for (const unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+// Device-supplied names become one component of a path or URI; anything that could
+// reach past that component (or is too long for its buffer) is refused, never cut.
+bool IsSafeName(const std::string& text, std::size_t maxLength)
+{
+    return !text.empty() && text.size() <= maxLength && text != "." && text != ".."
+        && text.find('/') == std::string::npos && text.find('\\') == std::string::npos
+        && !HasControlCharacter(text);
+}
+
+// A domain may be empty (no domain); otherwise the same rules as a name.
+bool IsSafeDomain(const std::string& domain)
+{
+    return domain.empty() || IsSafeName(domain, decltype(ProtocolState::domain)::maxLength);
+}
+
+std::string JoinUser(const std::string& domain, const std::string& user)
+{
+    return domain.empty() ? user : domain + "\\" + user;
+}
+
+void ShowFailedToMap(MainContext& ctx)
+{
+    ctx.services.messages->show(ctx.controls.dialog, QStringLiteral("Failed to map drive."),
+                                QStringLiteral("Error"), MessageIcon::Stop);
+}
+
+void RebuildDriveLetters(MainContext& ctx)
+{
+    DriveService& drives = *ctx.services.drives;
+    ctx.driveTable->RefreshDriveTable(drives);
+    ctx.controls.driveLetters->clear();
+    ctx.driveTable->FillDriveLetters(ctx.controls.driveLetters, drives);
+}
+
+} // namespace
+
+void OnConnect(MainContext& ctx)
+{
+    const MainControls& c = ctx.controls;
+    Protocol& protocol = *ctx.services.protocol;
+    DriveService& drives = *ctx.services.drives;
+    ProtocolState& state = protocol.state;
+
+    ctx.AdminLoginMode = 0;
+    state.adminUser.clear();
+    state.adminPassword.clear();
+    LoginDialog login(state, ctx.AdminLoginMode, c.dialog);
+
+    std::string version;
+    GetWindowsVersionName(version);
+    const bool ntPath = version.find("NT") != std::string::npos;
+
+    const int deviceRow = SelectedRow(c.deviceList);
+    std::string serverName;
+    std::string deviceIp;
+    if (deviceRow >= 0) {
+        const QTreeWidgetItem* row = c.deviceList->topLevelItem(deviceRow);
+        deviceIp = row->text(IpColumn).toStdString();
+        serverName = row->text(NameColumn).toStdString();
+        ctx.SelectedHost = deviceIp;
+    }
+    const int volumeRow = SelectedRow(c.volumeList);
+    if (deviceRow < 0 || volumeRow < 0) {
+        ctx.services.messages->show(c.dialog,
+                                    QStringLiteral("Please select a device in the above section."),
+                                    QStringLiteral("Warning"), MessageIcon::Exclamation);
+        return;
+    }
+    const std::string volumeName =
+        c.volumeList->topLevelItem(volumeRow)->text(VolumeNameColumn).toStdString();
+
+    if (c.driveLetters->currentIndex() < 0)
+        return;
+    const std::string drive = c.driveLetters->currentText().left(2).toStdString();
+
+    const std::string remoteName = "\\\\" + serverName + "\\" + volumeName;
+    // Refused before the letter's old connection is touched: a name that cannot be
+    // mapped safely must not cost the user an existing mapping.
+    if (!IsSafeName(serverName, MaxServerName) || !IsSafeName(volumeName, MaxVolumeName)
+        || remoteName.size() > MaxRemoteName) {
+        ShowFailedToMap(ctx);
+        return;
+    }
+
+    drives.CancelConnection(drive, ConnectUpdateProfile, true);
+
+    if (ntPath) {
+        login.exec();
+        bool mapped = false;
+        for (int attempt = 0; attempt < ConnectAttemptsNt && !mapped; ++attempt) {
+            mapped = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(),
+                                          state.adminUser.c_str(), ConnectUpdateProfile)
+                == 0;
+        }
+        if (!mapped) {
+            ShowFailedToMap(ctx);
+            return;
+        }
+    } else {
+        state.domain.clear();
+        protocol.GetDomain();
+        const std::string domain = state.domain.str();
+        if (!IsSafeDomain(domain)) {
+            ShowFailedToMap(ctx);
+            return;
+        }
+
+        int result = 0;
+        if (!domain.empty()) {
+            const std::string user = JoinUser(domain, drives.NetworkUserName());
+            // No password: the service uses the one it holds for that user, if any.
+            result = user.size() > MaxUserName
+                ? 1
+                : drives.AddConnection(drive, remoteName, nullptr, user.c_str(), ConnectUpdateProfile);
+        } else {
+            result = drives.AddConnection(drive, remoteName, "", "", ConnectUpdateProfile);
+        }
+
+        if (result != 0) {
+            if (version.find("Vista") != std::string::npos) {
+                result = drives.AddConnection(drive, remoteName, "", "",
+                                              ConnectUpdateProfile | ConnectInteractive);
+            } else {
+                login.exec();
+                const std::string user = JoinUser(domain, state.adminUser.str());
+                result = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(),
+                                              user.c_str(), ConnectUpdateProfile);
+            }
+            if (result != 0) {
+                ShowFailedToMap(ctx);
+                return;
+            }
+        }
+    }
+
+    ctx.services.messages->show(c.dialog, QStringLiteral("Successfully mapped drive."),
+                                QStringLiteral("Confirm"), MessageIcon::Information);
+    RebuildDriveLetters(ctx);
+    ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, serverName, deviceIp,
+                                        false);
+}
+
+void OnDisconnect(MainContext& ctx)
+{
+    const MainControls& c = ctx.controls;
+
+    // A selected volume row wins over the combo, even when it is mapped nowhere.
+    QString driveText;
+    if (const int volumeRow = SelectedRow(c.volumeList); volumeRow >= 0)
+        driveText = c.volumeList->topLevelItem(volumeRow)->text(LocationColumn);
+    else if (c.driveLetters->currentIndex() >= 0)
+        driveText = c.driveLetters->currentText();
+    else
+        return;
+    const std::string drive = driveText.left(2).toStdString();
+
+    if (ctx.services.drives->CancelConnection(drive, ConnectUpdateProfile, true) != 0) {
+        ctx.services.messages->show(
+            c.dialog,
+            QStringLiteral("Unable to disconnect this drive.\nPlease select a drive to "
+                           "disconnect and verify that the drive is not being accessed."),
+            QStringLiteral("Error"), MessageIcon::Stop);
+        return;
+    }
+
+    ctx.services.messages->show(c.dialog, QStringLiteral("Successfully unmapped drive."),
+                                QStringLiteral("Confirm"), MessageIcon::Information);
+    RebuildDriveLetters(ctx);
+    if (const int deviceRow = SelectedRow(c.deviceList); deviceRow >= 0) {
+        const QTreeWidgetItem* row = c.deviceList->topLevelItem(deviceRow);
+        ctx.driveTable->ShowVolumeLocations(c.volumeList, ctx.services.protocol->volumes,
+                                            row->text(NameColumn).toStdString(),
+                                            row->text(IpColumn).toStdString(), true);
+    }
+}
+
+} // namespace telvorin
