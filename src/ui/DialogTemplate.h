@@ -20,12 +20,21 @@ enum class ControlKind {
     ProgressBar,
 };
 
+// Style bits a control may carry beyond its kind.
+enum ControlStyle : unsigned {
+    StyleNone = 0,
+    StyleSorted = 1u << 0,  // drop-down list keeps its items sorted
+};
+
 struct ControlTemplate {
     int id;  // -1 for plain labels and group boxes
     ControlKind kind;
     const char* text;
-    int x, y, w, h;  // dialog units
+    int x, y, w, h;  // dialog units; a drop-down list's h is the height of its open list
     const char* objectName;
+    // Items a drop-down list comes with, in template order.
+    std::span<const char* const> items = {};
+    unsigned style = StyleNone;
 };
 
 struct DialogTemplate {

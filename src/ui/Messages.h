@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
@@ -18,7 +19,12 @@ public:
     virtual void show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) = 0;
 };
 
-// The real thing: a QMessageBox run modally.
+// The message box icon for each of our icons: stop is Critical, exclamation Warning.
+QMessageBox::Icon ToQtIcon(MessageIcon icon);
+// The caption a box shows: its own, or the application's name ("telvorin") when empty.
+QString MessageCaption(const QString& caption);
+
+// The real thing: a QMessageBox with one OK button, run modally.
 class QtMessages final : public Messages {
 public:
     void show(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) override;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace telvorin {
+
+// The About box (template 100): icon, name, notice, version and OK. Each opening builds
+// a fresh one for one modal run.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};
+
+} // namespace telvorin

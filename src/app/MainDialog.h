@@ -1,0 +1,67 @@
+#pragma once
+
+#include "drives/DriveTable.h"
+#include "ui/MainContext.h"
+
+#include <QDialog>
+
+class QTreeWidget;
+
+namespace telvorin {
+
+class ReportList;
+
+// The main window (template 102). It builds its controls from the template, owns the
+// MainContext its handlers work on, and routes each control to its handler:
+//   device list click (also on empty space) -> OnDeviceListClick
+//   "Receive DHCP" chosen by the user       -> OnDhcpChange
+//   Refresh -> OnRefresh, Apply -> OnApply, Configuration -> OnConfiguration,
+//   Connect -> OnConnect, Disconnect -> OnDisconnect, About -> AboutDialog,
+//   Exit -> OnExit, the window's close request -> OnClose.
+// Enter (when no push button has the focus) and Escape end the modal run without the
+// clean-up of Exit and close.
+//
+// Initialisation (OnInitDialog: drive letters, the first search) runs once, just before
+// the window is first shown, so exec() and show() both find a filled list. Tests may
+// call OnInitDialog() themselves before showing; it then does not run again.
+class MainDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The services stay owned by the caller and must outlive the dialog.
+    explicit MainDialog(const MainServices& services, QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    MainContext& context() { return ctx_; }
+    const MainContext& context() const { return ctx_; }
+    const MainControls& controls() const { return ctx_.controls; }
+    DriveTable& driveTable() { return driveTable_; }
+
+    bool OnInitDialog();
+    bool initialised() const { return initialised_; }
+
+    // System command ids 16..31 open the About box; others are ignored (no system menu).
+    void OnSysCommand(unsigned commandId);
+
+    void setVisible(bool visible) override;
+
+public Q_SLOTS:
+    void OnExit();
+    void OnAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void OnClose();
+    void bindControls();
+    void connectControls();
+    void closeTransportOnce();
+
+    MainContext ctx_;
+    DriveTable driveTable_;
+    bool initialised_ = false;
+};
+
+} // namespace telvorin

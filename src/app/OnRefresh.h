@@ -1,0 +1,15 @@
+#pragma once
+
+namespace telvorin {
+
+struct MainContext;
+
+// "Refresh": empties both lists and the three address fields, searches the network with
+// the Refresh button disabled, lists every device that answered and resets
+// DeviceSelected. The DHCP choice and the current device stay as they are.
+void OnRefresh(MainContext& ctx);
+
+// Rewrites the device list from the protocol's device list, one row per device.
+void FillDeviceList(MainContext& ctx);
+
+} // namespace telvorin

@@ -1,0 +1,55 @@
+#include "app/TelvorinApp.h"
+
+#include "app/MainDialog.h"
+#include "drives/GioDriveService.h"
+#include "protocol/PosixSocketLayer.h"
+#include "protocol/Protocol.h"
+#include "resources/Templates.h"
+#include "settings/BrowserLauncher.h"
+#include "settings/WebCheck.h"
+#include "ui/Colours.h"
+#include "ui/Messages.h"
+
+#include <QIcon>
+
+namespace telvorin {
+
+TelvorinApp::TelvorinApp(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    // Captionless message boxes show the program's name.
+    setApplicationName(QStringLiteral("telvorin"));
+    setApplicationDisplayName(QStringLiteral("Telvorin"));
+    setDesktopFileName(QStringLiteral("telvorin"));
+    EnsureResources();
+    setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
+}
+
+int TelvorinApp::InitInstance()
+{
+    PosixSocketLayer sockets;
+    SteadyClock clock;
+    Protocol protocol(sockets, clock);
+    protocol.OpenTransport();
+
+    QtMessages messages;
+    GioDriveService drives;
+    TcpWebCheck webCheck;
+    GioBrowserLauncher browser;
+
+    ApplyColourScheme(*this);
+
+    MainServices services;
+    services.protocol = &protocol;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.drives = &drives;
+    services.webCheck = &webCheck;
+    services.browser = &browser;
+
+    MainDialog dialog(services);
+    dialog.exec();
+    return 0;
+}
+
+} // namespace telvorin

@@ -1,0 +1,200 @@
+#include "ui/DialogBuilder.h"
+
+#include "ui/IpAddressEdit.h"
+#include "ui/ReportList.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVariant>
+
+#include <vector>
+
+namespace telvorin {
+
+namespace {
+
+constexpr const char* ControlIdProperty = "controlId";
+
+int MulDivRounded(int value, int numerator, int denominator)
+{
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
+}
+
+QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const DialogUnits& units)
+{
+    const QString text = QString::fromUtf8(c.text ? c.text : "");
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton: {
+        auto* button = new QPushButton(text, &dialog);
+        button->setDefault(c.kind == ControlKind::DefaultPushButton);
+        widget = button;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(&dialog);
+        // Shown as written: an ampersand is text, not a mnemonic marker.
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(text, &dialog);
+        break;
+    case ControlKind::Edit:
+    case ControlKind::PasswordEdit: {
+        auto* edit = new QLineEdit(&dialog);
+        if (c.kind == ControlKind::PasswordEdit)
+            edit->setEchoMode(QLineEdit::Password);
+        widget = edit;
+        break;
+    }
+    case ControlKind::ListView:
+        widget = new ReportList(&dialog);
+        break;
+    case ControlKind::IpAddress:
+        widget = new IpAddressEdit(&dialog);
+        break;
+    case ControlKind::DropDownList: {
+        auto* combo = new QComboBox(&dialog);
+        QStringList items;
+        for (const char* item : c.items)
+            items << QString::fromUtf8(item);
+        if (c.style & StyleSorted)
+            items.sort(Qt::CaseInsensitive);
+        combo->addItems(items);
+        combo->setCurrentIndex(-1);
+        combo->setMaxVisibleItems(std::max(1, units.toPixelsY(c.h) / std::max(1, combo->fontMetrics().height()) - 1));
+        widget = combo;
+        break;
+    }
+    case ControlKind::Icon: {
+        auto* label = new QLabel(&dialog);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case ControlKind::ProgressBar: {
+        auto* bar = new QProgressBar(&dialog);
+        bar->setTextVisible(false);
+        widget = bar;
+        break;
+    }
+    }
+
+    QRect rect = units.toPixels(c.x, c.y, c.w, c.h);
+    if (c.kind == ControlKind::DropDownList) {
+        // The template's height is that of the open list; the closed box is one line.
+        rect.setHeight(widget->sizeHint().height());
+    } else if (c.kind == ControlKind::Icon) {
+        // An icon control shows the icon at its own size, whatever the template says.
+        rect.setSize(QSize(32, 32));
+    }
+    widget->setGeometry(rect);
+    widget->setProperty(ControlIdProperty, c.id);
+    if (c.objectName)
+        widget->setObjectName(QString::fromUtf8(c.objectName));
+    return widget;
+}
+
+bool TakesFocus(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::GroupBox:
+    case ControlKind::Icon:
+    case ControlKind::ProgressBar:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+DialogUnits DialogUnits::ForFont(const QFont& font)
+{
+    // The average width of the 52 letters, rounded, and the line height of the font:
+    // the base units a dialog template's coordinates are measured in.
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    DialogUnits units;
+    units.cx = std::max(1, (letters / 26 + 1) / 2);
+    units.cy = std::max(1, metrics.height());
+    return units;
+}
+
+int DialogUnits::toPixelsX(int units) const
+{
+    return MulDivRounded(units, cx, 4);
+}
+
+int DialogUnits::toPixelsY(int units) const
+{
+    return MulDivRounded(units, cy, 8);
+}
+
+QRect DialogUnits::toPixels(int x, int y, int w, int h) const
+{
+    return QRect(toPixelsX(x), toPixelsY(y), toPixelsX(w), toPixelsY(h));
+}
+
+QFont TemplateFont(const DialogTemplate& tpl)
+{
+    QFont font(QString::fromUtf8(tpl.fontFamily ? tpl.fontFamily : "Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(tpl.pointSize > 0 ? tpl.pointSize : 8);
+    return font;
+}
+
+void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
+{
+    const QFont font = TemplateFont(tpl);
+    dialog.setFont(font);
+    dialog.setWindowTitle(QString::fromUtf8(tpl.caption ? tpl.caption : ""));
+    dialog.setProperty(ControlIdProperty, tpl.id);
+
+    const DialogUnits units = DialogUnits::ForFont(font);
+    std::vector<QWidget*> tabOrder;
+    std::vector<QWidget*> groupBoxes;
+    for (const ControlTemplate& c : tpl.controls) {
+        QWidget* widget = MakeControl(dialog, c, units);
+        if (c.kind == ControlKind::GroupBox)
+            groupBoxes.push_back(widget);
+        if (TakesFocus(c.kind))
+            tabOrder.push_back(widget);
+        else
+            widget->setFocusPolicy(Qt::NoFocus);
+    }
+    for (QWidget* box : groupBoxes)
+        box->lower();
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    dialog.setFixedSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+}
+
+QWidget* FindControlWidget(const QWidget& dialog, int id)
+{
+    const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        const QVariant value = child->property(ControlIdProperty);
+        if (value.isValid() && value.toInt() == id)
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace telvorin

@@ -1,0 +1,52 @@
+#include "ui/ReportList.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace telvorin {
+
+ReportList::ReportList(QWidget* parent)
+    : QTreeWidget(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+
+    // Keep the selection visible when another control has the focus.
+    QPalette pal = palette();
+    pal.setBrush(QPalette::Inactive, QPalette::Highlight, pal.brush(QPalette::Active, QPalette::Highlight));
+    pal.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.brush(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+}
+
+void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> columns)
+{
+    QStringList titles;
+    for (const auto& column : columns)
+        titles << QString::fromUtf8(column.first);
+    setColumnCount(static_cast<int>(titles.size()));
+    setHeaderLabels(titles);
+    int index = 0;
+    for (const auto& column : columns) {
+        headerItem()->setTextAlignment(index, Qt::AlignLeft | Qt::AlignVCenter);
+        setColumnWidth(index, column.second);
+        ++index;
+    }
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT clickedAnywhere();
+}
+
+} // namespace telvorin
