@@ -1,0 +1,22 @@
+#include "resources/LoginTemplate.h"
+
+namespace telvorin {
+
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlTemplate LoginControls[] = {
+    {-1, K::Label, "User name :", 13, 21, 41, 8, "userNameLabel"},
+    {IdUserName, K::Edit, "", 60, 18, 69, 14, "userNameEdit"},
+    {-1, K::Label, "Password :", 13, 42, 37, 8, "passwordLabel"},
+    {IdPassword, K::PasswordEdit, "", 60, 39, 68, 14, "passwordEdit"},
+    {IdLoginOk, K::DefaultPushButton, "OK", 135, 21, 50, 14, "okButton"},
+    {IdLoginCancel, K::PushButton, "Cancel", 135, 38, 50, 14, "cancelButton"},
+};
+
+} // namespace
+
+const DialogTemplate LoginTemplate{134, "Login", "Arial", 8, 199, 75, LoginControls};
+
+} // namespace telvorin

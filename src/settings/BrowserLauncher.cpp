@@ -1,0 +1,43 @@
+#include "settings/BrowserLauncher.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <gio/gio.h>
+
+namespace telvorin {
+
+std::string GioBrowserLauncher::DefaultBrowserName()
+{
+    GAppInfo* app = g_app_info_get_default_for_uri_scheme("http");
+    if (!app)
+        return {};
+    const char* id = g_app_info_get_id(app);
+    std::string name = id ? id : "";
+    g_object_unref(app);
+    return name;
+}
+
+bool GioBrowserLauncher::LaunchDefaultBrowser(const std::string& url)
+{
+    GAppInfo* app = g_app_info_get_default_for_uri_scheme("http");
+    if (!app)
+        return false;
+    // GIO expands the desktop file's Exec line itself and spawns without a shell.
+    GList uris{};
+    uris.data = const_cast<char*>(url.c_str());
+    GError* error = nullptr;
+    const gboolean started = g_app_info_launch_uris(app, &uris, nullptr, &error);
+    if (error)
+        g_error_free(error);
+    g_object_unref(app);
+    return started != FALSE;
+}
+
+bool GioBrowserLauncher::LaunchOpener(const std::string& url)
+{
+    return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{QString::fromStdString(url)});
+}
+
+} // namespace telvorin

@@ -1,0 +1,202 @@
+#include "settings/LanSettings.h"
+
+#include "protocol/Protocol.h"
+#include "settings/AddressFields.h"
+#include "settings/LoginDialog.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/MainContext.h"
+#include "ui/Messages.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <string>
+
+namespace telvorin {
+
+namespace {
+
+struct OctetRule {
+    int low;
+    int high;
+    const char* message;
+};
+
+constexpr OctetRule Rules[3][4] = {
+    {
+        {1, 254, "Invalid IP address in 1st digit. It should be 1-254."},
+        {0, 254, "Invalid IP address in 2nd digit. It should be 0-254."},
+        {0, 254, "Invalid IP address in 3rd digit. It should be 0-254."},
+        {1, 254, "Invalid IP address in 4th digit. It should be 1-254."},
+    },
+    {
+        {1, 255, "Invalid subnet mask address in 1st digit. It should be 1-255."},
+        {0, 255, "Invalid subnet mask address in 2nd digit. It should be 0-255."},
+        {0, 255, "Invalid subnet mask address in 3rd digit. It should be 0-255."},
+        {0, 254, "Invalid subnet mask address in 4th digit. It should be 0-254."},
+    },
+    {
+        {1, 255, "Invalid gateway IP address in 1st digit. It should be 1-255."},
+        {0, 255, "Invalid gateway IP address in 2nd digit. It should be 0-255."},
+        {0, 255, "Invalid gateway IP address in 3rd digit. It should be 0-255."},
+        {1, 254, "Invalid gateway IP address in 4th digit. It should be 1-254."},
+    },
+};
+
+std::string Dotted(const AddressOctets& o)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%d.%d.%d", o[0], o[1], o[2], o[3]);
+    return text;
+}
+
+void Show(MainContext& ctx, const char* text, const char* caption, MessageIcon icon)
+{
+    ctx.services.messages->show(ctx.controls.dialog, QString::fromUtf8(text), QString::fromUtf8(caption), icon);
+}
+
+// Logs in as "admin" with an empty password, then once more with what the login dialog
+// leaves in the state (Cancel leaves the empty password).
+bool AdministratorLogin(MainContext& ctx, LoginDialog& dialog)
+{
+    Protocol& protocol = *ctx.services.protocol;
+    protocol.state.adminUser = "admin";
+    protocol.state.adminPassword = "";
+    if (protocol.VerifyLogin() != 0)
+        return true;
+    dialog.exec();
+    if (protocol.VerifyLogin() != 0)
+        return true;
+    Show(ctx, "Wrong administrator password input!", "Error", MessageIcon::Stop);
+    return false;
+}
+
+void ClearAddressFields(MainControls& c)
+{
+    c.ipAddress->clearAddress();
+    c.gateway->clearAddress();
+    c.netmask->clearAddress();
+}
+
+void ApplyDhcp(MainContext& ctx, LoginDialog& dialog)
+{
+    if (!AdministratorLogin(ctx, dialog))
+        return;
+    if (!ctx.services.protocol->SetDhcp()) {
+        Show(ctx, "Set to dhcp client fail.", "Error", MessageIcon::Stop);
+        return;
+    }
+    Show(ctx, "DHCP client enabled.", "Confirm", MessageIcon::Information);
+    ClearAddressFields(ctx.controls);
+    SetAddressFieldsEnabled(ctx.controls, true);
+    ctx.DeviceSelected = 0;
+    RebuildDeviceList(ctx);
+}
+
+void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
+{
+    MainControls& c = ctx.controls;
+    ProtocolState& state = ctx.services.protocol->state;
+
+    if (c.ipAddress->isBlank()) {
+        Show(ctx, "Please input IP address!", "Warning", MessageIcon::Exclamation);
+        return;
+    }
+    if (c.netmask->isBlank()) {
+        Show(ctx, "Please input net mask address!", "Warning", MessageIcon::Exclamation);
+        return;
+    }
+    const AddressOctets ip = c.ipAddress->octets();
+    if (ip == AddressOctets{127, 0, 0, 1}) {
+        Show(ctx, "IP address input error. Please try again.", "Warning", MessageIcon::Exclamation);
+        return;
+    }
+    if (!CheckAddressOctets(ctx, AddressField, *c.ipAddress, ip.data()))
+        return;
+    state.newIp = Dotted(ip);
+
+    const AddressOctets mask = c.netmask->octets();
+    if (!CheckAddressOctets(ctx, NetmaskField, *c.netmask, mask.data()))
+        return;
+    state.newNetmask = Dotted(mask);
+
+    const AddressOctets gateway = c.gateway->octets();
+    if (!CheckAddressOctets(ctx, GatewayField, *c.gateway, gateway.data()))
+        return;
+    state.newGateway = gateway == AddressOctets{} ? std::string() : Dotted(gateway);
+
+    if (!AdministratorLogin(ctx, dialog))
+        return;
+    // The device may not confirm; the search below shows where it is now either way.
+    ctx.services.protocol->SetStaticIp();
+    ClearAddressFields(c);
+    RebuildDeviceList(ctx);
+}
+
+} // namespace
+
+OctetCheck CheckOctets(int kind, const int octets[4])
+{
+    if (kind < AddressField || kind > GatewayField)
+        return {};
+    for (int k = 0; k < 4; ++k) {
+        const OctetRule& rule = Rules[kind - 1][k];
+        if (octets[k] < rule.low || octets[k] > rule.high)
+            return {k, rule.message};
+    }
+    return {};
+}
+
+int CheckAddressOctets(MainContext& ctx, int kind, IpAddressEdit& field, const int octets[4])
+{
+    if (kind == GatewayField && field.isBlank())
+        return 1;
+    const OctetCheck check = CheckOctets(kind, octets);
+    if (check.passed())
+        return 1;
+    Show(ctx, check.message, "Error", MessageIcon::Information);
+    field.focusOctet(check.failedOctet);
+    return 0;
+}
+
+void RebuildDeviceList(MainContext& ctx)
+{
+    MainControls& c = ctx.controls;
+    Protocol& protocol = *ctx.services.protocol;
+
+    c.deviceList->clear();
+    c.volumeList->clear();
+    c.refresh->setEnabled(false);
+    protocol.SearchDevices(3, 3);
+    c.refresh->setEnabled(true);
+    for (const DeviceRecord& record : protocol.devices) {
+        auto* row = new QTreeWidgetItem(c.deviceList);
+        row->setText(0, QString::fromUtf8(record.name.c_str()));
+        row->setText(1, QString::fromUtf8(record.ipText.c_str()));
+        row->setText(2, QString::fromUtf8(record.netmaskText.c_str()));
+        row->setText(3, QString::fromUtf8(record.gatewayText.c_str()));
+    }
+}
+
+void OnApply(MainContext& ctx)
+{
+    // One dialog per press, so a second login in the same press shows what was typed.
+    LoginDialog dialog(ctx.services.protocol->state, 1, ctx.controls.dialog);
+    ctx.AdminLoginMode = 1;
+
+    if (ctx.DeviceSelected == 0) {
+        Show(ctx, "Please select a device in the above section.", "Error", MessageIcon::Stop);
+        return;
+    }
+    QComboBox* dhcp = ctx.controls.dhcp;
+    if (dhcp->currentIndex() < 0)
+        return;
+    if (dhcp->currentText() == QStringLiteral("Enable"))
+        ApplyDhcp(ctx, dialog);
+    else
+        ApplyStatic(ctx, dialog);
+}
+
+} // namespace telvorin

@@ -1,0 +1,104 @@
+#include "settings/LoginDialog.h"
+
+#include "drives/WindowsVersion.h"
+#include "protocol/ProtocolTypes.h"
+#include "resources/LoginTemplate.h"
+#include "ui/DialogBuilder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <string>
+
+namespace telvorin {
+
+namespace {
+
+QString LoginName()
+{
+    const passwd* pw = ::getpwuid(::geteuid());
+    return pw && pw->pw_name ? QString::fromLocal8Bit(pw->pw_name) : QString();
+}
+
+// The state's texts hold 16 bytes; cut on a character boundary, never inside one.
+std::string LimitedBytes(const QString& text)
+{
+    std::string bytes = text.toStdString();
+    if (bytes.size() <= static_cast<std::size_t>(LoginDialog::MaxTextLength))
+        return bytes;
+    std::size_t n = LoginDialog::MaxTextLength;
+    while (n > 0 && (static_cast<unsigned char>(bytes[n]) & 0xC0u) == 0x80u)
+        --n;
+    bytes.resize(n);
+    return bytes;
+}
+
+} // namespace
+
+LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* parent)
+    : QDialog(parent)
+    , state_(state)
+    , adminLoginMode_(adminLoginMode)
+{
+    BuildDialog(*this, LoginTemplate);
+    userNameEdit_ = FindControl<QLineEdit>(*this, IdUserName);
+    passwordEdit_ = FindControl<QLineEdit>(*this, IdPassword);
+    userNameEdit_->setMaxLength(MaxTextLength);
+    passwordEdit_->setMaxLength(MaxTextLength);
+
+    auto* ok = FindControl<QPushButton>(*this, IdLoginOk);
+    auto* cancel = FindControl<QPushButton>(*this, IdLoginCancel);
+    connect(ok, &QPushButton::clicked, this, &LoginDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &LoginDialog::reject);
+}
+
+void LoginDialog::showEvent(QShowEvent* event)
+{
+    // Each run starts from the members, as a fresh initialisation would.
+    if (!event->spontaneous())
+        OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void LoginDialog::OnInitDialog()
+{
+    if (adminLoginMode_ == 1) {
+        UserName = QStringLiteral("admin");
+        LoadControls();
+        userNameEdit_->setEnabled(false);
+        return;
+    }
+    std::string version;
+    GetWindowsVersionName(version);
+    const bool loginNameFixed = version.find("ME") != std::string::npos || version.find("98") != std::string::npos;
+    UserName = loginNameFixed ? LoginName() : QString();
+    LoadControls();
+    userNameEdit_->setEnabled(!loginNameFixed);
+}
+
+void LoginDialog::LoadControls()
+{
+    // The edits' length limit cuts a longer name to 16 characters.
+    userNameEdit_->setText(UserName);
+    passwordEdit_->setText(Password);
+}
+
+void LoginDialog::SaveControls()
+{
+    UserName = userNameEdit_->text();
+    Password = passwordEdit_->text();
+}
+
+void LoginDialog::accept()
+{
+    SaveControls();
+    state_.adminUser = LimitedBytes(UserName);
+    state_.adminPassword = LimitedBytes(Password);
+    done(QDialog::Rejected);
+}
+
+} // namespace telvorin

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace telvorin {
+
+struct ProtocolState;
+
+// The "Login" window: asks for a user name and a password and writes what was typed into
+// the state's adminUser and adminPassword. It checks nothing itself; the caller tries the
+// login again with those texts. Every run ends with the Rejected result, OK included, so
+// callers read the two texts rather than the result.
+//
+// Administrator mode (adminLoginMode 1) fixes the user name to "admin"; share mode (0)
+// leaves it empty and editable (or the login name, fixed, on the versions that need it).
+class LoginDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int MaxTextLength = 16;
+
+    LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* parent = nullptr);
+
+    QString UserName;
+    QString Password;
+
+    QLineEdit* userNameEdit() const { return userNameEdit_; }
+    QLineEdit* passwordEdit() const { return passwordEdit_; }
+
+    // OK (button or Enter): stores the typed texts, then closes like Cancel.
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void LoadControls();
+    void SaveControls();
+
+    ProtocolState& state_;
+    int adminLoginMode_;
+    QLineEdit* userNameEdit_ = nullptr;
+    QLineEdit* passwordEdit_ = nullptr;
+};
+
+} // namespace telvorin
