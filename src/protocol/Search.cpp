@@ -35,7 +35,7 @@ void Protocol::SearchDevices(int selector1, int selector2)
         const int sendSocket = interfaces.sendSocket[index];
         const int receiveSocket = interfaces.receiveSocket[index];
         const std::string localAddress = interfaces.address[index].str();
-        const std::int64_t deadline = clock_.nowMs() + WindowMs + OverrunLimitMs;
+        const std::int64_t deadline = clock_.nowMs() + WindowMs + CutOffMs;
 
         for (int copy = 0; copy < 2; ++copy) {
             sockets_.setMulticastInterface(sendSocket, localAddress);
@@ -76,7 +76,7 @@ void Protocol::SearchDevices(int selector1, int selector2)
                     if (!receiveOne())
                         break;
             }
-            if (++polls >= SearchPolls)
+            if (++polls >= SearchPolls || clock_.nowMs() + PollPauseMs >= deadline)
                 break;
             clock_.sleepMs(PollPauseMs);
         }

@@ -29,7 +29,7 @@ bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBu
     const int sendSocket = interfaces.sendSocket[index];
     const int receiveSocket = interfaces.receiveSocket[index];
     const std::int64_t deadline =
-        clock_.nowMs() + NominalMs(exchange.flushPolls, exchange.pollLimit) + OverrunLimitMs;
+        clock_.nowMs() + NominalMs(exchange.flushPolls, exchange.pollLimit) + CutOffMs;
 
     // Leftover replies of an earlier exchange must not be taken as this one's answer.
     for (int i = 0; i < exchange.flushPolls; ++i)
@@ -46,7 +46,7 @@ bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBu
     int polls = 0;
     // A reply of the right kind that is not ours uses up a poll and a pause.
     auto countPoll = [&] {
-        if (++polls >= exchange.pollLimit)
+        if (++polls >= exchange.pollLimit || clock_.nowMs() + PauseMs >= deadline)
             return false;
         clock_.sleepMs(PauseMs);
         return true;
