@@ -1,0 +1,234 @@
+#!/bin/bash
+# The Telvorin lab: a private LAN of emulated storage devices built from network
+# namespaces, so the program can search and talk to devices without touching the
+# machine's own network.
+#
+#   lab.sh up [CONFIG.json] [DIR]   bring a lab up (root); prints DIR on its last line
+#   lab.sh down DIR                 tear that lab down and remove DIR
+#   lab.sh down-all                 tear down every leftover lab of this project
+#   lab.sh exec DIR CMD...          run CMD in the lab's pc namespace (with its hosts file)
+#
+# Shape: a "pc" namespace with one veth link per segment, and one namespace per segment
+# holding that segment's device addresses, the device emulator, smbd with the devices'
+# shares and an HTTP server on port 80 for each device that has one. DIR keeps lab.json
+# (what the C++ fixture reads), the emulator's request records and the share directories.
+#
+# The emulator binary is found through $TELVORIN_EMULATOR, else
+# $TELVORIN_BINARY_DIR/emulator/telvorin-emulator, else the usual build directories.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source_dir=$(dirname "$here")
+PREFIX_ALL=tvl
+
+die() { echo "lab.sh: $*" >&2; exit 1; }
+
+need_root() {
+    [[ $(id -u) -eq 0 ]] || die "needs root (network namespaces, smbd)"
+    command -v ip >/dev/null || die "ip (iproute2) is missing"
+}
+
+find_emulator() {
+    local c
+    for c in "${TELVORIN_EMULATOR:-}" \
+             "${TELVORIN_BINARY_DIR:+$TELVORIN_BINARY_DIR/emulator/telvorin-emulator}" \
+             "$source_dir/build/emulator/telvorin-emulator" \
+             "$source_dir/build-release/emulator/telvorin-emulator"; do
+        if [[ -n $c && -x $c ]]; then echo "$c"; return; fi
+    done
+    die "telvorin-emulator not found (build it, or set TELVORIN_EMULATOR)"
+}
+
+python() { if [[ -x /usr/bin/python3 ]]; then /usr/bin/python3 "$@"; else python3 "$@"; fi; }
+
+# Starts a long-running process inside a namespace and remembers its pid.
+start_in() {
+    local ns=$1 log=$2; shift 2
+    setsid ip netns exec "$ns" "$@" </dev/null >"$log" 2>&1 &
+    echo $! >>"$dir/pids"
+}
+
+wait_for() {  # what, tries of 0.1 s, test command...
+    local what=$1 tries=$2; shift 2
+    local i
+    for ((i = 0; i < tries; i++)); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    die "timed out waiting for $what"
+}
+
+listening() {  # ns proto port [address]
+    local out
+    out=$(ip netns exec "$1" ss -Hln"${2:0:1}" "sport = :$3" 2>/dev/null) || return 1
+    [[ -n $out ]] || return 1
+    [[ -z ${4:-} || $out == *"$4:$3"* || $out == *"*:$3"* || $out == *"0.0.0.0:$3"* ]]
+}
+
+teardown() {
+    local dir=$1
+    [[ -f $dir/plan.sh ]] || { rm -rf "$dir"; return 0; }
+    # shellcheck disable=SC1091
+    source "$dir/plan.sh"
+    if [[ -f $dir/pids ]]; then
+        local pid
+        while read -r pid; do kill -TERM "$pid" 2>/dev/null || true; done <"$dir/pids"
+        for _ in $(seq 20); do
+            local alive=0
+            while read -r pid; do kill -0 "$pid" 2>/dev/null && alive=1; done <"$dir/pids"
+            [[ $alive -eq 0 ]] && break
+            sleep 0.1
+        done
+        while read -r pid; do kill -KILL "$pid" 2>/dev/null || true; done <"$dir/pids"
+    fi
+    local i
+    for ((i = 0; i < SEGMENTS; i++)); do
+        local v=SEG_NS_$i
+        kill_namespace "${!v}"
+    done
+    kill_namespace "$PC_NS"
+    [[ ${TELVORIN_LAB_KEEP:-0} == 1 ]] || rm -rf "$dir"
+}
+
+# Ends what still runs inside one of our namespaces (smbd children, strays) and deletes it.
+kill_namespace() {
+    local ns=$1 pid
+    if ip netns list | grep -qw -- "$ns"; then
+        for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null || true; done
+        ip netns del "$ns" 2>/dev/null || true
+    fi
+    rm -rf "/etc/netns/$ns"
+}
+
+cmd_up() {
+    need_root
+    command -v smbd >/dev/null || die "smbd is missing (package samba)"
+    local config=${1:-$here/default-lab.json}
+    [[ -f $config ]] || die "no config $config"
+    dir=${2:-}
+    if [[ -z $dir ]]; then
+        dir=$(mktemp -d /tmp/telvorin-lab.XXXXXX)
+    else
+        mkdir -p "$dir"
+    fi
+    chmod 755 "$dir"
+    # Whatever stops the bring-up (a failed command, die, a signal) tears down what exists.
+    trap 'echo "lab.sh: bringing the lab up failed; tearing down" >&2; teardown "$dir"' EXIT
+    trap 'exit 1' INT TERM
+    local emulator
+    emulator=$(find_emulator)
+    local suffix
+    suffix=$(od -An -N3 -tx1 /dev/urandom | tr -d ' \n')
+    python "$here/labconfig.py" "$config" "$dir" "$suffix" || die "bad config $config"
+    : >"$dir/pids"
+    # shellcheck disable=SC1091
+    source "$dir/plan.sh"
+
+    ip netns add "$PC_NS"
+    ip -n "$PC_NS" link set lo up
+    local i
+    for ((i = 0; i < SEGMENTS; i++)); do
+        local ns=SEG_NS_$i pcif=SEG_PCIF_$i segif=SEG_IF_$i pcaddr=SEG_PCADDR_$i addrs=SEG_ADDRS_$i
+        ns=${!ns} pcif=${!pcif} segif=${!segif} pcaddr=${!pcaddr} addrs=${!addrs}
+        ip netns add "$ns"
+        ip -n "$ns" link set lo up
+        ip -n "$PC_NS" link add "$pcif" type veth peer name "$segif" netns "$ns"
+        ip -n "$PC_NS" addr add "$pcaddr" dev "$pcif"
+        ip -n "$PC_NS" link set "$pcif" up
+        ip -n "$PC_NS" route add 224.0.0.0/4 dev "$pcif" metric $((100 + i))
+        local batch="$dir/seg$i/addrs.batch" a
+        : >"$batch"
+        for a in $addrs; do echo "addr add $a dev $segif" >>"$batch"; done
+        ip -n "$ns" -batch "$batch"
+        ip -n "$ns" link set "$segif" up
+        ip -n "$ns" route add 224.0.0.0/4 dev "$segif"
+
+        # Names the smbd of this segment knows: the machine's own plus the lab users.
+        mkdir -p "/etc/netns/$ns"
+        cp /etc/passwd "/etc/netns/$ns/passwd"
+        cp /etc/group "/etc/netns/$ns/group"
+        local user pass
+        while IFS=$'\t' read -r user pass; do
+            [[ -n $user ]] || continue
+            grep -q "^$user:" "/etc/netns/$ns/passwd" ||
+                echo "$user:x:65534:65534:lab user:/nonexistent:/usr/sbin/nologin" >>"/etc/netns/$ns/passwd"
+        done <"$dir/seg$i/users"
+
+        start_in "$ns" "$dir/seg$i/emulator.log" "$emulator" --config "$dir/seg$i/emulator.json" \
+            --interface "$segif" --record "$dir/seg$i/requests.log" --state "$dir/seg$i/state.json" \
+            --ready "$dir/seg$i/emulator.ready"
+
+        local smb=SEG_SMB_$i
+        if [[ ${!smb} == 1 ]]; then
+            local conf="$dir/seg$i/samba/smb.conf"
+            while IFS=$'\t' read -r user pass; do
+                [[ -n $user ]] || continue
+                printf '%s\n%s\n' "$pass" "$pass" |
+                    ip netns exec "$ns" pdbedit -s "$conf" -a -u "$user" -t >/dev/null 2>&1 ||
+                    die "could not add lab user $user"
+            done <"$dir/seg$i/users"
+            start_in "$ns" "$dir/seg$i/samba/smbd.out" smbd --foreground --no-process-group -s "$conf"
+        fi
+
+        local http=SEG_HTTP_$i entry
+        for entry in ${!http}; do
+            start_in "$ns" "$dir/seg$i/http-${entry%%=*}.log" \
+                "$(command -v /usr/bin/python3 || command -v python3)" -m http.server 80 \
+                --bind "${entry%%=*}" --directory "${entry#*=}"
+        done
+    done
+    mkdir -p "/etc/netns/$PC_NS"
+    cp "$dir/hosts" "/etc/netns/$PC_NS/hosts"
+
+    for ((i = 0; i < SEGMENTS; i++)); do
+        local ns=SEG_NS_$i smb=SEG_SMB_$i http=SEG_HTTP_$i entry
+        ns=${!ns}
+        wait_for "the emulator of segment $i" 100 test -f "$dir/seg$i/emulator.ready"
+        if [[ ${!smb} == 1 ]]; then wait_for "smbd of segment $i" 150 listening "$ns" tcp 445; fi
+        for entry in ${!http}; do
+            wait_for "the web server on ${entry%%=*}" 100 listening "$ns" tcp 80 "${entry%%=*}"
+        done
+    done
+    trap - EXIT INT TERM
+    echo "$dir"
+}
+
+cmd_down() {
+    need_root
+    [[ -n ${1:-} ]] || die "usage: lab.sh down DIR"
+    [[ -d $1 ]] || return 0
+    teardown "$1"
+}
+
+cmd_down_all() {
+    need_root
+    local d ns
+    for d in /tmp/telvorin-lab.*; do
+        [[ -d $d ]] && teardown "$d"
+    done
+    # Namespaces whose state directory is already gone.
+    for ns in $(ip netns list | awk '{print $1}' | grep -E "^${PREFIX_ALL}[0-9a-f]{6}-(pc|s[0-9]+)$" || true); do
+        kill_namespace "$ns"
+    done
+    for d in /etc/netns/${PREFIX_ALL}*; do
+        [[ -d $d ]] && [[ $(basename "$d") =~ ^${PREFIX_ALL}[0-9a-f]{6}-(pc|s[0-9]+)$ ]] && rm -rf "$d"
+    done
+    return 0
+}
+
+cmd_exec() {
+    need_root
+    local dir=${1:-}; shift || true
+    [[ -f $dir/plan.sh && $# -gt 0 ]] || die "usage: lab.sh exec DIR CMD..."
+    # shellcheck disable=SC1091
+    source "$dir/plan.sh"
+    exec ip netns exec "$PC_NS" "$@"
+}
+
+case ${1:-} in
+    up) shift; cmd_up "$@" ;;
+    down) shift; cmd_down "$@" ;;
+    down-all) cmd_down_all ;;
+    exec) shift; cmd_exec "$@" ;;
+    *) echo "usage: lab.sh up [CONFIG] [DIR] | down DIR | down-all | exec DIR CMD..." >&2; exit 2 ;;
+esac
