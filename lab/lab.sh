@@ -48,10 +48,9 @@ start_in() {
     echo $! >>"$dir/pids"
 }
 
-wait_for() {  # what, tries of 0.1 s, test command...
-    local what=$1 tries=$2; shift 2
-    local i
-    for ((i = 0; i < tries; i++)); do
+wait_for() {  # what, seconds, test command...
+    local what=$1 deadline=$((SECONDS + $2)); shift 2
+    while ((SECONDS <= deadline)); do
         if "$@" >/dev/null 2>&1; then return 0; fi
         sleep 0.1
     done
@@ -93,7 +92,7 @@ teardown() {
 # Ends what still runs inside one of our namespaces (smbd children, strays) and deletes it.
 kill_namespace() {
     local ns=$1 pid
-    if ip netns list | grep -qw -- "$ns"; then
+    if [[ -e /run/netns/$ns ]]; then
         for pid in $(ip netns pids "$ns" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null || true; done
         ip netns del "$ns" 2>/dev/null || true
     fi
@@ -168,6 +167,12 @@ cmd_up() {
                     die "could not add lab user $user"
             done <"$dir/seg$i/users"
             start_in "$ns" "$dir/seg$i/samba/smbd.out" smbd --foreground --no-process-group -s "$conf"
+            local nmbd=SEG_NMBD_$i nconf
+            if command -v nmbd >/dev/null; then
+                for nconf in ${!nmbd}; do
+                    start_in "$ns" "${nconf%.conf}.out" nmbd --foreground --no-process-group -s "$nconf"
+                done
+            fi
         fi
 
         local http=SEG_HTTP_$i entry
@@ -183,11 +188,20 @@ cmd_up() {
     for ((i = 0; i < SEGMENTS; i++)); do
         local ns=SEG_NS_$i smb=SEG_SMB_$i http=SEG_HTTP_$i entry
         ns=${!ns}
-        wait_for "the emulator of segment $i" 100 test -f "$dir/seg$i/emulator.ready"
-        if [[ ${!smb} == 1 ]]; then wait_for "smbd of segment $i" 150 listening "$ns" tcp 445; fi
+        wait_for "the emulator of segment $i" 10 test -f "$dir/seg$i/emulator.ready"
+        if [[ ${!smb} == 1 ]]; then wait_for "smbd of segment $i" 15 listening "$ns" tcp 445; fi
         for entry in ${!http}; do
-            wait_for "the web server on ${entry%%=*}" 100 listening "$ns" tcp 80 "${entry%%=*}"
+            wait_for "the web server on ${entry%%=*}" 10 listening "$ns" tcp 80 "${entry%%=*}"
         done
+        local nmbd=SEG_NMBD_$i nconf
+        # Names resolve by broadcast once nmbd has claimed them, a few seconds after start.
+        if command -v nmbd >/dev/null && command -v nmblookup >/dev/null; then
+            for nconf in ${!nmbd}; do
+                local nname
+                nname=$(sed -n 's/^  netbios name = //p' "$nconf")
+                wait_for "the name server of $nname" 30 ip netns exec "$PC_NS" nmblookup "$nname"
+            done
+        fi
     done
     trap - EXIT INT TERM
     echo "$dir"
@@ -207,8 +221,9 @@ cmd_down_all() {
         [[ -d $d ]] && teardown "$d"
     done
     # Namespaces whose state directory is already gone.
-    for ns in $(ip netns list | awk '{print $1}' | grep -E "^${PREFIX_ALL}[0-9a-f]{6}-(pc|s[0-9]+)$" || true); do
-        kill_namespace "$ns"
+    for ns in /run/netns/${PREFIX_ALL}*; do
+        ns=${ns##*/}
+        [[ $ns =~ ^${PREFIX_ALL}[0-9a-f]{6}-(pc|s[0-9]+)$ ]] && kill_namespace "$ns"
     done
     for d in /etc/netns/${PREFIX_ALL}*; do
         [[ -d $d ]] && [[ $(basename "$d") =~ ^${PREFIX_ALL}[0-9a-f]{6}-(pc|s[0-9]+)$ ]] && rm -rf "$d"

@@ -74,6 +74,7 @@ def main():
             json.dump({"reply": seg.get("reply", "multicast"), "devices": devices}, f, indent=1)
 
         users = []
+        nmbd = []
         if smb_devices:
             d = os.path.join(sdir, "samba")
             for sub in ("run", "lock", "state", "cache", "private", "ncalrpc", "log"):
@@ -94,7 +95,6 @@ def main():
                 f"  log file = {d}/log/log.%m",
                 f"  passdb backend = tdbsam:{d}/private/passdb.tdb",
                 "  smb ports = 445",
-                "  disable netbios = yes",
                 "  load printers = no",
                 "  printing = bsd",
                 "  printcap name = /dev/null",
@@ -129,6 +129,24 @@ def main():
                         lines += ["  guest ok = yes"]
                 with open(os.path.join(d, f"ip-{entry['ip']}.conf"), "w") as f:
                     f.write("\n".join(lines) + "\n")
+                # One NetBIOS name server per device, so \\name resolves by broadcast
+                # from the pc namespace exactly as on a real LAN.
+                if entry["name"]:
+                    n = os.path.join(d, "nmbd-" + entry["ip"])
+                    for sub in ("run", "lock", "state", "cache", "private", "log"):
+                        os.makedirs(os.path.join(n, sub), exist_ok=True)
+                    with open(os.path.join(n, "nmbd.conf"), "w") as f:
+                        f.write("\n".join([
+                            "[global]", "  workgroup = WORKGROUP",
+                            f"  netbios name = {entry['name'][:15]}",
+                            f"  interfaces = {entry['ip']}/{pc.network.prefixlen}",
+                            "  bind interfaces only = yes",
+                            f"  pid directory = {n}/run", f"  lock directory = {n}/lock",
+                            f"  state directory = {n}/state", f"  cache directory = {n}/cache",
+                            f"  private dir = {n}/private", f"  log file = {n}/log/log.nmbd",
+                            "  local master = no", "  domain master = no", "  preferred master = no",
+                            ""]))
+                    nmbd.append(os.path.join(n, "nmbd.conf"))
 
         plan += [
             f"SEG_NS_{i}={prefix}-s{i}",
@@ -138,6 +156,7 @@ def main():
             f"SEG_ADDRS_{i}={shlex.quote(' '.join(addresses))}",
             f"SEG_HTTP_{i}={shlex.quote(' '.join(http))}",
             f"SEG_SMB_{i}={1 if smb_devices else 0}",
+            f"SEG_NMBD_{i}={shlex.quote(' '.join(nmbd))}",
             f"SEG_USERS_{i}={shlex.quote(' '.join(u for u, _ in users))}",
         ]
         with open(os.path.join(sdir, "users"), "w") as f:
