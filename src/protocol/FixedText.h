@@ -36,7 +36,8 @@ public:
             text = text.substr(0, nul);
         const std::size_t n = std::min(text.size(), maxLength);
         bytes_.fill('\0');
-        std::memcpy(bytes_.data(), text.data(), n);
+        if (n > 0)  // an empty view may carry a null pointer
+            std::memcpy(bytes_.data(), text.data(), n);
     }
 
     void clear() { bytes_.fill('\0'); }

@@ -109,7 +109,8 @@ void putLe32(SendBuffer buffer, std::size_t offset, std::uint32_t value)
 
 std::size_t putText(SendBuffer buffer, std::size_t offset, std::string_view text)
 {
-    std::memcpy(buffer.data() + offset, text.data(), text.size());
+    if (!text.empty())
+        std::memcpy(buffer.data() + offset, text.data(), text.size());
     return text.size();
 }
 

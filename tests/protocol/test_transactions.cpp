@@ -290,7 +290,7 @@ TEST(Transactions, EndInBoundedTimeUnderAFlood)
             SCOPED_TRACE(flood.what);
             Lan lan;
             lan.beta().silent = true;
-            lan.h.net.receiveCostUs = 20;
+            lan.h.net.receiveCostUs = 50;
             lan.h.net.flood(1, flood.datagram(lan), 0, 1'000'000);
             const auto start = lan.h.clock.nowMs();
             EXPECT_EQ((lan.p.*call)(), 0);

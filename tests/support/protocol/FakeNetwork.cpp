@@ -17,7 +17,8 @@ void PutLe32(Bytes& b, std::size_t at, std::uint32_t v)
 
 void PutText(Bytes& b, std::size_t at, const std::string& text, std::size_t width)
 {
-    std::memcpy(b.data() + at, text.data(), std::min(text.size(), width));
+    if (!text.empty())
+        std::memcpy(b.data() + at, text.data(), std::min(text.size(), width));
 }
 
 Bytes Prefix(std::uint8_t opcode, const std::array<std::uint8_t, 6>& clientId,
