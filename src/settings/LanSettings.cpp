@@ -73,6 +73,12 @@ bool AdministratorLogin(MainContext& ctx, LoginDialog& dialog)
     return false;
 }
 
+// Device texts are shown the way the Refresh handler shows them.
+QString Local(std::string_view text)
+{
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void ClearAddressFields(MainControls& c)
 {
     c.ipAddress->clearAddress();
@@ -173,10 +179,10 @@ void RebuildDeviceList(MainContext& ctx)
     c.refresh->setEnabled(true);
     for (const DeviceRecord& record : protocol.devices) {
         auto* row = new QTreeWidgetItem(c.deviceList);
-        row->setText(0, QString::fromUtf8(record.name.c_str()));
-        row->setText(1, QString::fromUtf8(record.ipText.c_str()));
-        row->setText(2, QString::fromUtf8(record.netmaskText.c_str()));
-        row->setText(3, QString::fromUtf8(record.gatewayText.c_str()));
+        row->setText(0, Local(record.name.view()));
+        row->setText(1, Local(record.ipText.view()));
+        row->setText(2, Local(record.netmaskText.view()));
+        row->setText(3, Local(record.gatewayText.view()));
     }
 }
 
