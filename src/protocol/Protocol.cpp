@@ -3,9 +3,12 @@
 #include "protocol/Wire.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <random>
 #include <utility>
+
+#include <unistd.h>
 
 namespace telvorin {
 
@@ -20,6 +23,32 @@ Protocol::~Protocol()
         CloseTransport();
 }
 
+namespace {
+
+// A time-seeded generator gives two copies started in the same second the same id, and
+// each would then take the other's replies; the system's entropy source does not.
+ClientId DrawClientId()
+{
+    ClientId id{};
+    try {
+        std::random_device random;
+        for (auto& b : id)
+            b = static_cast<std::uint8_t>(random() & 0xFF);
+    } catch (const std::exception&) {
+        // No entropy device: mix the fine clock with the process id, still distinct per copy.
+        std::seed_seq seed{static_cast<unsigned>(::getpid()),
+                           static_cast<unsigned>(std::chrono::high_resolution_clock::now()
+                                                     .time_since_epoch()
+                                                     .count())};
+        std::mt19937 generator(seed);
+        for (auto& b : id)
+            b = static_cast<std::uint8_t>(generator() & 0xFF);
+    }
+    return id;
+}
+
+} // namespace
+
 void Protocol::OpenTransport()
 {
     if (open_)
@@ -30,11 +59,7 @@ void Protocol::OpenTransport()
     if (found.size() > MaxInterfaces)
         found.resize(MaxInterfaces);
 
-    // A time-seeded generator gives two copies started in the same second the same id,
-    // and each would then take the other's replies.
-    std::random_device random;
-    for (auto& b : clientId)
-        b = static_cast<std::uint8_t>(random() & 0xFF);
+    clientId = DrawClientId();
 
     interfaces.count = static_cast<int>(found.size());
     for (int slot = 0; slot < interfaces.count; ++slot) {
