@@ -85,18 +85,24 @@ std::string str(const QJsonObject& o, const char* key)
 // Runs argv, waits, returns its exit status; stdout is collected into *out.
 int run(const std::vector<std::string>& argv, std::string* out)
 {
+    if (argv.empty())
+        return -1;
+    // Everything the child needs is prepared before fork: other threads may hold locks.
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0)
         return -1;
     const pid_t pid = fork();
-    if (pid < 0)
+    if (pid < 0) {
+        close(pipeFds[0]);
+        close(pipeFds[1]);
         return -1;
+    }
     if (pid == 0) {
         dup2(pipeFds[1], STDOUT_FILENO);
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
         execv(args[0], args.data());
         _exit(127);
     }
@@ -333,6 +339,8 @@ std::string Lab::shareDir(const std::string& deviceName, const std::string& shar
     const auto it = d->shares.find(share);
     return it == d->shares.end() ? std::string() : it->second;
 }
+
+int Lab::runCommand(const std::vector<std::string>& argv, std::string* out) { return run(argv, out); }
 
 std::vector<std::string> Lab::pcCommand(const std::vector<std::string>& command) const
 {

@@ -121,7 +121,12 @@ public:
     int segmentOf(const std::string& name) const;
     std::string shareDir(const std::string& deviceName, const std::string& share) const;
 
-    // argv prefix that runs a command in the pc namespace with the lab's hosts file.
+    // Runs argv (argv[0] a path) in the calling thread's namespaces, waits for it and
+    // returns its exit status (-1 when it did not exit normally); stdout into *out.
+    // Called after enterPc(), the command runs in the pc namespace.
+    static int runCommand(const std::vector<std::string>& argv, std::string* out = nullptr);
+
+    // argv that runs a command in the pc namespace with the lab's hosts file.
     std::vector<std::string> pcCommand(const std::vector<std::string>& command) const;
 
     std::vector<RecordedRequest> requests(int segment) const;
