@@ -12,11 +12,11 @@ namespace telvorin {
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent)
 {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     EnsureResources();
     BuildDialog(*this, AboutTemplate);
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
 
     const QIcon icon(QString::fromLatin1(AppIconSvg));
     setWindowIcon(icon);

@@ -33,13 +33,14 @@ constexpr unsigned AboutCommand = 0x10;
 MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     : QDialog(parent)
 {
+    // A minimise box and a close box; no maximise, no context help. Set before the
+    // controls exist: changing the flags later re-polishes them and loses their font.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EnsureResources();
     BuildDialog(*this, MainTemplate);
     setObjectName(QStringLiteral("mainDialog"));
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
-    // A minimise box and a close box; no maximise, no context help.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     ctx_.services = services;
     ctx_.driveTable = &driveTable_;

@@ -28,7 +28,7 @@ int MulDivRounded(int value, int numerator, int denominator)
     return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
 }
 
-QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const DialogUnits& units)
+QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& font, const DialogUnits& units)
 {
     const QString text = QString::fromUtf8(c.text ? c.text : "");
     QWidget* widget = nullptr;
@@ -68,6 +68,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const DialogUnit
         break;
     case ControlKind::DropDownList: {
         auto* combo = new QComboBox(&dialog);
+        combo->setFont(font);
         QStringList items;
         for (const char* item : c.items)
             items << QString::fromUtf8(item);
@@ -93,10 +94,24 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const DialogUnit
     }
     }
 
+    // Every control carries the template font itself, so a later re-polish of the
+    // dialog (new window flags, a style sheet) cannot drop it back to the default.
+    widget->setFont(font);
     QRect rect = units.toPixels(c.x, c.y, c.w, c.h);
     if (c.kind == ControlKind::DropDownList) {
         // The template's height is that of the open list; the closed box is one line.
         rect.setHeight(widget->sizeHint().height());
+    } else if (c.kind == ControlKind::Label) {
+        // Our font need not measure exactly like the one the template was drawn with.
+        // A label a little too narrow for its text gets slightly tighter letters (so it
+        // stays clear of its neighbour), and grows if that is still not enough.
+        const int needed = widget->sizeHint().width();
+        if (needed > rect.width() && needed > 0) {
+            QFont condensed = font;
+            condensed.setLetterSpacing(QFont::PercentageSpacing, std::max(90, 100 * rect.width() / needed));
+            widget->setFont(condensed);
+        }
+        rect.setSize(rect.size().expandedTo(widget->sizeHint()));
     } else if (c.kind == ControlKind::Icon) {
         // An icon control shows the icon at its own size, whatever the template says.
         rect.setSize(QSize(32, 32));
@@ -170,7 +185,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> groupBoxes;
     for (const ControlTemplate& c : tpl.controls) {
-        QWidget* widget = MakeControl(dialog, c, units);
+        QWidget* widget = MakeControl(dialog, c, font, units);
         if (c.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
         if (TakesFocus(c.kind))

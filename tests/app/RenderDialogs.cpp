@@ -1,0 +1,205 @@
+// Renders each dialog of the program to a PNG under ${TELVORIN_BINARY_DIR}/screenshots,
+// with a plain title strip showing the window's icon and caption. To add a dialog, add
+// one row to Renders below.
+#include "app/AboutDialog.h"
+#include "app/MainDialog.h"
+#include "drives/MemoryDriveService.h"
+#include "lab/Lab.h"
+#include "protocol/PosixSocketLayer.h"
+#include "protocol/Protocol.h"
+#include "settings/LoginDialog.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/OfflineNetwork.h"
+#include "ui/RecordingMessages.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+using namespace telvorin;
+
+namespace {
+
+QString ScreenshotDir()
+{
+    const QByteArray build = qgetenv("TELVORIN_BINARY_DIR");
+    return QDir(build.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(build))
+        .filePath(QStringLiteral("screenshots"));
+}
+
+// The client area under a title strip, as a window manager would frame it.
+QImage Frame(QWidget& window)
+{
+    window.show();
+    QApplication::processEvents();
+    const QPixmap client = window.grab();
+    const int strip = 24;
+    QImage image(client.width(), client.height() + strip, QImage::Format_ARGB32);
+    image.fill(QColor(0x3c, 0x3c, 0x3c));
+    QPainter painter(&image);
+    const QIcon icon = window.windowIcon();
+    if (!icon.isNull())
+        painter.drawPixmap(4, 4, icon.pixmap(16, 16));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(26, 0, client.width() - 30, strip), Qt::AlignVCenter | Qt::AlignLeft,
+                     window.windowTitle());
+    painter.drawPixmap(0, strip, client);
+    painter.end();
+    window.hide();
+    return image;
+}
+
+void Save(const QImage& image, const QString& name)
+{
+    QDir().mkpath(ScreenshotDir());
+    const QString path = QDir(ScreenshotDir()).filePath(name + QStringLiteral(".png"));
+    ASSERT_TRUE(image.save(path)) << path.toStdString();
+    std::printf("rendered %s\n", qPrintable(path));
+}
+
+// Services for a window that searches a network with nothing on it.
+struct OfflineServices {
+    test::SilentSockets sockets;
+    test::ManualClock clock;
+    Protocol protocol{sockets, clock, nullptr};
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+
+    OfflineServices()
+    {
+        drives.setDriveType("C:", DriveFixed);
+        drives.mapDrive("Y:", "\\\\NAS-1\\HDD_a");
+        protocol.OpenTransport();
+    }
+    MainServices services()
+    {
+        MainServices s;
+        s.protocol = &protocol;
+        s.clock = &clock;
+        s.messages = &messages;
+        s.drives = &drives;
+        return s;
+    }
+};
+
+void AddRow(QTreeWidget* list, const QStringList& cells)
+{
+    new QTreeWidgetItem(list, cells);
+}
+
+QImage RenderMainEmpty()
+{
+    OfflineServices offline;
+    MainDialog dialog(offline.services());
+    return Frame(dialog);
+}
+
+// With devices from the lab when it can be built here, else with the panel filled in
+// by hand as a click would fill it.
+QImage RenderMainDevices()
+{
+    OfflineServices offline;
+    if (lab::Lab::available(nullptr)) {
+        lab::Lab lab(R"({"segments": [
+            {"reply": "multicast", "devices": [
+              {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "gateway": "10.64.0.1",
+               "volumes": ["HDD_a", "HDD_b"]},
+              {"name": "Archive", "ip": "10.64.0.11", "netmask": "255.255.0.0", "gateway": "0.0.0.0",
+               "dhcp": true, "volumes": ["HDD_1"]}]},
+            {"reply": "unicast", "devices": [
+              {"name": "Media", "ip": "10.65.0.20", "netmask": "255.255.0.0", "gateway": "10.65.0.1",
+               "volumes": ["HDD_a"]}]}]})");
+        if (lab.ok()) {
+            lab.enterPc();
+            PosixSocketLayer sockets;
+            SteadyClock clock;
+            Protocol protocol(sockets, clock, nullptr);
+            protocol.OpenTransport();
+            MainServices services = offline.services();
+            services.protocol = &protocol;
+            services.clock = &clock;
+            MainDialog dialog(services);
+            dialog.OnInitDialog();
+            auto* list = dialog.controls().deviceList;
+            if (list->topLevelItemCount() > 0) {
+                list->setCurrentItem(list->topLevelItem(0));
+                const QRect row = list->visualItemRect(list->topLevelItem(0));
+                QMouseEvent release(QEvent::MouseButtonRelease, row.center(), list->viewport()->mapToGlobal(row.center()),
+                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(list->viewport(), &release);
+            }
+            QImage image = Frame(dialog);
+            protocol.CloseTransport();
+            lab.leavePc();
+            return image;
+        }
+        std::printf("lab failed (%s); rendering a filled panel instead\n", lab.error().c_str());
+    }
+
+    MainDialog dialog(offline.services());
+    dialog.OnInitDialog();
+    const MainControls& c = dialog.controls();
+    AddRow(c.deviceList, {QStringLiteral("NAS-1"), QStringLiteral("10.64.0.10"), QStringLiteral("255.255.0.0"),
+                          QStringLiteral("10.64.0.1")});
+    AddRow(c.deviceList, {QStringLiteral("Archive"), QStringLiteral("10.64.0.11"), QStringLiteral("255.255.0.0"),
+                          QStringLiteral("0.0.0.0")});
+    AddRow(c.deviceList, {QStringLiteral("Media"), QStringLiteral("10.65.0.20"), QStringLiteral("255.255.0.0"),
+                          QStringLiteral("10.65.0.1")});
+    c.deviceList->setCurrentItem(c.deviceList->topLevelItem(0));
+    c.ipAddress->setAddress(10, 64, 0, 10);
+    c.netmask->setAddress(255, 255, 0, 0);
+    c.gateway->setAddress(10, 64, 0, 1);
+    c.dhcp->setCurrentIndex(c.dhcp->findText(QStringLiteral("Disable")));
+    AddRow(c.volumeList, {QStringLiteral("HDD_a"), QStringLiteral("Y:")});
+    AddRow(c.volumeList, {QStringLiteral("HDD_b"), QString()});
+    return Frame(dialog);
+}
+
+QImage RenderAbout()
+{
+    AboutDialog about;
+    return Frame(about);
+}
+
+QImage RenderLogin()
+{
+    ProtocolState state;
+    LoginDialog login(state, 1);
+    return Frame(login);
+}
+
+struct Render {
+    const char* name;
+    std::function<QImage()> render;
+};
+
+const Render Renders[] = {
+    {"main-empty", RenderMainEmpty},
+    {"main-devices", RenderMainDevices},
+    {"about", RenderAbout},
+    {"login", RenderLogin},
+};
+
+} // namespace
+
+TEST(Screenshots, EveryDialogRenders)
+{
+    for (const Render& r : Renders) {
+        SCOPED_TRACE(r.name);
+        const QImage image = r.render();
+        ASSERT_FALSE(image.isNull());
+        // The dialog background must be the program's blue, sampled near the bottom
+        // left corner of the client area (clear of every control in every template).
+        EXPECT_EQ(image.pixelColor(2, image.height() - 3), QColor(0, 98, 147));
+        Save(image, QString::fromLatin1(r.name));
+    }
+}

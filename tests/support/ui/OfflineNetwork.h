@@ -1,0 +1,58 @@
+#pragma once
+
+#include "protocol/Clock.h"
+#include "protocol/SocketLayer.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace telvorin::test {
+
+// A clock that only moves when something sleeps on it, so a search over silent sockets
+// ends at once.
+class ManualClock final : public Clock {
+public:
+    std::int64_t nowMs() override { return now_; }
+    void sleepMs(int ms) override { now_ += ms; }
+    void advance(int ms) { now_ += ms; }
+
+private:
+    std::int64_t now_ = 0;
+};
+
+// Sockets on made-up interfaces where nothing ever arrives: a search finds no device
+// and no datagram leaves the process. `onWait` runs at every wait for a reply, so a test
+// can look at the window while a search is under way.
+class SilentSockets final : public SocketLayer {
+public:
+    explicit SilentSockets(std::vector<LocalInterface> interfaces = {}) : interfaces_(std::move(interfaces)) {}
+
+    std::function<void()> onWait;
+    int sends = 0;
+    int closes = 0;
+
+    std::vector<LocalInterface> localInterfaces() override { return interfaces_; }
+    int openSendSocket(const LocalInterface&) override { return next_++; }
+    int openReceiveSocket(const LocalInterface&) override { return next_++; }
+    void setMulticastInterface(int, const std::string&) override {}
+    bool sendToGroup(int, std::span<const std::uint8_t>) override
+    {
+        ++sends;
+        return true;
+    }
+    bool waitReadable(int, int) override
+    {
+        if (onWait)
+            onWait();
+        return false;
+    }
+    int receive(int, std::span<std::uint8_t>) override { return -1; }
+    void close(int) override { ++closes; }
+
+private:
+    std::vector<LocalInterface> interfaces_;
+    int next_ = 100;
+};
+
+} // namespace telvorin::test
