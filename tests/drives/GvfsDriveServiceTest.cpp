@@ -1,0 +1,234 @@
+// The GIO drive service against real shares: the lab's smbd, a private GVfs.
+#include "drives/GioDriveService.h"
+#include "gvfs/GvfsSession.h"
+#include "lab/Lab.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace telvorin {
+namespace {
+
+const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
+    {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000110",
+     "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a"], "smb": true,
+     "users": [{"user": "user1", "password": "secret1"}], "userShares": ["PRIVATE"]}]}]})";
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return in ? text.str() : std::string("<unreadable>");
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+class GvfsDriveService : public ::testing::Test {
+protected:
+    // One lab and one GVfs per process: GIO binds itself to the first session bus it sees.
+    static void SetUpTestSuite()
+    {
+        lab_ = new lab::Lab(LabConfig);
+        if (!lab_->ok())
+            return;
+        std::ofstream(lab_->shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
+        std::ofstream(lab_->shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
+        lab_->enterPc(true);
+        gvfs_ = new test::GvfsSession;
+    }
+    static void TearDownTestSuite()
+    {
+        delete gvfs_;
+        gvfs_ = nullptr;
+        delete lab_;
+        lab_ = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(lab_->ok()) << lab_->error();
+        ASSERT_TRUE(gvfs_->ok()) << gvfs_->error();
+        service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder());
+    }
+    void TearDown() override
+    {
+        if (!service_)
+            return;
+        for (const char* drive : {"X:", "Y:", "Z:"})
+            service_->CancelConnection(drive, ConnectUpdateProfile, true);
+    }
+
+    std::string entry(char letter) const { return gvfs_->drivesFolder() + "/" + letter; }
+
+    static lab::Lab* lab_;
+    static test::GvfsSession* gvfs_;
+    std::unique_ptr<GioDriveService> service_;
+};
+
+lab::Lab* GvfsDriveService::lab_ = nullptr;
+test::GvfsSession* GvfsDriveService::gvfs_ = nullptr;
+
+TEST_F(GvfsDriveService, GuestShareIsMappedReadableAndFoundAgainByANewService)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    EXPECT_EQ(ReadFile(entry('Z') + "/hello.txt"), "guest data\n");
+
+    std::ofstream(entry('Z') + "/written.txt") << "through the drive\n";
+    EXPECT_EQ(ReadFile(lab_->shareDir("NAS-1", "HDD_a") + "/written.txt"), "through the drive\n");
+
+    // The program ends; the next one finds the letter as it was left, name case included.
+    service_.reset();
+    GioDriveService next(gvfs_->drivesFolder());
+    std::string remote;
+    ASSERT_TRUE(next.GetConnection("Z:", remote));
+    EXPECT_EQ(remote, "\\\\NAS-1\\HDD_a");
+    EXPECT_EQ(next.GetDriveType("Z:"), DriveRemote);
+    EXPECT_EQ(next.GetDriveType("Y:"), DriveNoRootDir);
+    EXPECT_FALSE(next.GetConnection("Y:", remote));
+    service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder());
+}
+
+TEST_F(GvfsDriveService, UserShareNeedsTheRightPasswordAndOneAttemptIsOneTry)
+{
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "wrong", "WORKGROUP\\user1",
+                                      ConnectUpdateProfile),
+              0);
+    // A refused answer must not leave GVfs asking in a loop until the time-out.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+    EXPECT_FALSE(Exists(entry('Y')));
+
+    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "", "", ConnectUpdateProfile), 0);
+    EXPECT_FALSE(Exists(entry('Y')));
+
+    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",
+                                      ConnectUpdateProfile),
+              0);
+    EXPECT_EQ(ReadFile(entry('Y') + "/private.txt"), "private data\n");
+    std::string remote;
+    ASSERT_TRUE(service_->GetConnection("Y:", remote));
+    EXPECT_EQ(remote, "\\\\NAS-1\\PRIVATE");
+}
+
+TEST_F(GvfsDriveService, InteractiveMappingAsksOnceAndHonoursCancel)
+{
+    int asked = 0;
+    bool cancel = true;
+    service_->setCredentialAnswerer([&](CredentialRequest& request) {
+        ++asked;
+        if (cancel)
+            return false;
+        request.userName = "user1";
+        request.password = "secret1";
+        return true;
+    });
+    EXPECT_NE(service_->AddConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
+                                      ConnectUpdateProfile | ConnectInteractive),
+              0);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(Exists(entry('X')));
+
+    cancel = false;
+    asked = 0;
+    ASSERT_EQ(service_->AddConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
+                                      ConnectUpdateProfile | ConnectInteractive),
+              0);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ReadFile(entry('X') + "/private.txt"), "private data\n");
+}
+
+TEST_F(GvfsDriveService, ForcedRemovalUnmountsAndRemovesTheEntry)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    ASSERT_EQ(gvfs_->mountedPaths().size(), 1u);
+    // An open file does not hold a forced removal back.
+    std::ifstream open(entry('Z') + "/hello.txt");
+    ASSERT_TRUE(open.is_open());
+
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), 0);
+    EXPECT_FALSE(Exists(entry('Z')));
+    EXPECT_TRUE(gvfs_->mountedPaths().empty());
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveNoRootDir);
+    // A free letter has nothing to remove.
+    EXPECT_NE(service_->CancelConnection("Z:", ConnectUpdateProfile, true), 0);
+}
+
+TEST_F(GvfsDriveService, ShareOnTwoLettersStaysForTheOtherWhenOneIsRemoved)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    ASSERT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), 0);
+    EXPECT_EQ(ReadFile(entry('Y') + "/hello.txt"), "guest data\n");
+    std::string remote;
+    EXPECT_TRUE(service_->GetConnection("Y:", remote));
+}
+
+TEST_F(GvfsDriveService, MountThatWentAwayIsRemoteWithoutConnection)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    // Another program unmounts the share behind our back (a file manager, a logout).
+    GioDriveService other(gvfs_->drivesFolder() + "-other");
+    ASSERT_EQ(other.AddConnection("Q:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    ASSERT_EQ(other.CancelConnection("Q:", ConnectUpdateProfile, true), 0);
+    ASSERT_TRUE(gvfs_->mountedPaths().empty());
+
+    std::string remote;
+    EXPECT_FALSE(service_->GetConnection("Z:", remote));
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), 0);
+    EXPECT_FALSE(Exists(entry('Z')));
+}
+
+TEST_F(GvfsDriveService, UnsafeNamesAndLettersAreRefusedBeforeAnythingIsMounted)
+{
+    struct Row {
+        const char* drive;
+        const char* remote;
+    };
+    const Row rows[] = {
+        {"Z:", "\\\\NAS-1\\.."},
+        {"Z:", "\\\\NAS-1\\."},
+        {"Z:", "\\\\NAS-1\\HDD_a\\..\\PRIVATE"},
+        {"Z:", "\\\\NAS-1\\a/b"},
+        {"Z:", "\\\\..\\HDD_a"},
+        {"Z:", "\\\\NAS-1/x\\HDD_a"},
+        {"Z:", "\\\\NAS-1\\HDD\x01" "a"},
+        {"Z:", "\\\\NAS-1\\"},
+        {"Z:", "\\\\\\HDD_a"},
+        {"Z:", "NAS-1\\HDD_a"},
+        {"../Z:", "\\\\NAS-1\\HDD_a"},
+        {"Z", "\\\\NAS-1\\HDD_a"},
+        {"1:", "\\\\NAS-1\\HDD_a"},
+        {"", "\\\\NAS-1\\HDD_a"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_NE(service_->AddConnection(row.drive, row.remote, "", "", ConnectUpdateProfile), 0)
+            << row.drive << " " << row.remote;
+    }
+    EXPECT_TRUE(gvfs_->mountedPaths().empty());
+}
+
+TEST_F(GvfsDriveService, UnreachableServerFailsWithinTheTimeOut)
+{
+    service_->setTimeout(std::chrono::seconds(3));
+    const auto started = std::chrono::steady_clock::now();
+    // In the lab's subnet, but nobody is there.
+    EXPECT_NE(service_->AddConnection("Z:", "\\\\10.64.0.99\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(15));
+    EXPECT_FALSE(Exists(entry('Z')));
+}
+
+} // namespace
+} // namespace telvorin

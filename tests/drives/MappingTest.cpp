@@ -1,0 +1,370 @@
+// Connect and Disconnect on the real main window over an in-memory drive service and an
+// in-memory network: which letter and volume are used, what is tried, what is shown.
+#include "app/MainDialog.h"
+#include "drives/DriveMapping.h"
+#include "drives/MemoryDriveService.h"
+#include "protocol/FakeNetwork.h"
+#include "protocol/Protocol.h"
+#include "settings/DeviceDetails.h"
+#include "settings/LoginDialog.h"
+#include "ui/ModalHelper.h"
+#include "ui/RecordingMessages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace telvorin {
+namespace {
+
+using test::MemoryDriveService;
+using test::ModalAnswerer;
+
+const QString FailedToMap = QStringLiteral("Failed to map drive.");
+const QString Mapped = QStringLiteral("Successfully mapped drive.");
+const QString Unmapped = QStringLiteral("Successfully unmapped drive.");
+const QString UnableToDisconnect = QStringLiteral(
+    "Unable to disconnect this drive.\nPlease select a drive to disconnect and verify that "
+    "the drive is not being accessed.");
+
+test::FakeDevice Nas(const std::string& name = "NAS-1", const std::string& volumes = "HDD_a:PRIVATE",
+                     const std::string& domain = "WORKGROUP")
+{
+    test::FakeDevice d;
+    d.name = name;
+    d.address = {10, 64, 0, 10};
+    d.values[ItemVolumeList] = volumes;
+    d.values[ItemDomain] = domain;
+    return d;
+}
+
+// The main window with one device found, as a person sees it after the first search.
+class MappingWindow {
+public:
+    explicit MappingWindow(const test::FakeDevice& device)
+    {
+        net.addInterface("veth0", "10.64.0.1");
+        net.addDevice(device);
+        protocol.OpenTransport();
+        MainServices services;
+        services.protocol = &protocol;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+        dialog = std::make_unique<MainDialog>(services);
+        dialog->OnInitDialog();
+    }
+
+    MainContext& ctx() { return dialog->context(); }
+    const MainControls& c() { return dialog->controls(); }
+
+    void clickDevice(int row)
+    {
+        c().deviceList->topLevelItem(row)->setSelected(true);
+        OnDeviceListClick(ctx());
+    }
+    void selectVolume(const QString& name)
+    {
+        const auto rows = c().volumeList->findItems(name, Qt::MatchExactly, 0);
+        ASSERT_EQ(rows.size(), 1);
+        rows.front()->setSelected(true);
+    }
+    void chooseLetter(const QString& drive)
+    {
+        const int index = c().driveLetters->findText(drive, Qt::MatchStartsWith);
+        ASSERT_GE(index, 0) << drive.toStdString();
+        c().driveLetters->setCurrentIndex(index);
+    }
+    QString location(const QString& volume)
+    {
+        const auto rows = c().volumeList->findItems(volume, Qt::MatchExactly, 0);
+        return rows.size() == 1 ? rows.front()->text(1) : QStringLiteral("<no row>");
+    }
+    QStringList letters()
+    {
+        QStringList items;
+        for (int i = 0; i < c().driveLetters->count(); ++i)
+            items << c().driveLetters->itemText(i);
+        return items;
+    }
+    // Device, volume and letter chosen, ready for Connect.
+    void choose(const QString& volume, const QString& drive)
+    {
+        clickDevice(0);
+        selectVolume(volume);
+        chooseLetter(drive);
+    }
+
+    test::FakeClock clock;
+    test::FakeNetwork net{clock};
+    Protocol protocol{net, clock, nullptr};
+    MemoryDriveService drives;
+    test::RecordingMessages messages;
+    std::unique_ptr<MainDialog> dialog;
+};
+
+ModalAnswerer::Answer TypeLogin(const QString& user, const QString& password)
+{
+    return [user, password](QWidget* modal) {
+        auto* login = qobject_cast<LoginDialog*>(modal);
+        ASSERT_NE(login, nullptr);
+        login->userNameEdit()->setText(user);
+        login->passwordEdit()->setText(password);
+        login->accept();
+    };
+}
+
+TEST(Connect, MapsTheChosenVolumeWithTheDomainUserAfterFreeingTheLetter)
+{
+    MappingWindow w(Nas());
+    w.drives.mapDrive("Z:", "\\\\old\\share");
+    w.choose(QStringLiteral("HDD_a"), QStringLiteral("Z:"));
+
+    OnConnect(w.ctx());
+
+    ASSERT_EQ(w.drives.cancelCalls().size(), 1u);
+    EXPECT_EQ(w.drives.cancelCalls()[0].drive, "Z:");
+    EXPECT_EQ(w.drives.cancelCalls()[0].flags, ConnectUpdateProfile);
+    EXPECT_TRUE(w.drives.cancelCalls()[0].force);
+    ASSERT_EQ(w.drives.addCalls().size(), 1u);
+    const auto& add = w.drives.addCalls()[0];
+    EXPECT_EQ(add.drive, "Z:");
+    EXPECT_EQ(add.remoteName, "\\\\NAS-1\\HDD_a");
+    EXPECT_EQ(add.userName, std::optional<std::string>("WORKGROUP\\tester"));
+    EXPECT_EQ(add.password, std::nullopt);
+    EXPECT_EQ(add.flags, ConnectUpdateProfile);
+
+    EXPECT_EQ(w.messages.last().text, Mapped);
+    EXPECT_EQ(w.messages.last().caption, QStringLiteral("Confirm"));
+    EXPECT_EQ(w.messages.last().icon, MessageIcon::Information);
+    EXPECT_EQ(w.ctx().SelectedHost, "10.64.0.10");
+    EXPECT_EQ(w.ctx().AdminLoginMode, 0);
+    EXPECT_EQ(w.letters().front(), QStringLiteral("Z: \\\\NAS-1\\HDD_a"));
+    EXPECT_EQ(w.c().driveLetters->currentText(), QStringLiteral("Y:"));
+    EXPECT_EQ(w.location(QStringLiteral("HDD_a")), QStringLiteral("Z:"));
+    EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QString());
+}
+
+TEST(Connect, RefusedFirstAttemptFallsBackToTheLoginDialog)
+{
+    struct Row {
+        const char* domain;
+        bool secondRefused;
+        const char* firstUser;
+        const char* secondUser;
+    };
+    const Row rows[] = {
+        {"WORKGROUP", false, "WORKGROUP\\tester", "WORKGROUP\\user1"},
+        {"", false, "", "user1"},
+        {"WORKGROUP", true, "WORKGROUP\\tester", "WORKGROUP\\user1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.domain);
+        MappingWindow w(Nas("NAS-1", "HDD_a:PRIVATE", row.domain));
+        w.choose(QStringLiteral("PRIVATE"), QStringLiteral("Y:"));
+        w.drives.failNextAdd(5);
+
+        // The second attempt is refused as well when the drive service fails it; the
+        // in-memory service only fails the next call, so refuse it by taking the letter.
+        ModalAnswerer answer([&](QWidget* modal) {
+            if (row.secondRefused)
+                w.drives.setDriveType("Y:", DriveFixed);
+            TypeLogin(QStringLiteral("user1"), QStringLiteral("secret1"))(modal);
+        });
+        OnConnect(w.ctx());
+
+        EXPECT_TRUE(answer.answered());
+        ASSERT_EQ(w.drives.addCalls().size(), 2u);
+        EXPECT_EQ(w.drives.addCalls()[0].userName, std::optional<std::string>(row.firstUser));
+        EXPECT_EQ(w.drives.addCalls()[1].userName, std::optional<std::string>(row.secondUser));
+        EXPECT_EQ(w.drives.addCalls()[1].password, std::optional<std::string>("secret1"));
+        EXPECT_EQ(w.drives.addCalls()[1].flags, ConnectUpdateProfile);
+        EXPECT_EQ(w.protocol.state.adminUser, "user1");
+        if (row.secondRefused) {
+            EXPECT_EQ(w.messages.last().text, FailedToMap);
+            EXPECT_EQ(w.messages.last().caption, QStringLiteral("Error"));
+            EXPECT_EQ(w.messages.last().icon, MessageIcon::Stop);
+            EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QString());
+        } else {
+            EXPECT_EQ(w.messages.last().text, Mapped);
+            EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QStringLiteral("Y:"));
+        }
+    }
+}
+
+TEST(Connect, NeedsADeviceAVolumeAndALetter)
+{
+    struct Row {
+        const char* name;
+        bool device;
+        bool volume;
+        bool letter;
+        bool warned;
+    };
+    const Row rows[] = {
+        {"nothing selected", false, false, true, true},
+        {"no volume", true, false, true, true},
+        {"no device", false, true, true, true},
+        {"no letter", true, true, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MappingWindow w(Nas());
+        w.clickDevice(0);
+        if (row.volume)
+            w.selectVolume(QStringLiteral("HDD_a"));
+        if (!row.device)
+            w.c().deviceList->clearSelection();
+        if (!row.letter)
+            w.c().driveLetters->setCurrentIndex(-1);
+
+        OnConnect(w.ctx());
+
+        EXPECT_TRUE(w.drives.addCalls().empty());
+        EXPECT_TRUE(w.drives.cancelCalls().empty());
+        if (row.warned) {
+            ASSERT_EQ(w.messages.count(), 1u);
+            EXPECT_EQ(w.messages.last().text, QStringLiteral("Please select a device in the above section."));
+            EXPECT_EQ(w.messages.last().caption, QStringLiteral("Warning"));
+            EXPECT_EQ(w.messages.last().icon, MessageIcon::Exclamation);
+        } else {
+            EXPECT_TRUE(w.messages.empty());
+        }
+    }
+}
+
+TEST(Connect, SelectionScrolledOutOfViewStillCounts)
+{
+    MappingWindow w(Nas("NAS-1", "V01:V02:V03:V04:V05:V06:V07:V08:V09:V10:V11:V12:V13:V14:V15"));
+    w.dialog->show();
+    w.clickDevice(0);
+    w.selectVolume(QStringLiteral("V01"));
+    w.c().volumeList->scrollToItem(w.c().volumeList->topLevelItem(14));
+    ASSERT_NE(w.c().volumeList->itemAt(2, 2), w.c().volumeList->topLevelItem(0));
+    w.chooseLetter(QStringLiteral("Z:"));
+
+    OnConnect(w.ctx());
+    w.dialog->hide();
+
+    ASSERT_EQ(w.drives.addCalls().size(), 1u);
+    EXPECT_EQ(w.drives.addCalls()[0].remoteName, "\\\\NAS-1\\V01");
+}
+
+TEST(Connect, UnsafeDeviceTextsAreRefusedAndTheOldMappingKept)
+{
+    struct Row {
+        std::string name;
+        std::string volume;
+        std::string domain;
+    };
+    const Row rows[] = {
+        {"..", "HDD_a", "WORKGROUP"},
+        {"NAS/../other", "HDD_a", "WORKGROUP"},
+        {"NAS\\evil", "HDD_a", "WORKGROUP"},
+        {"NAS-1", "..", "WORKGROUP"},
+        {"NAS-1", "a/b", "WORKGROUP"},
+        {"NAS-1", "vol\\..\\x", "WORKGROUP"},
+        {"NAS-1", "HDD\ta", "WORKGROUP"},
+        {"NAS\x1b" "1", "HDD_a", "WORKGROUP"},
+        {"NAS-1", "HDD_a", "WORK/GROUP"},
+        {"NAS-1", "HDD_a", "WORK\\GROUP"},
+        {"NAS-1", "HDD_a", "WORK\nGROUP"},
+        {std::string(200, 'n'), "HDD_a", "WORKGROUP"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name + " | " + row.volume + " | " + row.domain);
+        MappingWindow w(Nas(row.name, row.volume, row.domain));
+        w.drives.mapDrive("Z:", "\\\\old\\share");
+        w.choose(QString::fromStdString(row.volume), QStringLiteral("Z:"));
+
+        OnConnect(w.ctx());
+
+        EXPECT_TRUE(w.drives.addCalls().empty());
+        EXPECT_EQ(w.messages.last().text, FailedToMap);
+        std::string remote;
+        // Names refused up front leave the letter's old connection alone.
+        if (row.domain == "WORKGROUP") {
+            EXPECT_TRUE(w.drives.GetConnection("Z:", remote));
+        }
+    }
+}
+
+TEST(Disconnect, RemovesTheLetterOfTheSelectedVolumeOrOfTheCombo)
+{
+    struct Row {
+        const char* name;
+        const char* volume;  // selected volume row, or none
+        int letterIndex;     // combo item chosen when no volume is selected (-1: none)
+        const char* removed; // the drive handed to the service, null: not called
+        const QString* message;
+    };
+    const Row rows[] = {
+        {"mapped volume", "HDD_a", -1, "X:", &Unmapped},
+        {"volume mapped nowhere wins over the combo", "PRIVATE", 1, "", &UnableToDisconnect},
+        {"mapped letter in the combo", nullptr, 2, "X:", &Unmapped},
+        {"free letter in the combo", nullptr, 0, "Z:", &UnableToDisconnect},
+        {"nothing chosen", nullptr, -1, nullptr, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MappingWindow w(Nas());
+        w.drives.mapDrive("X:", "\\\\nas-1\\hdd_a");
+        w.dialog->driveTable().RefreshDriveTable(w.drives);
+        w.dialog->driveTable().FillDriveLetters(w.c().driveLetters, w.drives);
+        w.clickDevice(0);
+        ASSERT_EQ(w.location(QStringLiteral("HDD_a")), QStringLiteral("X:"));
+        if (row.volume)
+            w.selectVolume(QString::fromLatin1(row.volume));
+        w.c().driveLetters->setCurrentIndex(row.letterIndex);
+
+        OnDisconnect(w.ctx());
+
+        if (!row.removed) {
+            EXPECT_TRUE(w.drives.cancelCalls().empty());
+            EXPECT_TRUE(w.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(w.drives.cancelCalls().size(), 1u);
+        EXPECT_EQ(w.drives.cancelCalls()[0].drive, row.removed);
+        EXPECT_EQ(w.drives.cancelCalls()[0].flags, ConnectUpdateProfile);
+        EXPECT_TRUE(w.drives.cancelCalls()[0].force);
+        EXPECT_EQ(w.messages.last().text, *row.message);
+        if (row.message == &Unmapped) {
+            EXPECT_EQ(w.messages.last().caption, QStringLiteral("Confirm"));
+            EXPECT_EQ(w.location(QStringLiteral("HDD_a")), QString());
+            EXPECT_FALSE(w.letters().contains(QStringLiteral("X: \\\\nas-1\\hdd_a")));
+        } else {
+            EXPECT_EQ(w.messages.last().caption, QStringLiteral("Error"));
+            EXPECT_EQ(w.messages.last().icon, MessageIcon::Stop);
+            EXPECT_EQ(w.location(QStringLiteral("HDD_a")), QStringLiteral("X:"));
+        }
+    }
+}
+
+TEST(Locations, ConnectComparesServerCaseAndDisconnectIgnoresIt)
+{
+    MappingWindow w(Nas());
+    // A mapping of the same volume made elsewhere, its server written in lower case.
+    w.drives.mapDrive("M:", "\\\\nas-1\\HDD_a");
+    w.choose(QStringLiteral("PRIVATE"), QStringLiteral("Z:"));
+
+    OnConnect(w.ctx());
+    ASSERT_EQ(w.messages.last().text, Mapped);
+    EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QStringLiteral("Z:"));
+    EXPECT_EQ(w.location(QStringLiteral("HDD_a")), QString());
+
+    w.c().volumeList->clearSelection();
+    w.selectVolume(QStringLiteral("PRIVATE"));
+    OnDisconnect(w.ctx());
+    ASSERT_EQ(w.messages.last().text, Unmapped);
+    EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QString());
+    EXPECT_EQ(w.location(QStringLiteral("HDD_a")), QStringLiteral("M:"));
+}
+
+} // namespace
+} // namespace telvorin
