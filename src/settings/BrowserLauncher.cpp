@@ -24,6 +24,15 @@ bool GioBrowserLauncher::LaunchDefaultBrowser(const std::string& url)
     GAppInfo* app = g_app_info_get_default_for_uri_scheme("http");
     if (!app)
         return false;
+    // GIO starts programs through a helper that hides a failed start from us, so a
+    // handler whose program is gone counts as one that cannot be started.
+    const char* program = g_app_info_get_executable(app);
+    gchar* path = program ? g_find_program_in_path(program) : nullptr;
+    if (!path) {
+        g_object_unref(app);
+        return false;
+    }
+    g_free(path);
     // GIO expands the desktop file's Exec line itself and spawns without a shell.
     GList uris{};
     uris.data = const_cast<char*>(url.c_str());

@@ -45,6 +45,7 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
     , adminLoginMode_(adminLoginMode)
 {
     BuildDialog(*this, LoginTemplate);
+    setObjectName(QStringLiteral("loginDialog"));
     userNameEdit_ = FindControl<QLineEdit>(*this, IdUserName);
     passwordEdit_ = FindControl<QLineEdit>(*this, IdPassword);
     userNameEdit_->setMaxLength(MaxTextLength);
