@@ -5,7 +5,8 @@ add_library(telvorin_testsupport_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ui/RecordingMessages.h
   ${CMAKE_CURRENT_LIST_DIR}/ui/ModalHelper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ui/ModalHelper.h
-  ${CMAKE_CURRENT_LIST_DIR}/ui/OfflineNetwork.h)
+  ${CMAKE_CURRENT_LIST_DIR}/ui/OfflineNetwork.h
+  ${CMAKE_CURRENT_LIST_DIR}/ui/QtPrinters.h)
 target_include_directories(telvorin_testsupport_ui PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(telvorin_testsupport_ui PUBLIC telvorin_common_cfg telvorin_ui telvorin_protocol Qt6::Widgets Qt6::Test GTest::gtest)
 

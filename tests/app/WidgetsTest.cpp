@@ -1,0 +1,267 @@
+#include "resources/Templates.h"
+#include "ui/Colours.h"
+#include "ui/DialogBuilder.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/Messages.h"
+#include "ui/ModalHelper.h"
+#include "ui/QtPrinters.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace telvorin;
+
+namespace {
+
+const ControlTemplate* Find(const DialogTemplate& tpl, int id, const char* name)
+{
+    for (const ControlTemplate& c : tpl.controls) {
+        if (c.id == id && std::string_view(c.objectName) == name)
+            return &c;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(DialogUnits, ConvertLikeTheDialogManagerRounds)
+{
+    const DialogUnits units{6, 12};
+    struct Row {
+        int units, x, y;
+    };
+    // x*cx/4 and y*cy/8, halves rounded up.
+    const Row rows[] = {{0, 0, 0}, {1, 2, 2}, {2, 3, 3}, {3, 5, 5}, {8, 12, 12}, {283, 425, 425}, {245, 368, 368}};
+    for (const Row& r : rows) {
+        EXPECT_EQ(units.toPixelsX(r.units), r.x) << r.units;
+        EXPECT_EQ(units.toPixelsY(r.units), r.y) << r.units;
+    }
+    // Arial at 8 points on a 96 dpi screen: about 6 by 12 pixels per base unit.
+    const DialogUnits arial = DialogUnits::ForFont(TemplateFont(MainTemplate));
+    EXPECT_GE(arial.cx, 5);
+    EXPECT_LE(arial.cx, 7);
+    EXPECT_GE(arial.cy, 11);
+    EXPECT_LE(arial.cy, 14);
+}
+
+TEST(DialogBuilder, MainTemplateControlsSitWhereTheTemplatePutsThem)
+{
+    QDialog dialog;
+    BuildDialog(dialog, MainTemplate);
+    const DialogUnits units = DialogUnits::ForFont(TemplateFont(MainTemplate));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Telvorin"));
+    EXPECT_EQ(dialog.size(), QSize(units.toPixelsX(283), units.toPixelsY(245)));
+
+    for (const ControlTemplate& c : MainTemplate.controls) {
+        SCOPED_TRACE(c.objectName);
+        auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName));
+        ASSERT_NE(widget, nullptr);
+        if (c.id != -1)
+            EXPECT_EQ(FindControlWidget(dialog, c.id), widget);
+        const QRect expected = units.toPixels(c.x, c.y, c.w, c.h);
+        EXPECT_EQ(widget->pos(), expected.topLeft());
+        if (c.kind == ControlKind::DropDownList || c.kind == ControlKind::Label)
+            EXPECT_EQ(widget->width(), expected.width() < widget->width() ? widget->width() : expected.width());
+        else
+            EXPECT_EQ(widget->size(), expected.size());
+    }
+}
+
+TEST(DialogBuilder, TabOrderAndStackingFollowTheTemplate)
+{
+    QDialog dialog;
+    BuildDialog(dialog, MainTemplate);
+
+    // The focus chain visits the focusable controls in template order.
+    std::vector<QWidget*> expected;
+    for (const ControlTemplate& c : MainTemplate.controls) {
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::GroupBox)
+            expected.push_back(dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName)));
+    }
+    std::vector<QWidget*> visited{expected.front()};
+    for (QWidget* w = expected.front()->nextInFocusChain(); w != expected.front(); w = w->nextInFocusChain()) {
+        if (std::find(expected.begin(), expected.end(), w) != expected.end())
+            visited.push_back(w);
+    }
+    EXPECT_EQ(visited, expected);
+
+    // Group boxes are drawn behind the controls inside them, so clicks reach those.
+    for (const ControlTemplate& c : MainTemplate.controls) {
+        if (c.kind == ControlKind::GroupBox || c.kind == ControlKind::Label)
+            continue;
+        QWidget* control = dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName));
+        QWidget* hit = dialog.childAt(control->geometry().center());
+        EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << c.objectName;
+    }
+}
+
+TEST(DialogBuilder, StartStateOfTheMainTemplate)
+{
+    QDialog dialog;
+    BuildDialog(dialog, MainTemplate);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+        EXPECT_TRUE(button->isEnabled());
+    }
+    auto* dhcp = FindControl<QComboBox>(dialog, IdDhcp);
+    ASSERT_NE(dhcp, nullptr);
+    ASSERT_EQ(dhcp->count(), 2);
+    EXPECT_EQ(dhcp->itemText(0), QStringLiteral("Disable"));
+    EXPECT_EQ(dhcp->itemText(1), QStringLiteral("Enable"));
+    EXPECT_EQ(dhcp->currentIndex(), -1);
+    EXPECT_EQ(FindControl<QComboBox>(dialog, IdDriveLetters)->count(), 0);
+    for (int id : {IdIpAddress, IdNetmask, IdGateway})
+        EXPECT_TRUE(FindControl<IpAddressEdit>(dialog, id)->isBlank()) << id;
+
+    QDialog about;
+    BuildDialog(about, AboutTemplate);
+    auto* ok = FindControl<QPushButton>(about, IdOk);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version : 4.4.0.0"));
+}
+
+TEST(IpAddressEdit, ReadsSetsAndClearsOctets)
+{
+    IpAddressEdit edit;
+    EXPECT_TRUE(edit.isBlank());
+    EXPECT_EQ(edit.text(), QString());
+    std::array<int, 4> octets{9, 9, 9, 9};
+    EXPECT_EQ(edit.address(octets), 0);
+    EXPECT_EQ(octets, (std::array<int, 4>{0, 0, 0, 0}));
+
+    // Blank is not 0.0.0.0.
+    edit.setAddress(0, 0, 0, 0);
+    EXPECT_FALSE(edit.isBlank());
+    EXPECT_EQ(edit.text(), QStringLiteral("0.0.0.0"));
+
+    // An empty octet reads 0, and the count says how many were filled.
+    edit.octetField(1)->clear();
+    edit.octetField(0)->setText(QStringLiteral("192"));
+    EXPECT_EQ(edit.address(octets), 3);
+    EXPECT_EQ(octets, (std::array<int, 4>{192, 0, 0, 0}));
+
+    edit.setOctets({10, 64, 0, 255});
+    EXPECT_EQ(edit.text(), QStringLiteral("10.64.0.255"));
+    edit.clearAddress();
+    EXPECT_TRUE(edit.isBlank());
+
+    edit.setEnabled(false);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(edit.octetField(i)->isEnabled());
+}
+
+TEST(IpAddressEdit, TypingMovesThroughTheOctets)
+{
+    struct Row {
+        const char* typed;
+        const char* text;  // as read back
+    };
+    const Row rows[] = {
+        {"192.168.0.1", "192.168.0.1"},
+        {"1921680", "192.168.0.0"},       // three digits end an octet by themselves
+        {"10..5", "10.5.0.0"},            // a dot on an empty octet does not skip it
+        {"999.1.2.3", "999.1.2.3"},       // out-of-range values are the caller's to judge
+        {"1a2-3.4", "123.4.0.0"},         // only digits are taken
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.typed);
+        IpAddressEdit edit;
+        edit.show();
+        edit.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+        edit.focusOctet(0);
+        // Keys go to whichever octet has taken over the focus.
+        for (const char ch : std::string_view(r.typed)) {
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : edit.octetField(0);
+            QTest::keyClicks(target, QString(QLatin1Char(ch)));
+        }
+        EXPECT_EQ(edit.text(), QString::fromLatin1(r.text));
+    }
+}
+
+TEST(Messages, OneOkButtonCaptionAndIcon)
+{
+    struct Row {
+        MessageIcon icon;
+        QMessageBox::Icon qt;
+        const char* caption;
+        QString shown;
+    };
+    const Row rows[] = {
+        {MessageIcon::Stop, QMessageBox::Critical, "Error", QStringLiteral("Error")},
+        {MessageIcon::Exclamation, QMessageBox::Warning, "Warning", QStringLiteral("Warning")},
+        {MessageIcon::Information, QMessageBox::Information, "Confirm", QStringLiteral("Confirm")},
+        {MessageIcon::None, QMessageBox::NoIcon, "", QApplication::applicationName()},
+    };
+    QDialog owner;
+    owner.show();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.caption);
+        QMessageBox::Icon icon = QMessageBox::Question;
+        int buttons = -1;
+        QWidget* parent = nullptr;
+        QString title;
+        QString text;
+        test::ModalAnswerer answer([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            icon = box->icon();
+            buttons = static_cast<int>(box->buttons().size());
+            parent = box->parentWidget();
+            title = box->windowTitle();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtMessages().show(&owner, QStringLiteral("Failed to map drive."), QString::fromLatin1(r.caption), r.icon);
+        ASSERT_TRUE(answer.answered());
+        EXPECT_EQ(icon, r.qt);
+        EXPECT_EQ(buttons, 1);
+        EXPECT_EQ(parent, &owner);
+        EXPECT_EQ(title, r.shown);
+        EXPECT_EQ(text, QStringLiteral("Failed to map drive."));
+    }
+    owner.hide();
+    EXPECT_NO_WINDOW_LEFT();
+}
+
+TEST(Colours, DialogsAndTheirTextAreColouredOthersKeepTheirLook)
+{
+    QDialog dialog;
+    BuildDialog(dialog, MainTemplate);
+    dialog.show();
+    QApplication::processEvents();
+    const QImage image = dialog.grab().toImage();
+    EXPECT_EQ(image.pixelColor(1, image.height() - 2), DialogBackground);
+
+    struct Row {
+        const char* name;
+        QPalette::ColorRole role;
+        bool white;
+    };
+    const Row rows[] = {
+        {"ipLabel", QPalette::WindowText, true},
+        {"lanGroup", QPalette::WindowText, true},
+        {"refreshButton", QPalette::ButtonText, false},
+        {"dhcpCombo", QPalette::ButtonText, false},
+        {"deviceList", QPalette::Text, false},
+    };
+    for (const Row& r : rows) {
+        auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(r.name));
+        ASSERT_NE(widget, nullptr) << r.name;
+        EXPECT_EQ(widget->palette().color(r.role) == DialogText, r.white) << r.name;
+    }
+    // An octet field inside the address control keeps the edit look.
+    auto* ip = FindControl<IpAddressEdit>(dialog, IdIpAddress);
+    EXPECT_NE(ip->octetField(0)->palette().color(QPalette::Base), DialogBackground);
+    dialog.hide();
+}
