@@ -12,9 +12,12 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <thread>
 
+#include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace telvorin {
@@ -113,6 +116,34 @@ std::string EntryTarget(const std::string& entry, bool* isLink = nullptr)
     if (target.front() != '/')
         target = ParentOf(entry) + "/" + target;
     return target;
+}
+
+constexpr long FuseSuperMagic = 0x65735546;
+
+bool IsOnFuse(const std::string& path)
+{
+    struct statfs fs {};
+    return statfs(path.c_str(), &fs) == 0 && fs.f_type == FuseSuperMagic;
+}
+
+bool DirectoryReadable(const std::string& path)
+{
+    DIR* dir = opendir(path.c_str());
+    if (!dir)
+        return false;
+    errno = 0;
+    const bool read = readdir(dir) != nullptr || errno == 0;
+    closedir(dir);
+    return read;
+}
+
+// Right after a share was unmounted and mounted again, GVfs's FUSE view of it fails with
+// I/O errors for a moment; the drive is handed over only once it can be read.
+void WaitUntilReadable(const std::string& path, std::chrono::milliseconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!DirectoryReadable(path) && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
 // One asynchronous GIO call run to its end in a private main context on the calling
@@ -400,6 +431,9 @@ int GioDriveService::GetDriveType(const std::string& drive)
     if (stat(target.c_str(), &st) != 0)
         // Only mounts get links, so a link to nothing is a mount that went away.
         return isLink ? DriveRemote : DriveUnknown;
+    // Inside GVfs's FUSE folder even a share that is gone may still stat for a while.
+    if (IsOnFuse(target))
+        return DriveRemote;
     const GPtr<GFile> file(g_file_new_for_path(target.c_str()));
     if (!g_file_has_uri_scheme(file.get(), "file"))
         return DriveRemote;
@@ -476,6 +510,8 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
                      uri.c_str());
         return ErrorGeneral;
     }
+
+    WaitUntilReadable(localPath.get(), std::min<std::chrono::milliseconds>(timeout_, std::chrono::seconds(10)));
 
     if (!MakeFolders(folder_ + "/.remote"))
         return ErrorGeneral;
