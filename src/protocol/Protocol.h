@@ -83,7 +83,6 @@ private:
     // Checked between polls; one select and one receive may still follow it.
     static constexpr int CutOffMs = OverrunLimitMs - 50;
 
-private:
     // One received datagram with room for the zero byte behind it.
     struct Datagram {
         std::array<std::uint8_t, DatagramCapacity + 1> bytes;
