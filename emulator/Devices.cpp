@@ -26,15 +26,18 @@ bool parseRoute(const QString& s, ReplyRoute* route)
     return true;
 }
 
-Bytes bytesOf(const std::string& s) { return Bytes(s.begin(), s.end()); }
+Bytes bytesOf(const std::string& s)
+{
+    return Bytes(s.begin(), s.end());
+}
 
 // Key "001122aabbcc" or, when absent, one derived from the device's position.
 bool parseKey(const QJsonObject& o, std::size_t index, std::array<std::uint8_t, 6>* key)
 {
     const std::string hex = text(o, "key");
     if (hex.empty()) {
-        *key = {0x00, 0x14, 0x7e, 0x00, static_cast<std::uint8_t>(index >> 8),
-                static_cast<std::uint8_t>(index)};
+        *key = {
+            0x00, 0x14, 0x7e, 0x00, static_cast<std::uint8_t>(index >> 8), static_cast<std::uint8_t>(index)};
         return true;
     }
     const auto b = fromHex(hex);
@@ -49,8 +52,10 @@ bool parseKey(const QJsonObject& o, std::size_t index, std::array<std::uint8_t, 
 bool parseCorruption(const QString& name, Corruption* mode)
 {
     static const std::pair<const char*, Corruption> names[] = {
-        {"none", Corruption::None},           {"short", Corruption::Short},
-        {"truncated", Corruption::Truncated}, {"oversized", Corruption::Oversized},
+        {"none", Corruption::None},
+        {"short", Corruption::Short},
+        {"truncated", Corruption::Truncated},
+        {"oversized", Corruption::Oversized},
         {"wrong-lengths", Corruption::WrongLengths},
     };
     for (const auto& [n, m] : names) {
@@ -216,7 +221,7 @@ std::vector<Outgoing> Segment::handle(const Bytes& datagram, std::string* addres
     if (!applySet(*d, *request))
         return out;
     head.key = d->key;
-    head.address = d->address;  // the address after the change
+    head.address = d->address; // the address after the change
     queueReply(*d, buildSetReply(head, request->item), out);
     return out;
 }
@@ -243,9 +248,7 @@ Bytes Segment::answerGet(Device& d, const Request& r, bool* answer)
     case 12: return bytesOf(d.shareName);
     case 15: return bytesOf(d.btFirmware);
     case 18: return bytesOf(d.domain);
-    default:
-        *answer = false;
-        return {};
+    default: *answer = false; return {};
     }
 }
 
@@ -311,8 +314,7 @@ Bytes corrupt(const Bytes& reply, Corruption mode)
     const bool search = !d.empty() && (d[0] == wire::SearchReply || d[0] == wire::SearchReplyExt);
     const std::size_t lengthAt = !search ? 24 : (d[0] == wire::SearchReply ? 56 : 68);
     switch (mode) {
-    case Corruption::None:
-        break;
+    case Corruption::None: break;
     case Corruption::Short:
         // Opcode and client id survive, so the reply is taken as ours and then read
         // past its end if the reader is careless.

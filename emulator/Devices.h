@@ -27,12 +27,12 @@ struct Device {
     std::string gateway;
     bool dhcp = false;
     std::array<std::uint8_t, 6> key{};
-    std::vector<std::string> dhcpAddresses;  // handed out in turn when DHCP is switched on
+    std::vector<std::string> dhcpAddresses; // handed out in turn when DHCP is switched on
     std::size_t nextDhcp = 0;
 
     // Values the get items answer with.
     std::vector<std::string> volumes;
-    std::string volumeText;  // raw value for the volume list, overrides volumes when set
+    std::string volumeText; // raw value for the volume list, overrides volumes when set
     bool hasVolumeText = false;
     std::string shareName;
     std::string ideState;
@@ -41,8 +41,8 @@ struct Device {
     std::string domain;
     std::string workgroup;
     std::string adminPassword;
-    int loginAccepted = 1;  // value byte of an accepted login
-    int loginRefused = 0;   // value byte of a refused login
+    int loginAccepted = 1; // value byte of an accepted login
+    int loginRefused = 0;  // value byte of a refused login
 
     // What was set on it.
     std::string writeMode;
@@ -59,9 +59,9 @@ struct Device {
     std::uint8_t selector2 = 3;
     ReplyRoute route = ReplyRoute::Multicast;
     int delayMs = 0;
-    int dropFirst = 0;   // replies still to be dropped
-    int duplicates = 0;  // extra copies of every reply
-    std::vector<Corruption> corruptions;  // applied in turn, one per reply
+    int dropFirst = 0;                   // replies still to be dropped
+    int duplicates = 0;                  // extra copies of every reply
+    std::vector<Corruption> corruptions; // applied in turn, one per reply
     std::size_t nextCorruption = 0;
 };
 

@@ -83,8 +83,7 @@ std::optional<Request> parseRequest(const Bytes& d)
         }
         return r;
     }
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 

@@ -23,21 +23,21 @@ constexpr std::uint8_t Set = 5;
 constexpr std::uint8_t SetReply = 6;
 constexpr std::uint8_t SearchReplyExt = 7;
 
-constexpr std::size_t HeaderSize = 11;   // opcode, client id, 4 reserved
-constexpr std::size_t GetSize = 28;      // header, device id, item, 2 reserved, length
-constexpr std::size_t SetSize = 60;      // ... netmask[16], gateway[16], length
+constexpr std::size_t HeaderSize = 11; // opcode, client id, 4 reserved
+constexpr std::size_t GetSize = 28;    // header, device id, item, 2 reserved, length
+constexpr std::size_t SetSize = 60;    // ... netmask[16], gateway[16], length
 } // namespace wire
 
 // A request as the emulator understands it. Fields a layout does not carry stay empty.
 struct Request {
     std::uint8_t opcode = 0;
-    std::array<std::uint8_t, 10> tag{};   // bytes 1..10: client id and reserved, echoed back
-    std::array<std::uint8_t, 6> key{};    // device key (get/set)
+    std::array<std::uint8_t, 10> tag{};    // bytes 1..10: client id and reserved, echoed back
+    std::array<std::uint8_t, 6> key{};     // device key (get/set)
     std::array<std::uint8_t, 4> address{}; // device address (get/set)
     std::uint8_t item = 0;
-    std::string netmask;                   // set requests
+    std::string netmask; // set requests
     std::string gateway;
-    Bytes value;                           // get/set value bytes
+    Bytes value; // get/set value bytes
 };
 
 // Parses a request datagram; nullopt when its length does not fit its opcode's layout.

@@ -34,8 +34,14 @@ constexpr const char* Group = "224.0.0.1";
 volatile std::sig_atomic_t stopRequested = 0;
 volatile std::sig_atomic_t reloadRequested = 0;
 
-void onStop(int) { stopRequested = 1; }
-void onReload(int) { reloadRequested = 1; }
+void onStop(int)
+{
+    stopRequested = 1;
+}
+void onReload(int)
+{
+    reloadRequested = 1;
+}
 
 struct Options {
     std::string config;
@@ -47,9 +53,8 @@ struct Options {
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: telvorin-emulator --config FILE --interface IFNAME [--record FILE]"
-                 " [--state FILE] [--ready FILE]\n");
+    std::fprintf(stderr, "usage: telvorin-emulator --config FILE --interface IFNAME [--record FILE]"
+                         " [--state FILE] [--ready FILE]\n");
     return 2;
 }
 
@@ -123,7 +128,8 @@ void writeReady(const std::string& path, int generation)
         return;
     QSaveFile f(QString::fromStdString(path));
     if (f.open(QIODevice::WriteOnly)) {
-        f.write(QByteArray::number(static_cast<qint64>(getpid())) + ' ' + QByteArray::number(generation) + '\n');
+        f.write(QByteArray::number(static_cast<qint64>(getpid())) + ' ' + QByteArray::number(generation) +
+                '\n');
         f.commit();
     }
 }
@@ -243,7 +249,7 @@ int main(int argc, char** argv)
     writeReady(opt.ready, generation);
 
     const std::int64_t start = nowMs();
-    std::multimap<std::int64_t, Pending> pending;  // by due time, then arrival order
+    std::multimap<std::int64_t, Pending> pending; // by due time, then arrival order
     std::vector<std::uint8_t> buffer(65536);
 
     while (!stopRequested) {
@@ -277,8 +283,7 @@ int main(int argc, char** argv)
                 if (record) {
                     char source[INET_ADDRSTRLEN] = "?";
                     inet_ntop(AF_INET, &from.sin_addr, source, sizeof source);
-                    std::fprintf(record, "%lld\t%s\t%s:%u\t%s\n",
-                                 static_cast<long long>(nowMs() - start),
+                    std::fprintf(record, "%lld\t%s\t%s:%u\t%s\n", static_cast<long long>(nowMs() - start),
                                  addressed.empty() ? "-" : addressed.c_str(), source,
                                  unsigned{ntohs(from.sin_port)}, toHex(datagram).c_str());
                     std::fflush(record);
@@ -303,8 +308,8 @@ int main(int argc, char** argv)
         const std::int64_t now = nowMs();
         while (!pending.empty() && pending.begin()->first <= now) {
             const Pending& q = pending.begin()->second;
-            if (sendto(fd, q.datagram.data(), q.datagram.size(), 0,
-                       reinterpret_cast<const sockaddr*>(&q.to), sizeof q.to) < 0 &&
+            if (sendto(fd, q.datagram.data(), q.datagram.size(), 0, reinterpret_cast<const sockaddr*>(&q.to),
+                       sizeof q.to) < 0 &&
                 errno != EINTR) {
                 std::perror("telvorin-emulator: sendto");
             }

@@ -82,10 +82,16 @@ inline std::vector<QJsonObject> jsonLines(const std::string& out, bool* allValid
     return objects;
 }
 
-inline std::string probePath() { return TELVORIN_LAB_PROBE; }
+inline std::string probePath()
+{
+    return TELVORIN_LAB_PROBE;
+}
 
 // Request layouts, spelled out field by field.
-inline void put(Bytes& b, const std::string& s) { b.insert(b.end(), s.begin(), s.end()); }
+inline void put(Bytes& b, const std::string& s)
+{
+    b.insert(b.end(), s.begin(), s.end());
+}
 inline void putLe32(Bytes& b, std::uint32_t v)
 {
     for (int i = 0; i < 4; ++i)

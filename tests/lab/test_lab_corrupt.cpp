@@ -54,7 +54,7 @@ TEST(LabCorrupt, MalformedRepliesAreSurvived)
             for (const char* prefix : {"10.64.0.", "10.65.0."}) {
                 p.state.currentDeviceIp = prefix + std::to_string(n);
                 if (!p.FindDeviceByIp(p.state.currentDeviceIp.view()))
-                    continue;  // its search reply was unreadable
+                    continue; // its search reply was unreadable
                 p.state.domain.clear();
                 p.GetDomain();
                 EXPECT_LE(p.state.domain.size(), 127u);

@@ -20,8 +20,8 @@ std::string twoSegmentConfig()
 {
     const std::string both = device("BOTH", "10.65.0.30", "\"key\": \"0a0b0c0d0e0f\"");
     return config({
-        segment("multicast", {device("M-ONE", "10.64.0.10"), device("M-TWO", "10.64.0.11", "\"dhcp\": true"),
-                              both}),
+        segment("multicast",
+                {device("M-ONE", "10.64.0.10"), device("M-TWO", "10.64.0.11", "\"dhcp\": true"), both}),
         segment("unicast", {device("U-ONE", "10.65.0.10"), device("U-TWO", "10.65.0.11"), both}),
     });
 }
@@ -112,8 +112,8 @@ TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
         const char* name;
         const char* ip;
         const char* extra;
-        bool listedBy33;  // SearchDevices(3, 3)
-        bool listedBy00;  // SearchDevices(0, 0): every selector fits
+        bool listedBy33; // SearchDevices(3, 3)
+        bool listedBy00; // SearchDevices(0, 0): every selector fits
         bool listedBy30;
     };
     const Row rows[] = {
@@ -135,8 +135,8 @@ TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
         int s1, s2;
         bool Row::*listed;
     };
-    for (const Search& search : {Search{3, 3, &Row::listedBy33}, Search{0, 0, &Row::listedBy00},
-                                 Search{3, 0, &Row::listedBy30}}) {
+    for (const Search& search :
+         {Search{3, 3, &Row::listedBy33}, Search{0, 0, &Row::listedBy00}, Search{3, 0, &Row::listedBy30}}) {
         live.protocol.SearchDevices(search.s1, search.s2);
         for (const Row& r : rows) {
             SCOPED_TRACE(std::string(r.name) + " with selectors " + std::to_string(search.s1) + "," +
@@ -144,7 +144,7 @@ TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
             const auto* d = live.find(r.ip);
             EXPECT_EQ(d != nullptr, r.*(search.listed));
             if (d) {
-                EXPECT_EQ(d->name.str(), r.name);  // the extended layout's name is read
+                EXPECT_EQ(d->name.str(), r.name); // the extended layout's name is read
             }
         }
     }

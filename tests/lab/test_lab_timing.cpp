@@ -26,7 +26,7 @@ TEST(LabTiming, TransactionsAgainstASilentDeviceEndOnTime)
     struct Row {
         const char* name;
         int (telvorin::Protocol::*run)();
-        double nominal;  // seconds
+        double nominal; // seconds
     };
     const Row rows[] = {
         {"VerifyLogin (11 polls)", &telvorin::Protocol::VerifyLogin, 1.1},
@@ -36,7 +36,8 @@ TEST(LabTiming, TransactionsAgainstASilentDeviceEndOnTime)
     for (const Row& row : rows) {
         const auto start = std::chrono::steady_clock::now();
         const int result = (p.*row.run)();
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_EQ(result, 0) << row.name;
         EXPECT_GT(seconds, row.nominal * 0.85) << row.name;
         EXPECT_LT(seconds, row.nominal + 1.5) << row.name;

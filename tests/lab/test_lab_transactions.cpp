@@ -20,12 +20,15 @@ const Bytes keyB{0x00, 0x14, 0xa5, 0x00, 0x00, 0x20};
 std::string labConfig()
 {
     return config({
-        segment("multicast",
-                {device("NEAR", "10.64.0.10",
-                        "\"key\": \"0014a5000010\", \"volumes\": [\"HDD_a\", \"HDD_b\"], \"domain\": \"HOMENET\", "
-                        "\"adminPassword\": \"\", \"dhcpAddresses\": [\"10.64.0.77\"]")}),
-        segment("unicast", {device("FAR", "10.65.0.20",
-                                   "\"key\": \"0014a5000020\", \"domain\": \"FARNET\", \"adminPassword\": \"pw\"")}),
+        segment(
+            "multicast",
+            {device(
+                "NEAR", "10.64.0.10",
+                "\"key\": \"0014a5000010\", \"volumes\": [\"HDD_a\", \"HDD_b\"], \"domain\": \"HOMENET\", "
+                "\"adminPassword\": \"\", \"dhcpAddresses\": [\"10.64.0.77\"]")}),
+        segment("unicast",
+                {device("FAR", "10.65.0.20",
+                        "\"key\": \"0014a5000020\", \"domain\": \"FARNET\", \"adminPassword\": \"pw\"")}),
     });
 }
 
@@ -65,7 +68,7 @@ TEST(LabTransactions, RequestsMatchTheLayoutsAndSetsMoveTheDevice)
     p.state.newNetmask = "255.255.255.0";
     p.state.newGateway = "10.64.0.254";
     p.state.writeModeValue = "rw";
-    p.SetWriteMode();  // callers ignore its result
+    p.SetWriteMode(); // callers ignore its result
 
     // DHCP: the device moves to its next address; the record and currentDeviceIp follow.
     EXPECT_EQ(p.SetDhcp(), 1);
@@ -156,7 +159,7 @@ TEST(LabTransactions, ProbeReadsValuesFromTheDevice)
         {{"volumes", "10.64.0.10"}, 0, "[\"HDD_a\",\"HDD_b\"]"},
         {{"get", "10.65.0.20", "domain"}, 0, "FARNET"},
         {{"get", "10.64.0.10", "codepage"}, 0, "850"},
-        {{"get", "10.64.0.99", "domain"}, 1, ""},  // nobody there
+        {{"get", "10.64.0.99", "domain"}, 1, ""}, // nobody there
     };
     for (const Row& row : rows) {
         std::vector<std::string> argv{probePath()};

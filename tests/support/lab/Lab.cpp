@@ -48,9 +48,15 @@ std::string emulatorPath()
     return TELVORIN_LAB_EMULATOR;
 }
 
-std::string labScript() { return sourceDir() + "/lab/lab.sh"; }
+std::string labScript()
+{
+    return sourceDir() + "/lab/lab.sh";
+}
 
-bool executable(const std::string& path) { return !path.empty() && access(path.c_str(), X_OK) == 0; }
+bool executable(const std::string& path)
+{
+    return !path.empty() && access(path.c_str(), X_OK) == 0;
+}
 
 bool onPath(const char* name)
 {
@@ -165,9 +171,15 @@ bool Lab::available(std::string* why)
     return true;
 }
 
-std::string Lab::defaultConfig() { return readFile(sourceDir() + "/lab/default-lab.json"); }
+std::string Lab::defaultConfig()
+{
+    return readFile(sourceDir() + "/lab/default-lab.json");
+}
 
-Lab::Lab(const std::string& configJson) { ok_ = bringUp(configJson); }
+Lab::Lab(const std::string& configJson)
+{
+    ok_ = bringUp(configJson);
+}
 
 Lab::~Lab()
 {
@@ -201,7 +213,7 @@ bool Lab::bringUp(const std::string& configJson)
     const int status = run({"/bin/bash", labScript(), "up", config, dir_}, &out);
     if (status != 0) {
         error_ = "lab.sh up failed (status " + std::to_string(status) + "); see stderr";
-        dir_.clear();  // lab.sh tore down and removed it
+        dir_.clear(); // lab.sh tore down and removed it
         return false;
     }
     if (!loadDescription()) {
@@ -288,7 +300,8 @@ void Lab::leavePc()
         return;
     if (homeMnt_ >= 0) {
         if (setns(homeMnt_, CLONE_NEWNS) != 0)
-            std::fprintf(stderr, "lab: cannot return to the home mount namespace: %s\n", std::strerror(errno));
+            std::fprintf(stderr, "lab: cannot return to the home mount namespace: %s\n",
+                         std::strerror(errno));
         close(homeMnt_);
         homeMnt_ = -1;
     }
@@ -340,7 +353,10 @@ std::string Lab::shareDir(const std::string& deviceName, const std::string& shar
     return it == d->shares.end() ? std::string() : it->second;
 }
 
-int Lab::runCommand(const std::vector<std::string>& argv, std::string* out) { return run(argv, out); }
+int Lab::runCommand(const std::vector<std::string>& argv, std::string* out)
+{
+    return run(argv, out);
+}
 
 std::vector<std::string> Lab::pcCommand(const std::vector<std::string>& command) const
 {
@@ -361,7 +377,7 @@ std::vector<RecordedRequest> Lab::requests(int segment) const
         std::string ms, device, from, hex;
         if (!std::getline(fields, ms, '\t') || !std::getline(fields, device, '\t') ||
             !std::getline(fields, from, '\t') || !std::getline(fields, hex))
-            continue;  // a line still being written
+            continue; // a line still being written
         RecordedRequest r;
         r.segment = segment;
         r.ms = std::stoll(ms);

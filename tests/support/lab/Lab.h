@@ -49,20 +49,20 @@ namespace telvorin::lab {
 
 struct LabDevice {
     std::string name;
-    std::string ip;        // address at start (the emulator may move it: see deviceState)
+    std::string ip; // address at start (the emulator may move it: see deviceState)
     bool http = false;
     bool smb = false;
-    std::map<std::string, std::string> shares;  // share name -> backing directory
+    std::map<std::string, std::string> shares; // share name -> backing directory
 };
 
 struct LabSegment {
     int index = 0;
     std::string namespaceName;
-    std::string pcInterface;   // the pc's link to this segment
-    std::string pcAddress;     // the pc's address on it
+    std::string pcInterface; // the pc's link to this segment
+    std::string pcAddress;   // the pc's address on it
     int prefixLength = 16;
-    std::string interface;     // the segment's end of the link
-    std::string address;       // the segment's own address
+    std::string interface; // the segment's end of the link
+    std::string address;   // the segment's own address
     std::vector<LabDevice> devices;
     std::string recordFile;
     std::string stateFile;
@@ -73,8 +73,8 @@ struct LabSegment {
 // One request datagram as the emulator received it.
 struct RecordedRequest {
     int segment = 0;
-    std::int64_t ms = 0;        // since that segment's emulator started
-    std::string device;         // addressed device, "*" for a search, "-" for none
+    std::int64_t ms = 0; // since that segment's emulator started
+    std::string device;  // addressed device, "*" for a search, "-" for none
     std::string fromAddress;
     int fromPort = 0;
     std::vector<std::uint8_t> bytes;
@@ -95,7 +95,7 @@ public:
 
     // Brings the lab up from a JSON description (see above). Check ok() afterwards.
     explicit Lab(const std::string& configJson);
-    ~Lab();  // leaves the pc namespace if entered, then tears everything down
+    ~Lab(); // leaves the pc namespace if entered, then tears everything down
     Lab(const Lab&) = delete;
     Lab& operator=(const Lab&) = delete;
 
@@ -115,8 +115,8 @@ public:
     const std::string& pcNamespace() const { return pcNamespace_; }
     const std::string& hostsFile() const { return hostsFile_; }
     const std::vector<LabSegment>& segments() const { return segments_; }
-    std::vector<std::string> pcAddresses() const;   // in segment order
-    const LabDevice* device(const std::string& name) const;  // first of that name
+    std::vector<std::string> pcAddresses() const;           // in segment order
+    const LabDevice* device(const std::string& name) const; // first of that name
     // Segment index of the first device with that name, -1 when unknown.
     int segmentOf(const std::string& name) const;
     std::string shareDir(const std::string& deviceName, const std::string& share) const;
@@ -130,8 +130,8 @@ public:
     std::vector<std::string> pcCommand(const std::vector<std::string>& command) const;
 
     std::vector<RecordedRequest> requests(int segment) const;
-    std::vector<RecordedRequest> requestsFor(const std::string& deviceName) const;  // all segments
-    void clearRequests();  // forget what was recorded so far
+    std::vector<RecordedRequest> requestsFor(const std::string& deviceName) const; // all segments
+    void clearRequests(); // forget what was recorded so far
     std::vector<DeviceState> deviceStates(int segment) const;
     bool deviceState(const std::string& name, DeviceState* out) const;
 
