@@ -16,6 +16,12 @@
 
 #include <array>
 
+// Readable failure output for texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace telvorin {
 namespace {
 
