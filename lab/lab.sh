@@ -3,7 +3,10 @@
 # namespaces, so the program can search and talk to devices without touching the
 # machine's own network.
 #
-#   lab.sh up [CONFIG.json] [DIR]   bring a lab up (root); prints DIR on its last line
+#   lab.sh up [CONFIG.json] [DIR] [OWNER_PID]
+#                                   bring a lab up (root); prints DIR on its last line.
+#                                   With OWNER_PID the lab tears itself down when that
+#                                   process ends without doing so (a crashed test).
 #   lab.sh down DIR                 tear that lab down and remove DIR
 #   lab.sh down-all                 tear down every leftover lab of this project
 #   lab.sh exec DIR CMD...          run CMD in the lab's pc namespace (with its hosts file)
@@ -104,6 +107,8 @@ cmd_up() {
     command -v smbd >/dev/null || die "smbd is missing (package samba)"
     local config=${1:-$here/default-lab.json}
     [[ -f $config ]] || die "no config $config"
+    local owner=${3:-}
+    [[ -z $owner || $owner =~ ^[0-9]+$ ]] || die "OWNER_PID must be a process id"
     dir=${2:-}
     if [[ -z $dir ]]; then
         dir=$(mktemp -d /tmp/telvorin-lab.XXXXXX)
@@ -204,6 +209,9 @@ cmd_up() {
         fi
     done
     trap - EXIT INT TERM
+    if [[ -n $owner ]]; then
+        setsid "$BASH" "$here/lab.sh" watch "$dir" "$owner" </dev/null >/dev/null 2>&1 &
+    fi
     echo "$dir"
 }
 
@@ -231,6 +239,13 @@ cmd_down_all() {
     return 0
 }
 
+# Waits for the owner to end; tears the lab down if the owner left it behind.
+cmd_watch() {
+    local dir=$1 owner=$2
+    while [[ -d $dir ]] && kill -0 "$owner" 2>/dev/null; do sleep 1; done
+    if [[ -d $dir ]]; then teardown "$dir"; fi
+}
+
 cmd_exec() {
     need_root
     local dir=${1:-}; shift || true
@@ -245,5 +260,6 @@ case ${1:-} in
     down) shift; cmd_down "$@" ;;
     down-all) cmd_down_all ;;
     exec) shift; cmd_exec "$@" ;;
+    watch) shift; need_root; cmd_watch "$@" ;;
     *) echo "usage: lab.sh up [CONFIG] [DIR] | down DIR | down-all | exec DIR CMD..." >&2; exit 2 ;;
 esac

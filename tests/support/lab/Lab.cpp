@@ -210,7 +210,8 @@ bool Lab::bringUp(const std::string& configJson)
     }
     setenv("TELVORIN_EMULATOR", emulatorPath().c_str(), 0);
     std::string out;
-    const int status = run({"/bin/bash", labScript(), "up", config, dir_}, &out);
+    // With our pid the lab also goes away if this process dies before ~Lab runs.
+    const int status = run({"/bin/bash", labScript(), "up", config, dir_, std::to_string(getpid())}, &out);
     if (status != 0) {
         error_ = "lab.sh up failed (status " + std::to_string(status) + "); see stderr";
         dir_.clear(); // lab.sh tore down and removed it
