@@ -45,6 +45,7 @@ void onReload(int)
 
 struct Options {
     std::string config;
+    std::string configText;  // the same JSON given on the command line
     std::string record;
     std::string state;
     std::string ready;
@@ -87,15 +88,20 @@ std::int64_t nowMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-bool loadSegment(const std::string& path, Segment& segment)
+bool loadSegment(const Options& opt, Segment& segment)
 {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "telvorin-emulator: cannot read %s\n", path.c_str());
-        return false;
+    QByteArray text = QByteArray::fromStdString(opt.configText);
+    const std::string path = opt.config.empty() ? "--devices" : opt.config;
+    if (!opt.config.empty()) {
+        QFile f(QString::fromStdString(opt.config));
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "telvorin-emulator: cannot read %s\n", path.c_str());
+            return false;
+        }
+        text = f.readAll();
     }
     QJsonParseError err{};
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &err);
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &err);
     if (!doc.isObject()) {
         std::fprintf(stderr, "telvorin-emulator: %s: %s\n", path.c_str(),
                      err.errorString().toLocal8Bit().constData());
@@ -199,6 +205,8 @@ int main(int argc, char** argv)
         const std::string v = argv[++i];
         if (a == "--config")
             opt.config = v;
+        else if (a == "--devices")
+            opt.configText = v;
         else if (a == "--record")
             opt.record = v;
         else if (a == "--state")
@@ -210,7 +218,7 @@ int main(int argc, char** argv)
         else
             return usage();
     }
-    if (opt.config.empty() || opt.interface.empty())
+    if (opt.config.empty() == opt.configText.empty() || opt.interface.empty())
         return usage();
     if (inOwnNamespaceOfMachine()) {
         std::fprintf(stderr, "telvorin-emulator: refusing to run in the machine's own network "
@@ -219,7 +227,7 @@ int main(int argc, char** argv)
     }
 
     Segment segment;
-    if (!loadSegment(opt.config, segment))
+    if (!loadSegment(opt, segment))
         return 1;
 
     unsigned ifindex = 0;
@@ -256,7 +264,7 @@ int main(int argc, char** argv)
         if (reloadRequested) {
             reloadRequested = 0;
             Segment fresh;
-            if (loadSegment(opt.config, fresh)) {
+            if (loadSegment(opt, fresh)) {
                 segment = std::move(fresh);
                 writeState(opt.state, segment);
             }

@@ -10,7 +10,7 @@ mkdir -p "$build"
 
 program=$(find "$build/src" -name telvorin -type f -perm -u+x -print -quit)
 [[ -n $program ]] || { echo "run.sh: the telvorin program was not built" >&2; exit 1; }
-if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
+if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} && -z ${QT_QPA_PLATFORM:-} ]]; then
     echo "run.sh: no display (DISPLAY or WAYLAND_DISPLAY) to show the window on" >&2
     exit 1
 fi

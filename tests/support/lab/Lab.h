@@ -36,9 +36,11 @@
 // writable shares named by "volumes", or "guestShares"), users [{user, password}] with
 // userShares [names] that need one of those users.
 //
-// Names: in the pc namespace each device name resolves through the lab's hosts file
-// only for processes started with `lab/lab.sh exec DIR ...` (ip netns exec); enterPc()
-// changes the network namespace alone unless asked for the hosts overlay (see there).
+// Names: every named smb device has its own NetBIOS name server, so SMB clients
+// (libsmbclient, GVfs) in the pc namespace resolve \\NAME by broadcast as on a real LAN.
+// Ordinary lookups (getaddrinfo) find the names through the lab's hosts file: in
+// processes started with `lab/lab.sh exec DIR ...` (see pcCommand) or after
+// enterPc(true).
 
 #include <cstdint>
 #include <map>
