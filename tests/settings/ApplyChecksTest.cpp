@@ -84,20 +84,6 @@ TEST_F(ApplyChecksTest, NothingHappensWithoutACurrentDeviceOrADhcpChoice)
     EXPECT_EQ(sockets.sends, sends);
 }
 
-TEST_F(ApplyChecksTest, DhcpNeverReadsTheAddressFields)
-{
-    ctx().DeviceSelected = 1;
-    ChooseDhcp("Enable");
-    test::ModalAnswerer answer(test::ModalAnswerer::Reject());
-    PressApply();
-    // Nothing answers here, so the login fails; the blank fields were never looked at.
-    EXPECT_TRUE(answer.answered());
-    EXPECT_EQ(answer.seenObjectName(), QStringLiteral("loginDialog"));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().text, QStringLiteral("Wrong administrator password input!"));
-    EXPECT_EQ(messages.last().icon, MessageIcon::Stop);
-}
-
 TEST_F(ApplyChecksTest, StaticAddressChecksStopThePressAtTheFirstFault)
 {
     enum Field { Ip, Mask, Gateway, None };
@@ -116,30 +102,19 @@ TEST_F(ApplyChecksTest, StaticAddressChecksStopThePressAtTheFirstFault)
         {{"127", "0", "0", "2"}, mask16, gw, nullptr, None, -1},
         {{"10", "0", "0", "0"}, mask16, gw, "Invalid IP address in 4th digit. It should be 1-254.", Ip, 3},
         {{"10", "0", "0", ""}, mask16, gw, "Invalid IP address in 4th digit. It should be 1-254.", Ip, 3},
-        {{"255", "1", "1", "1"}, mask16, gw, "Invalid IP address in 1st digit. It should be 1-254.", Ip, 0},
-        {{"10", "255", "0", "1"}, mask16, gw, "Invalid IP address in 2nd digit. It should be 0-254.", Ip, 1},
         {{"10", "64", "300", "1"}, mask16, gw, "Invalid IP address in 3rd digit. It should be 0-254.", Ip, 2},
         {{"10", "64", "0", "9"}, {"0", "255", "255", "0"}, gw,
          "Invalid subnet mask address in 1st digit. It should be 1-255.", Mask, 0},
-        {{"10", "64", "0", "9"}, {"255", "255", "255", "255"}, gw,
-         "Invalid subnet mask address in 4th digit. It should be 0-254.", Mask, 3},
         {{"10", "64", "0", "9"}, {"255", "0", "255", "0"}, gw, nullptr, None, -1},
         {{"10", "64", "0", "9"}, mask16, Blank, nullptr, None, -1},
-        {{"10", "64", "0", "9"}, mask16, {"192", "168", "0", "0"},
-         "Invalid gateway IP address in 4th digit. It should be 1-254.", Gateway, 3},
         {{"10", "64", "0", "9"}, mask16, {"192", "168", "0", "255"},
          "Invalid gateway IP address in 4th digit. It should be 1-254.", Gateway, 3},
-        {{"10", "64", "0", "9"}, mask16, {"0", "0", "0", "1"},
-         "Invalid gateway IP address in 1st digit. It should be 1-255.", Gateway, 0},
     };
     ctx().DeviceSelected = 1;
     ChooseDhcp("Disable");
     IpAddressEdit* fields[] = {c().ipAddress, c().netmask, c().gateway};
     for (const Case& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.ip[0] << "." << k.ip[1] << "." << k.ip[2] << "." << k.ip[3] << " / "
-                                        << k.mask[0] << "." << k.mask[1] << "." << k.mask[2] << "." << k.mask[3]
-                                        << " / " << k.gateway[0] << "." << k.gateway[1] << "." << k.gateway[2]
-                                        << "." << k.gateway[3]);
+        SCOPED_TRACE(testing::Message() << "row " << (&k - cases));
         messages.clear();
         protocol.state.newIp = "";
         protocol.state.newNetmask = "";

@@ -1,5 +1,7 @@
 // The device panel, "Apply" and "Configuration" in the real main window, over the lab's
 // real network: requests are checked byte for byte as the emulated devices got them.
+#include "StandInDesktop.h"
+
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
 #include "lab/Lab.h"
@@ -21,14 +23,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <thread>
 
 // Readable failure output for texts.
 inline void PrintTo(const QString& text, std::ostream* os)
@@ -39,7 +34,6 @@ inline void PrintTo(const QString& text, std::ostream* os)
 namespace telvorin {
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 // Segment 0 answers by multicast from 10.64.0.0/16 (pc 10.64.0.1); segment 1 by unicast,
@@ -124,55 +118,12 @@ Bytes SetRequest(const ClientId& id, const char* key, const char* ip, std::uint8
     return b;
 }
 
-// A private desktop with recording stand-ins for the browser and xdg-open.
-struct StandInDesktop {
-    fs::path root;
-    StandInDesktop()
-    {
-        char pattern[] = "/tmp/telvorin-web-XXXXXX";
-        root = mkdtemp(pattern);
-        for (const char* d : {"data/applications", "config", "sys", "bin"})
-            fs::create_directories(root / d);
-        Script("browser");
-        Script("xdg-open");
-        std::ofstream(root / "data/applications/lab-browser.desktop")
-            << "[Desktop Entry]\nType=Application\nName=Lab Browser\nExec=" << (root / "bin/browser").string()
-            << " %u\nMimeType=x-scheme-handler/http;\n";
-        std::ofstream(root / "config/mimeapps.list") << "[Default Applications]\nx-scheme-handler/http=lab-browser.desktop\n";
-        setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
-        setenv("XDG_DATA_DIRS", (root / "sys").c_str(), 1);
-        setenv("XDG_CONFIG_DIRS", (root / "sys").c_str(), 1);
-        setenv("PATH", ((root / "bin").string() + ":" + std::getenv("PATH")).c_str(), 1);
-    }
-    ~StandInDesktop() { fs::remove_all(root); }
-    void Script(const std::string& name) const
-    {
-        const fs::path path = root / "bin" / name;
-        std::ofstream(path) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << (root / (name + ".args")).string()
-                            << ".tmp'\nmv '" << (root / (name + ".args")).string() << ".tmp' '"
-                            << (root / (name + ".args")).string() << "'\n";
-        chmod(path.c_str(), 0755);
-    }
-    // What the stand-in got, waiting up to five seconds for it to run; consumed.
-    std::string Took(const std::string& name) const
-    {
-        const fs::path file = root / (name + ".args");
-        for (int i = 0; i < 500 && !fs::exists(file); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::ifstream in(file);
-        std::stringstream text;
-        text << in.rdbuf();
-        fs::remove(file);
-        return text.str();
-    }
-};
-
 class SettingsLab : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        desktop = new StandInDesktop;
+        desktop = new test::StandInDesktop;
+        desktop->enter();
         lab = new lab::Lab(LabConfig());
     }
     static void TearDownTestSuite()
@@ -273,7 +224,7 @@ protected:
         EXPECT_EQ(messages.last().icon, icon);
     }
 
-    static inline StandInDesktop* desktop = nullptr;
+    static inline test::StandInDesktop* desktop = nullptr;
     static inline lab::Lab* lab = nullptr;
 
     std::unique_ptr<PosixSocketLayer> sockets;
@@ -491,9 +442,9 @@ TEST_F(SettingsLab, ConfigurationOpensTheBrowserOrReportsTheDeviceGone)
     EXPECT_EQ(desktop->Took("browser"), "http://10.64.0.10\n");
 
     // The browser's program is gone: xdg-open gets the address instead.
-    fs::rename(desktop->root / "bin/browser", desktop->root / "bin/browser.gone");
+    std::filesystem::rename(desktop->root / "bin/browser", desktop->root / "bin/browser.gone");
     QTest::mouseClick(c().configuration, Qt::LeftButton);
-    fs::rename(desktop->root / "bin/browser.gone", desktop->root / "bin/browser");
+    std::filesystem::rename(desktop->root / "bin/browser.gone", desktop->root / "bin/browser");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(desktop->Took("xdg-open"), "http://10.64.0.10\n");
 

@@ -6,7 +6,7 @@
 #include "settings/BrowserLauncher.h"
 #include "settings/WebCheck.h"
 #include "ui/MainContext.h"
-#include "ui/Messages.h"
+#include "ui/RecordingMessages.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,27 +16,11 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
-#include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace telvorin {
 namespace {
-
-struct Shown {
-    QString text, caption;
-    MessageIcon icon;
-};
-
-class Recorder final : public Messages {
-public:
-    void show(QWidget*, const QString& text, const QString& caption, MessageIcon icon) override
-    {
-        shown.push_back({text, caption, icon});
-    }
-    std::vector<Shown> shown;
-};
 
 // Sleeps a tenth of what is asked for, for real, so worker threads get to run.
 class ShortClock final : public Clock {
@@ -53,19 +37,23 @@ public:
     std::function<void()> onSleep;
 };
 
-// A gate a check task waits at; shared with the task, so it outlives the test's objects.
+// Holds a check until released; shared with the task, so it outlives the test's objects.
 struct Gate {
     std::mutex m;
     std::condition_variable cv;
-    bool open = false;
-    bool answer = false;
-    bool finished = false;
+    bool open = false, answer = false, finished = false;
     void release(bool reachable)
     {
         std::lock_guard lock(m);
         open = true;
         answer = reachable;
         cv.notify_all();
+    }
+    void awaitFinish() const
+    {
+        for (int i = 0; i < 400 && !finished; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the result is stored after
     }
 };
 
@@ -76,7 +64,7 @@ public:
         hosts.push_back(host);
         auto gate = next ? next : std::make_shared<Gate>();
         if (!next)
-            gate->release(reachable);
+            gate->release(true);
         return [gate] {
             std::unique_lock lock(gate->m);
             gate->cv.wait(lock, [&] { return gate->open; });
@@ -84,7 +72,6 @@ public:
             return gate->answer;
         };
     }
-    bool reachable = true;
     std::shared_ptr<Gate> next;  // when set, the next check waits at this gate
     mutable std::vector<std::string> hosts;
 };
@@ -102,7 +89,7 @@ public:
         calls.push_back("opener " + url);
         return true;
     }
-    std::string name = "web.desktop";
+    std::string name;
     bool launches = true;
     std::vector<std::string> calls;
 };
@@ -117,36 +104,26 @@ protected:
         if (!QApplication::instance())
             new QApplication(argc, argv);
     }
-
     void SetUp() override
     {
-        window = std::make_unique<QDialog>();
-        list = new QTreeWidget(window.get());
-        list->setColumnCount(4);
-        letters = new QComboBox(window.get());
         ctx.controls.dialog = window.get();
         ctx.controls.deviceList = list;
-        ctx.controls.driveLetters = letters;
-        ctx.services.clock = &clock;
-        ctx.services.messages = &messages;
-        ctx.services.drives = &drives;
-        ctx.services.webCheck = &check;
-        ctx.services.browser = &browser;
+        ctx.controls.driveLetters = new QComboBox(window.get());
+        ctx.services = MainServices{nullptr, &clock, &messages, &drives, &check, &browser};
         ctx.driveTable = &table;
         ctx.OnRefresh = [this] { ++refreshes; };
         ctx.DeviceSelected = 1;
     }
-
     QTreeWidgetItem* addDevice(const char* ip)
     {
+        list->clearSelection();
         return new QTreeWidgetItem(list, QStringList{QStringLiteral("NAS"), QString::fromUtf8(ip)});
     }
 
-    std::unique_ptr<QDialog> window;
-    QTreeWidget* list = nullptr;
-    QComboBox* letters = nullptr;
+    std::unique_ptr<QDialog> window = std::make_unique<QDialog>();
+    QTreeWidget* list = new QTreeWidget(window.get());
     ShortClock clock;
-    Recorder messages;
+    test::RecordingMessages messages;
     test::MemoryDriveService drives;
     FakeWebCheck check;
     FakeBrowser browser;
@@ -155,47 +132,32 @@ protected:
     int refreshes = 0;
 };
 
-TEST_F(WebConfigurationTest, NeedsASelectedRowWhereverItIsScrolled)
+TEST_F(WebConfigurationTest, NeedsARowThenStartsTheBrowserOrTheOpener)
 {
     OnConfiguration(ctx);
-    EXPECT_TRUE(messages.shown.empty()) << "an empty list does nothing";
+    EXPECT_TRUE(messages.empty()) << "an empty list does nothing";
+    addDevice("10.64.0.10");
+    OnConfiguration(ctx);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().text, QStringLiteral("Please select a device to configure."));
+    EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
+    EXPECT_EQ(messages.last().icon, MessageIcon::Exclamation);
     EXPECT_TRUE(check.hosts.empty());
 
-    for (int i = 0; i < 40; ++i)
-        addDevice(("10.64.0." + std::to_string(10 + i)).c_str());
-    OnConfiguration(ctx);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please select a device to configure."));
-    EXPECT_EQ(messages.shown[0].caption, QStringLiteral("Warning"));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(check.hosts.empty());
-
-    window->resize(300, 80);
-    window->show();
-    list->topLevelItem(1)->setSelected(true);
-    list->scrollToItem(list->topLevelItem(39));
-    OnConfiguration(ctx);
-    EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(check.hosts, std::vector<std::string>{"10.64.0.11"});
-    EXPECT_EQ(ctx.SelectedHost, "10.64.0.11");
-    EXPECT_EQ(browser.calls, std::vector<std::string>{"browser http://10.64.0.11"});
-}
-
-TEST_F(WebConfigurationTest, StartsTheBrowserOrFallsBackToTheOpener)
-{
     struct Case {
         const char* name;
         bool launches;
         std::vector<std::string> calls;
     };
+    const std::string browserCall = "browser http://10.64.0.10", openerCall = "opener http://10.64.0.10";
     const Case cases[] = {
-        {"web.desktop", true, {"browser http://10.64.0.10"}},
-        {"web.desktop", false, {"browser http://10.64.0.10", "opener http://10.64.0.10"}},
-        {"", false, {"browser http://10.64.0.10", "opener http://10.64.0.10"}},
-        {"MSIE.desktop", true, {"opener http://10.64.0.10"}},
-        {"ie.desktop", true, {"browser http://10.64.0.10"}},
+        {"web.desktop", true, {browserCall}},
+        {"web.desktop", false, {browserCall, openerCall}},
+        {"", false, {browserCall, openerCall}},
+        {"MSIE.desktop", true, {openerCall}},  // "IE" in capitals goes to the opener
+        {"ie.desktop", true, {browserCall}},
     };
-    addDevice("10.64.0.10")->setSelected(true);
+    list->topLevelItem(0)->setSelected(true);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         browser.name = c.name;
@@ -204,19 +166,15 @@ TEST_F(WebConfigurationTest, StartsTheBrowserOrFallsBackToTheOpener)
         OnConfiguration(ctx);
         EXPECT_EQ(browser.calls, c.calls);
     }
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(refreshes, 0);
-    EXPECT_EQ(ctx.DeviceSelected, 1);
+    EXPECT_EQ(messages.count(), 1u);
+    EXPECT_EQ(check.hosts.back(), "10.64.0.10");
 }
 
 TEST_F(WebConfigurationTest, WaitLooksThreeTimesAndReportsAFailureAtOnce)
 {
     struct Case {
         const char* what;
-        int start;
-        int afterFirstSleep;  // what the check has written by the second look
-        int result;
-        int sleeps;
+        int start, afterFirstSleep, result, sleeps;
     };
     const Case cases[] = {
         {"answered at once", 1, 1, 1, 0},
@@ -227,9 +185,8 @@ TEST_F(WebConfigurationTest, WaitLooksThreeTimesAndReportsAFailureAtOnce)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        messages.shown.clear();
-        refreshes = 0;
-        clock.sleeps = 0;
+        messages.clear();
+        refreshes = clock.sleeps = 0;
         ctx.DeviceSelected = 1;
         WebCheckResult result(c.start);
         clock.onSleep = [&] { result.store(c.afterFirstSleep); };
@@ -237,17 +194,15 @@ TEST_F(WebConfigurationTest, WaitLooksThreeTimesAndReportsAFailureAtOnce)
         EXPECT_EQ(clock.sleeps, c.sleeps);
         if (c.result == 1) {
             EXPECT_EQ(result.load(), 0) << "an answer is taken once";
-            EXPECT_TRUE(messages.shown.empty());
-            EXPECT_EQ(ctx.DeviceSelected, 1);
-        } else {
-            ASSERT_EQ(messages.shown.size(), 1u);
-            EXPECT_EQ(messages.shown[0].text, QStringLiteral("Device is no longer available."));
-            EXPECT_EQ(messages.shown[0].caption, QStringLiteral("Warning"));
-            EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-            EXPECT_EQ(refreshes, 1);
-            EXPECT_EQ(ctx.DeviceSelected, 0);
-            EXPECT_EQ(letters->count(), 24) << "the drive letters are filled again";
+            EXPECT_TRUE(messages.empty());
+            continue;
         }
+        ASSERT_EQ(messages.count(), 1u);
+        EXPECT_EQ(messages.last().text, QStringLiteral("Device is no longer available."));
+        EXPECT_EQ(messages.last().caption, QStringLiteral("Warning"));
+        EXPECT_EQ(refreshes, 1);
+        EXPECT_EQ(ctx.DeviceSelected, 0);
+        EXPECT_EQ(ctx.controls.driveLetters->count(), 24) << "the drive letters are filled again";
     }
 }
 
@@ -257,36 +212,30 @@ TEST_F(WebConfigurationTest, ACheckThatOutlivesItsWaitTouchesNothingLater)
     auto late = std::make_shared<Gate>();
     check.next = late;
     OnConfiguration(ctx);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(browser.calls.empty());
+    ASSERT_EQ(messages.count(), 1u);
 
     // The first check fails late, while the next press waits for its own check.
     auto own = std::make_shared<Gate>();
     check.next = own;
     clock.onSleep = [&] {
         late->release(false);
-        for (int i = 0; i < 400 && !late->finished; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        late->awaitFinish();
         own->release(true);
     };
-    list->clearSelection();
     addDevice("10.64.0.20")->setSelected(true);
     OnConfiguration(ctx);
     EXPECT_TRUE(late->finished);
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.count(), 1u);
     EXPECT_EQ(browser.calls, std::vector<std::string>{"browser http://10.64.0.20"});
 
-    // A check still running when the window and its services are gone ends quietly.
+    // A check still running when the window is gone ends quietly.
     clock.onSleep = nullptr;
     auto orphan = std::make_shared<Gate>();
     check.next = orphan;
     OnConfiguration(ctx);
     window.reset();
     orphan->release(true);
-    for (int i = 0; i < 400 && !orphan->finished; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    orphan->awaitFinish();
     EXPECT_TRUE(orphan->finished);
 }
 
