@@ -65,22 +65,14 @@ TEST_F(DriveTableTest, RefreshSplitsRemoteNamesIntoServerAndShare)
     // Over-long parts are cut to their fields, never written past them.
     EXPECT_EQ(entry('V').server.size(), 131u);
     EXPECT_EQ(entry('V').share.size(), 255u);
-}
 
-TEST_F(DriveTableTest, RefreshForgetsGoneConnectionsAndKeepsUnsplittableOnes)
-{
-    drives.mapDrive("Z:", "\\\\nas\\vol1");
-    drives.mapDrive("Y:", "\\\\nas\\vol2");
-    table.RefreshDriveTable(drives);
-
+    // A gone connection is forgotten; one that cannot be split keeps the old picture.
     drives.removeDrive("Z:");
-    drives.mapDrive("Y:", "\\\\nas");  // no share part: the old picture stays
+    drives.mapDrive("Y:", "\\\\nas");
     table.RefreshDriveTable(drives);
-
     EXPECT_TRUE(entry('Z').server.empty());
     EXPECT_TRUE(entry('Z').share.empty());
-    EXPECT_EQ(entry('Y').server, "nas");
-    EXPECT_EQ(entry('Y').share, "vol2");
+    EXPECT_EQ(entry('Y').share, "vol1\\dir\\sub");
 }
 
 TEST_F(DriveTableTest, FillDriveLettersListsUsableLettersAndSelectsTheFirstFree)
