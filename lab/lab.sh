@@ -48,7 +48,22 @@ python() { if [[ -x /usr/bin/python3 ]]; then /usr/bin/python3 "$@"; else python
 start_in() {
     local ns=$1 log=$2; shift 2
     setsid ip netns exec "$ns" "$@" </dev/null >"$log" 2>&1 &
-    echo $! >>"$dir/pids"
+    started_pid=$!
+    echo "$started_pid" >>"$dir/pids"
+}
+
+# Waits for the emulator of segment $1 to listen; a bad device file ends it at once,
+# and then its own words are the useful error.
+wait_for_emulator() {
+    local i=$1 pid=$2 deadline=$((SECONDS + 10))
+    while [[ ! -f $dir/seg$i/emulator.ready ]]; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            cat "$dir/seg$i/emulator.log" >&2
+            die "the emulator of segment $i stopped"
+        fi
+        ((SECONDS <= deadline)) || die "timed out waiting for the emulator of segment $i"
+        sleep 0.05
+    done
 }
 
 wait_for() {  # what, seconds, test command...
@@ -125,6 +140,7 @@ cmd_up() {
     suffix=$(od -An -N3 -tx1 /dev/urandom | tr -d ' \n')
     python "$here/labconfig.py" "$config" "$dir" "$suffix" || die "bad config $config"
     : >"$dir/pids"
+    local -a emulator_pids=()
     # shellcheck disable=SC1091
     source "$dir/plan.sh"
 
@@ -161,6 +177,7 @@ cmd_up() {
         start_in "$ns" "$dir/seg$i/emulator.log" "$emulator" --config "$dir/seg$i/emulator.json" \
             --interface "$segif" --record "$dir/seg$i/requests.log" --state "$dir/seg$i/state.json" \
             --ready "$dir/seg$i/emulator.ready"
+        emulator_pids[i]=$started_pid
 
         local smb=SEG_SMB_$i
         if [[ ${!smb} == 1 ]]; then
@@ -193,7 +210,7 @@ cmd_up() {
     for ((i = 0; i < SEGMENTS; i++)); do
         local ns=SEG_NS_$i smb=SEG_SMB_$i http=SEG_HTTP_$i entry
         ns=${!ns}
-        wait_for "the emulator of segment $i" 10 test -f "$dir/seg$i/emulator.ready"
+        wait_for_emulator "$i" "${emulator_pids[i]}"
         if [[ ${!smb} == 1 ]]; then wait_for "smbd of segment $i" 15 listening "$ns" tcp 445; fi
         for entry in ${!http}; do
             wait_for "the web server on ${entry%%=*}" 10 listening "$ns" tcp 80 "${entry%%=*}"
