@@ -228,6 +228,7 @@ struct Credentials {
     std::string user;
     std::string domain;
     std::string password;
+    bool noPassword = false;  // null password: the user's default
     bool interactive = false;
     CredentialAnswerer* answerer = nullptr;
     GioCall* call = nullptr;
@@ -248,7 +249,10 @@ void OnAskPassword(GMountOperation* op, const char* message, const char* default
     std::string user = cred->user;
     std::string domain = cred->domain;
     std::string password = cred->password;
-    bool anonymous = user.empty() && password.empty();
+    // There is no stored default password on this side: GVfs has already tried what it
+    // knows (Kerberos) before asking, so the default is a guest login, which is what a
+    // share open to everyone grants the user anyway.
+    bool anonymous = (user.empty() && password.empty()) || cred->noPassword;
 
     if (cred->interactive) {
         CredentialRequest request;
@@ -460,6 +464,7 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
         cred.user = fullUser;
     }
     cred.password = password ? password : "";
+    cred.noPassword = password == nullptr;
     if (HasControlCharacter(cred.user) || HasControlCharacter(cred.domain))
         return ErrorBadNetName;
     cred.interactive = (flags & ConnectInteractive) != 0;
@@ -489,11 +494,12 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
         const bool mounted = call.wait();
         g_signal_handlers_disconnect_by_data(op.get(), &cred);
         if (!mounted && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_ALREADY_MOUNTED)) {
+            const bool refused = g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED);
             std::fprintf(stderr, "telvorin: mounting %s failed: %s\n", uri.c_str(),
-                         call.timedOut() ? "timed out" : call.message());
-            if (g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED))
-                return ErrorCancelled;
-            return ErrorGeneral;
+                         call.timedOut() ? "timed out"
+                                         : refused ? "credentials refused or not given"
+                                                   : call.message());
+            return refused ? ErrorCancelled : ErrorGeneral;
         }
     }
 

@@ -29,6 +29,11 @@ using CredentialAnswerer = std::function<bool(CredentialRequest&)>;
 // Next to the links, the hidden folder ".remote" keeps the remote name each letter was
 // mapped with, because GVfs lower-cases server and share in its URIs and paths and the
 // program compares server names with their case.
+//
+// Credentials: GVfs asks for them only after its own attempts (Kerberos) failed. Empty user
+// and password, or a null password (the user's default, which nothing stores here), answer
+// with a guest login; otherwise user, domain ("DOMAIN\user") and password are given. A
+// refused answer ends the attempt: GVfs is not left asking again.
 class GioDriveService final : public DriveService {
 public:
     // An empty folder means DefaultDrivesFolder().

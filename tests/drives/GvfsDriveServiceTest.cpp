@@ -82,7 +82,10 @@ test::GvfsSession* GvfsDriveService::gvfs_ = nullptr;
 
 TEST_F(GvfsDriveService, GuestShareIsMappedReadableAndFoundAgainByANewService)
 {
-    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    // A user without a password of ours gets what the share grants everyone.
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", nullptr, "WORKGROUP\\someone",
+                                      ConnectUpdateProfile),
+              0);
     EXPECT_EQ(ReadFile(entry('Z') + "/hello.txt"), "guest data\n");
 
     std::ofstream(entry('Z') + "/written.txt") << "through the drive\n";
@@ -111,6 +114,9 @@ TEST_F(GvfsDriveService, UserShareNeedsTheRightPasswordAndOneAttemptIsOneTry)
     EXPECT_FALSE(Exists(entry('Y')));
 
     EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "", "", ConnectUpdateProfile), 0);
+    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", nullptr, "WORKGROUP\\user1",
+                                      ConnectUpdateProfile),
+              0);
     EXPECT_FALSE(Exists(entry('Y')));
 
     ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",

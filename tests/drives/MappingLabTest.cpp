@@ -1,0 +1,249 @@
+// Connect and Disconnect end to end: the real main window in the lab's pc namespace,
+// emulated devices, their smbd shares, a private GVfs and the GIO drive service.
+#include "app/MainDialog.h"
+#include "drives/DriveMapping.h"
+#include "drives/GioDriveService.h"
+#include "gvfs/GvfsSession.h"
+#include "lab/Lab.h"
+#include "protocol/PosixSocketLayer.h"
+#include "protocol/Protocol.h"
+#include "settings/DeviceDetails.h"
+#include "settings/LoginDialog.h"
+#include "ui/ModalHelper.h"
+#include "ui/RecordingMessages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include <sys/stat.h>
+
+namespace telvorin {
+namespace {
+
+const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
+    {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000210",
+     "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a"], "domain": "WORKGROUP",
+     "smb": true, "users": [{"user": "user1", "password": "secret1"}],
+     "userShares": ["PRIVATE"]}]}]})";
+
+const QString Mapped = QStringLiteral("Successfully mapped drive.");
+const QString FailedToMap = QStringLiteral("Failed to map drive.");
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return in ? text.str() : std::string("<unreadable>");
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+// The program as one run of it: its own protocol, drive service and window.
+struct ProgramRun {
+    explicit ProgramRun(const std::string& drivesFolder) : drives(drivesFolder)
+    {
+        protocol.OpenTransport();
+        MainServices services;
+        services.protocol = &protocol;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+        dialog = std::make_unique<MainDialog>(services);
+        dialog->OnInitDialog();
+    }
+    ~ProgramRun()
+    {
+        dialog.reset();
+        if (protocol.transportOpen())
+            protocol.CloseTransport();
+    }
+
+    MainContext& ctx() { return dialog->context(); }
+    const MainControls& c() { return dialog->controls(); }
+
+    void clickDevice(const QString& name)
+    {
+        const auto rows = c().deviceList->findItems(name, Qt::MatchExactly, 0);
+        ASSERT_EQ(rows.size(), 1) << "device not listed";
+        c().deviceList->clearSelection();
+        rows.front()->setSelected(true);
+        OnDeviceListClick(ctx());
+    }
+    void selectVolume(const QString& name)
+    {
+        const auto rows = c().volumeList->findItems(name, Qt::MatchExactly, 0);
+        ASSERT_EQ(rows.size(), 1) << "volume not listed";
+        c().volumeList->clearSelection();
+        rows.front()->setSelected(true);
+    }
+    void chooseLetter(const QString& drive)
+    {
+        const int index = c().driveLetters->findText(drive, Qt::MatchStartsWith);
+        ASSERT_GE(index, 0);
+        c().driveLetters->setCurrentIndex(index);
+    }
+    void choose(const QString& volume, const QString& drive)
+    {
+        clickDevice(QStringLiteral("NAS-1"));
+        selectVolume(volume);
+        chooseLetter(drive);
+    }
+    QString location(const QString& volume)
+    {
+        const auto rows = c().volumeList->findItems(volume, Qt::MatchExactly, 0);
+        return rows.size() == 1 ? rows.front()->text(1) : QStringLiteral("<no row>");
+    }
+
+    SteadyClock clock;
+    PosixSocketLayer sockets;
+    Protocol protocol{sockets, clock, nullptr};
+    test::RecordingMessages messages;
+    GioDriveService drives;
+    std::unique_ptr<MainDialog> dialog;
+};
+
+test::ModalAnswerer::Answer TypeLogin(const QString& user, const QString& password)
+{
+    return [user, password](QWidget* modal) {
+        auto* login = qobject_cast<LoginDialog*>(modal);
+        ASSERT_NE(login, nullptr);
+        login->userNameEdit()->setText(user);
+        login->passwordEdit()->setText(password);
+        login->accept();
+    };
+}
+
+class MappingLab : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        lab_ = new lab::Lab(LabConfig);
+        if (!lab_->ok())
+            return;
+        std::ofstream(lab_->shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
+        std::ofstream(lab_->shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
+        lab_->enterPc(true);
+        gvfs_ = new test::GvfsSession;
+    }
+    static void TearDownTestSuite()
+    {
+        delete gvfs_;
+        gvfs_ = nullptr;
+        delete lab_;
+        lab_ = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(lab_->ok()) << lab_->error();
+        ASSERT_TRUE(gvfs_->ok()) << gvfs_->error();
+    }
+    void TearDown() override
+    {
+        if (!gvfs_ || !gvfs_->ok())
+            return;
+        GioDriveService cleanup(gvfs_->drivesFolder());
+        for (const char* drive : {"Y:", "Z:"})
+            cleanup.CancelConnection(drive, ConnectUpdateProfile, true);
+        EXPECT_NO_WINDOW_LEFT();
+    }
+
+    std::string entry(char letter) const { return gvfs_->drivesFolder() + "/" + letter; }
+
+    static lab::Lab* lab_;
+    static test::GvfsSession* gvfs_;
+};
+
+lab::Lab* MappingLab::lab_ = nullptr;
+test::GvfsSession* MappingLab::gvfs_ = nullptr;
+
+TEST_F(MappingLab, GuestShareMapsDisconnectsAndFreesTheLetter)
+{
+    ProgramRun run(gvfs_->drivesFolder());
+    run.choose(QStringLiteral("HDD_a"), QStringLiteral("Z:"));
+    // A share open to everyone maps at the first attempt, without the login dialog.
+    test::ModalAnswerer unexpected(test::ModalAnswerer::Reject(), 30000);
+    OnConnect(run.ctx());
+    EXPECT_FALSE(unexpected.answered());
+
+    ASSERT_EQ(run.messages.last().text, Mapped);
+    EXPECT_EQ(ReadFile(entry('Z') + "/hello.txt"), "guest data\n");
+    EXPECT_EQ(run.c().driveLetters->itemText(0), QStringLiteral("Z: \\\\NAS-1\\HDD_a"));
+    EXPECT_EQ(run.c().driveLetters->currentText(), QStringLiteral("Y:"));
+    EXPECT_EQ(run.location(QStringLiteral("HDD_a")), QStringLiteral("Z:"));
+
+    run.selectVolume(QStringLiteral("HDD_a"));
+    OnDisconnect(run.ctx());
+    EXPECT_EQ(run.messages.last().text, QStringLiteral("Successfully unmapped drive."));
+    EXPECT_FALSE(Exists(entry('Z')));
+    EXPECT_TRUE(gvfs_->mountedPaths().empty());
+    EXPECT_EQ(run.location(QStringLiteral("HDD_a")), QString());
+    EXPECT_EQ(run.c().driveLetters->currentText(), QStringLiteral("Z:"));
+
+    // Z: is free now: removing it again fails, and says so.
+    run.c().volumeList->clearSelection();
+    run.chooseLetter(QStringLiteral("Z:"));
+    OnDisconnect(run.ctx());
+    EXPECT_EQ(run.messages.last().text,
+              QStringLiteral("Unable to disconnect this drive.\nPlease select a drive to disconnect "
+                             "and verify that the drive is not being accessed."));
+    EXPECT_EQ(run.messages.last().caption, QStringLiteral("Error"));
+}
+
+TEST_F(MappingLab, UserShareMapsThroughTheLoginDialog)
+{
+    ProgramRun run(gvfs_->drivesFolder());
+    run.choose(QStringLiteral("PRIVATE"), QStringLiteral("Y:"));
+    test::ModalAnswerer answer(TypeLogin(QStringLiteral("user1"), QStringLiteral("secret1")), 30000);
+    OnConnect(run.ctx());
+
+    EXPECT_TRUE(answer.answered());
+    ASSERT_EQ(run.messages.last().text, Mapped);
+    EXPECT_EQ(ReadFile(entry('Y') + "/private.txt"), "private data\n");
+    EXPECT_EQ(run.location(QStringLiteral("PRIVATE")), QStringLiteral("Y:"));
+}
+
+TEST_F(MappingLab, WrongPasswordFailsAndMapsNothing)
+{
+    ProgramRun run(gvfs_->drivesFolder());
+    run.choose(QStringLiteral("PRIVATE"), QStringLiteral("Y:"));
+    test::ModalAnswerer answer(TypeLogin(QStringLiteral("user1"), QStringLiteral("wrong")), 30000);
+    OnConnect(run.ctx());
+
+    EXPECT_TRUE(answer.answered());
+    EXPECT_EQ(run.messages.last().text, FailedToMap);
+    EXPECT_EQ(run.messages.last().caption, QStringLiteral("Error"));
+    EXPECT_FALSE(Exists(entry('Y')));
+    EXPECT_TRUE(gvfs_->mountedPaths().empty());
+}
+
+TEST_F(MappingLab, MappingOutlivesTheProgramAndIsFoundAtTheNextStart)
+{
+    {
+        ProgramRun first(gvfs_->drivesFolder());
+        first.choose(QStringLiteral("HDD_a"), QStringLiteral("Z:"));
+        test::ModalAnswerer unexpected(test::ModalAnswerer::Reject(), 30000);
+        OnConnect(first.ctx());
+        ASSERT_EQ(first.messages.last().text, Mapped);
+    }
+    ProgramRun next(gvfs_->drivesFolder());
+    EXPECT_EQ(next.c().driveLetters->itemText(0), QStringLiteral("Z: \\\\NAS-1\\HDD_a"));
+    next.clickDevice(QStringLiteral("NAS-1"));
+    EXPECT_EQ(next.location(QStringLiteral("HDD_a")), QStringLiteral("Z:"));
+    EXPECT_EQ(ReadFile(entry('Z') + "/hello.txt"), "guest data\n");
+}
+
+} // namespace
+} // namespace telvorin
