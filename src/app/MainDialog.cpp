@@ -88,6 +88,18 @@ void MainDialog::connectControls()
     connect(c.about, &QPushButton::clicked, this, &MainDialog::OnAbout);
     // "Language" and "BitTorrent" get their handlers with their own flows.
 
+    // No button is the default one, not even the first: Qt would otherwise make the
+    // first auto-default button the default when the window shows. Enter is routed by
+    // hand instead: a focused button takes it, and anywhere else, the lists included,
+    // it ends the run.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->installEventFilter(this);
+    }
+    c.deviceList->installEventFilter(this);
+    c.volumeList->installEventFilter(this);
+
     connect(static_cast<ReportList*>(c.deviceList), &ReportList::clickedAnywhere, this,
             [this] { OnDeviceListClick(ctx_); });
     // Only a choice by the user counts; the program setting the combo does not.
@@ -160,21 +172,38 @@ void MainDialog::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void MainDialog::keyPressEvent(QKeyEvent* event)
+namespace {
+
+bool IsPlainEnter(const QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = event->modifiers() == Qt::NoModifier
                        || (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
-    if (enter && plain) {
-        // A focused push button takes Enter itself; anywhere else Enter ends the run
-        // like the dialog's OK, unless a button is the default one.
-        const auto buttons = findChildren<QPushButton*>();
-        const bool hasDefault = std::any_of(buttons.begin(), buttons.end(),
-                                            [](const QPushButton* b) { return b->isDefault() && b->isVisible(); });
-        if (!hasDefault) {
+    return enter && plain;
+}
+
+} // namespace
+
+bool MainDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && IsPlainEnter(static_cast<QKeyEvent*>(event))) {
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            if (button->isEnabled())
+                button->click();
+        } else {
             accept();
-            return;
         }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (IsPlainEnter(event)) {
+        // Enter outside a push button is the dialog's OK.
+        accept();
+        return;
     }
     if (event->key() == Qt::Key_F1) {
         // No help content of our own.

@@ -1,0 +1,297 @@
+#include "app/MainDialog.h"
+#include "drives/MemoryDriveService.h"
+#include "protocol/Protocol.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/ModalHelper.h"
+#include "ui/OfflineNetwork.h"
+#include "ui/QtPrinters.h"
+#include "ui/RecordingMessages.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace telvorin;
+
+namespace {
+
+// A main window on two made-up interfaces where no device answers.
+class MainDialogTest : public ::testing::Test {
+protected:
+    MainDialogTest()
+    {
+        drives.setDriveType("C:", DriveFixed);
+        drives.mapDrive("Z:", "\\\\NAS-1\\HDD_a");
+        protocol.OpenTransport();
+        services.protocol = &protocol;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+    }
+    ~MainDialogTest() override { EXPECT_NO_WINDOW_LEFT(); }
+
+    QStringList comboItems(const QComboBox* combo) const
+    {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        return items;
+    }
+
+    test::SilentSockets sockets{{{"veth0", "10.64.0.1"}, {"veth1", "10.65.0.1"}}};
+    test::ManualClock clock;
+    Protocol protocol{sockets, clock, nullptr};
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+    MainServices services;
+};
+
+// Runs `step` once the dialog's modal run is under way, then returns the run's result.
+int ExecWith(QDialog& dialog, std::function<void()> step)
+{
+    QTimer::singleShot(0, &dialog, std::move(step));
+    return dialog.exec();
+}
+
+} // namespace
+
+TEST_F(MainDialogTest, InitialisationSearchesBeforeTheWindowShows)
+{
+    MainDialog dialog(services);
+    std::vector<bool> visibleDuringSearch;
+    sockets.onWait = [&] { visibleDuringSearch.push_back(dialog.isVisible()); };
+    EXPECT_EQ(sockets.sends, 0);
+
+    dialog.show();
+    ASSERT_FALSE(visibleDuringSearch.empty());
+    EXPECT_TRUE(std::none_of(visibleDuringSearch.begin(), visibleDuringSearch.end(), [](bool v) { return v; }));
+    EXPECT_EQ(sockets.sends, 4);  // two copies on each interface
+
+    // Showing again does not search again.
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(sockets.sends, 4);
+
+    const MainControls& c = dialog.controls();
+    EXPECT_EQ(c.deviceList->topLevelItemCount(), 0);
+    EXPECT_EQ(c.volumeList->topLevelItemCount(), 0);
+    EXPECT_EQ(dialog.context().DeviceSelected, 0);
+    // Showing the window must not make any button the default one.
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+    // The drive letters are filled although no device answered; C: is taken, Z: mapped.
+    const QStringList letters = comboItems(c.driveLetters);
+    EXPECT_FALSE(letters.isEmpty());
+    EXPECT_FALSE(letters.contains(QStringLiteral("C:")));
+    EXPECT_FALSE(letters.contains(QStringLiteral("A:")));
+    EXPECT_GE(c.driveLetters->currentIndex(), 0);
+    EXPECT_TRUE(messages.empty());
+    dialog.hide();
+}
+
+TEST_F(MainDialogTest, ListsHaveTheirColumns)
+{
+    MainDialog dialog(services);
+    dialog.OnInitDialog();
+    struct Column {
+        QTreeWidget* list;
+        int index;
+        const char* title;
+        int width;
+    };
+    const MainControls& c = dialog.controls();
+    const Column columns[] = {
+        {c.deviceList, 0, "Name", 94},      {c.deviceList, 1, "IP", 81},
+        {c.deviceList, 2, "Netmask", 81},   {c.deviceList, 3, "Gateway", 81},
+        {c.volumeList, 0, "Volume Name", 120}, {c.volumeList, 1, "Location", 100},
+    };
+    for (const Column& col : columns) {
+        SCOPED_TRACE(col.title);
+        EXPECT_EQ(col.list->headerItem()->text(col.index), QString::fromLatin1(col.title));
+        EXPECT_EQ(col.list->columnWidth(col.index), col.width);
+    }
+    for (QTreeWidget* list : {c.deviceList, c.volumeList}) {
+        EXPECT_FALSE(list->rootIsDecorated());
+        EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+        EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+        // The selection looks the same when the list does not have the focus.
+        EXPECT_EQ(list->palette().color(QPalette::Inactive, QPalette::Highlight),
+                  list->palette().color(QPalette::Active, QPalette::Highlight));
+    }
+    EXPECT_EQ(c.deviceList->columnCount(), 4);
+    EXPECT_EQ(c.volumeList->columnCount(), 2);
+}
+
+TEST_F(MainDialogTest, RefreshClearsThePanelAndKeepsTheDhcpChoice)
+{
+    MainDialog dialog(services);
+    dialog.OnInitDialog();
+    MainContext& ctx = dialog.context();
+    const MainControls& c = dialog.controls();
+
+    // What a click on a device leaves behind.
+    new QTreeWidgetItem(c.deviceList, {QStringLiteral("NAS-1"), QStringLiteral("10.64.0.10")});
+    new QTreeWidgetItem(c.volumeList, {QStringLiteral("HDD_a"), QStringLiteral("Z:")});
+    c.ipAddress->setAddress(10, 64, 0, 10);
+    c.netmask->setAddress(255, 255, 0, 0);
+    c.gateway->setAddress(10, 64, 0, 1);
+    c.dhcp->setCurrentIndex(1);
+    ctx.DeviceSelected = 1;
+    protocol.state.currentDeviceIp = "10.64.0.10";
+
+    std::vector<bool> refreshEnabledDuringSearch;
+    sockets.onWait = [&] { refreshEnabledDuringSearch.push_back(c.refresh->isEnabled()); };
+    QTest::mouseClick(c.refresh, Qt::LeftButton);
+
+    ASSERT_FALSE(refreshEnabledDuringSearch.empty());
+    EXPECT_TRUE(std::none_of(refreshEnabledDuringSearch.begin(), refreshEnabledDuringSearch.end(),
+                             [](bool v) { return v; }));
+    EXPECT_TRUE(c.refresh->isEnabled());
+    EXPECT_EQ(c.deviceList->topLevelItemCount(), 0);
+    EXPECT_EQ(c.volumeList->topLevelItemCount(), 0);
+    for (IpAddressEdit* field : {c.ipAddress, c.netmask, c.gateway})
+        EXPECT_TRUE(field->isBlank()) << field->objectName().toStdString();
+    EXPECT_EQ(c.dhcp->currentText(), QStringLiteral("Enable"));
+    EXPECT_EQ(ctx.DeviceSelected, 0);
+    EXPECT_EQ(protocol.state.currentDeviceIp, std::string_view("10.64.0.10"));
+
+    // The flows that search again at their end use the same handler.
+    ctx.DeviceSelected = 1;
+    ctx.OnRefresh();
+    EXPECT_EQ(ctx.DeviceSelected, 0);
+}
+
+TEST_F(MainDialogTest, EscapeAndEnterEndTheRunWithoutClosingTheTransport)
+{
+    struct Row {
+        const char* what;
+        std::function<void(MainDialog&)> press;
+        int result;
+    };
+    const Row rows[] = {
+        {"Escape", [](MainDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected},
+        {"Enter in the device list",
+         [](MainDialog& d) { QTest::keyClick(d.controls().deviceList, Qt::Key_Return); }, QDialog::Accepted},
+        {"Enter in an address field",
+         [](MainDialog& d) { QTest::keyClick(d.controls().ipAddress->octetField(2), Qt::Key_Enter, Qt::KeypadModifier); },
+         QDialog::Accepted},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        MainDialog dialog(services);
+        EXPECT_EQ(ExecWith(dialog, [&] { r.press(dialog); }), r.result);
+        EXPECT_TRUE(protocol.transportOpen());
+        EXPECT_EQ(sockets.closes, 0);
+    }
+}
+
+TEST_F(MainDialogTest, EnterOnAButtonPressesThatButton)
+{
+    MainDialog dialog(services);
+    bool stillRunning = false;
+    int sendsBefore = 0;
+    ExecWith(dialog, [&] {
+        sendsBefore = sockets.sends;
+        QTest::keyClick(dialog.controls().refresh, Qt::Key_Return);
+        stillRunning = dialog.isVisible();
+        // F1 has no help to show and must not end the run either.
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        stillRunning = stillRunning && dialog.isVisible();
+        dialog.reject();
+    });
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(sockets.sends, sendsBefore + 4);  // Refresh searched again
+}
+
+TEST_F(MainDialogTest, ExitAndCloseCloseTheTransportOnce)
+{
+    {
+        MainDialog dialog(services);
+        ExecWith(dialog, [&] { QTest::mouseClick(dialog.controls().exit, Qt::LeftButton); });
+        EXPECT_FALSE(protocol.transportOpen());
+        EXPECT_EQ(sockets.closes, 4);
+        EXPECT_TRUE(protocol.devices.empty());
+        // A close request after Exit must not close the sockets a second time.
+        dialog.close();
+        EXPECT_EQ(sockets.closes, 4);
+    }
+    protocol.OpenTransport();
+    sockets.closes = 0;
+    {
+        MainDialog dialog(services);
+        ExecWith(dialog, [&] { dialog.close(); });
+        EXPECT_FALSE(protocol.transportOpen());
+        EXPECT_EQ(sockets.closes, 4);
+    }
+}
+
+TEST_F(MainDialogTest, AboutOpensFromTheButtonAndTheMenuCommand)
+{
+    MainDialog dialog(services);
+    dialog.show();
+    struct Row {
+        const char* what;
+        std::function<void()> open;
+        bool opens;
+    };
+    const Row rows[] = {
+        {"button", [&] { QTest::mouseClick(dialog.controls().about, Qt::LeftButton); }, true},
+        {"command 16", [&] { dialog.OnSysCommand(16); }, true},
+        {"command 31", [&] { dialog.OnSysCommand(31); }, true},
+        {"command 32", [&] { dialog.OnSysCommand(32); }, false},
+        {"command 15", [&] { dialog.OnSysCommand(15); }, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        QString title;
+        test::ModalAnswerer answer(
+            [&](QWidget* modal) {
+                title = modal->windowTitle();
+                test::ModalAnswerer::ClickButton(QStringLiteral("okButton"))(modal);
+            },
+            r.opens ? 5000 : 100);
+        r.open();
+        if (!r.opens) {
+            QTest::qWait(150);
+            EXPECT_FALSE(answer.answered());
+            continue;
+        }
+        ASSERT_TRUE(answer.answered());
+        EXPECT_EQ(answer.seenObjectName(), QStringLiteral("aboutDialog"));
+        EXPECT_EQ(title, QStringLiteral("Telvorin"));
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    dialog.hide();
+}
+
+TEST_F(MainDialogTest, ClicksReachTheDetailsHandlers)
+{
+    MainDialog dialog(services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+
+    // A click on the empty space under the rows still reaches the list's handler.
+    ASSERT_EQ(c.deviceList->topLevelItemCount(), 0);
+    QTest::mouseClick(c.deviceList->viewport(), Qt::LeftButton, {}, QPoint(20, 40));
+    EXPECT_EQ(dialog.context().DeviceSelected, 1);
+
+    // The user's choice of DHCP greys the address fields; the program setting the
+    // choice does not count as the user's.
+    c.dhcp->setCurrentIndex(0);
+    EXPECT_TRUE(c.ipAddress->isEnabled());
+    c.dhcp->setCurrentIndex(-1);
+    QTest::keyClick(c.dhcp, Qt::Key_Down);
+    QTest::keyClick(c.dhcp, Qt::Key_Down);
+    ASSERT_EQ(c.dhcp->currentText(), QStringLiteral("Enable"));
+    EXPECT_FALSE(c.ipAddress->isEnabled());
+    EXPECT_FALSE(c.netmask->isEnabled());
+    EXPECT_FALSE(c.gateway->isEnabled());
+    dialog.hide();
+}
