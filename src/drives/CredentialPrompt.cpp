@@ -12,7 +12,7 @@
 namespace telvorin {
 
 CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& request)
-    : QDialog(parent)
+    : QDialog(parent), anonymousAllowed_(request.anonymousAllowed)
 {
     setObjectName(QStringLiteral("credentialPrompt"));
     setWindowTitle(QStringLiteral("Connect to Share"));
@@ -59,7 +59,7 @@ CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& req
 
 void CredentialPrompt::store(CredentialRequest& request) const
 {
-    request.anonymous = anonymous_->isVisible() && anonymous_->isChecked();
+    request.anonymous = anonymousAllowed_ && anonymous_->isChecked();
     request.userName = userName_->text().toStdString();
     request.domain = domain_->text().toStdString();
     request.password = password_->text().toStdString();

@@ -27,6 +27,7 @@ private:
     QLineEdit* domain_ = nullptr;
     QLineEdit* password_ = nullptr;
     QCheckBox* anonymous_ = nullptr;
+    bool anonymousAllowed_ = false;
 };
 
 } // namespace telvorin

@@ -1,6 +1,8 @@
 // Connect and Disconnect on the real main window over an in-memory drive service and an
 // in-memory network: which letter and volume are used, what is tried, what is shown.
 #include "app/MainDialog.h"
+#include "drives/CredentialPrompt.h"
+#include "drives/GioDriveService.h"
 #include "drives/DriveMapping.h"
 #include "drives/MemoryDriveService.h"
 #include "protocol/FakeNetwork.h"
@@ -10,6 +12,7 @@
 #include "ui/ModalHelper.h"
 #include "ui/RecordingMessages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -364,6 +367,52 @@ TEST(Locations, ConnectComparesServerCaseAndDisconnectIgnoresIt)
     ASSERT_EQ(w.messages.last().text, Unmapped);
     EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QString());
     EXPECT_EQ(w.location(QStringLiteral("HDD_a")), QStringLiteral("M:"));
+}
+
+TEST(CredentialPrompt, AnswersWithWhatWasTypedGuestOrNothing)
+{
+    struct Row {
+        const char* name;
+        bool anonymousAllowed;
+        bool tickGuest;
+        bool accept;
+        bool answered;
+        bool anonymous;
+    };
+    const Row rows[] = {
+        {"typed credentials", true, false, true, true, false},
+        {"guest login", true, true, true, true, true},
+        {"guest not offered", false, true, true, true, false},
+        {"cancelled", true, false, false, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CredentialRequest request;
+        request.message = "Password required for share PRIVATE on NAS-1";
+        request.userName = "guest";
+        request.domain = "WORKGROUP";
+        request.anonymousAllowed = row.anonymousAllowed;
+        ModalAnswerer answer([&](QWidget* modal) {
+            modal->findChild<QLineEdit*>(QStringLiteral("userNameEdit"))->setText(QStringLiteral("user1"));
+            modal->findChild<QLineEdit*>(QStringLiteral("passwordEdit"))->setText(QStringLiteral("secret1"));
+            auto* guest = modal->findChild<QCheckBox*>(QStringLiteral("guestCheck"));
+            EXPECT_EQ(guest->isVisible(), row.anonymousAllowed);
+            guest->setChecked(row.tickGuest);
+            if (row.accept)
+                qobject_cast<QDialog*>(modal)->accept();
+            else
+                qobject_cast<QDialog*>(modal)->reject();
+        });
+
+        EXPECT_EQ(CredentialPrompt::Ask(nullptr, request), row.answered);
+        EXPECT_TRUE(answer.answered());
+        EXPECT_EQ(answer.seenObjectName(), QStringLiteral("credentialPrompt"));
+        EXPECT_EQ(request.anonymous, row.anonymous);
+        EXPECT_EQ(request.userName, row.answered ? "user1" : "guest");
+        EXPECT_EQ(request.password, row.answered ? "secret1" : "");
+        EXPECT_EQ(request.domain, "WORKGROUP");
+        EXPECT_NO_WINDOW_LEFT();
+    }
 }
 
 } // namespace
