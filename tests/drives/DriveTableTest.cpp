@@ -20,14 +20,6 @@ using test::MemoryDriveService;
 
 class DriveTableTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "drive_table_test";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
 
     const DriveEntry& entry(char letter) const { return table.entries()[static_cast<std::size_t>('Z' - letter)]; }
 

@@ -14,14 +14,6 @@ namespace {
 
 class LoginDialogTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "login_dialog_test";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
     void TearDown() override { EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()); }
 
     ProtocolState state;

@@ -96,14 +96,6 @@ public:
 
 class WebConfigurationTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "web_configuration_test";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
     void SetUp() override
     {
         ctx.controls.dialog = window.get();
