@@ -119,6 +119,7 @@ QImage RenderMainDevices()
               {"name": "Media", "ip": "10.65.0.20", "netmask": "255.255.0.0", "gateway": "10.65.0.1",
                "volumes": ["HDD_a"]}]}]})");
         if (lab.ok()) {
+            std::printf("main-devices: devices from the lab\n");
             lab.enterPc();
             PosixSocketLayer sockets;
             SteadyClock clock;
@@ -145,6 +146,7 @@ QImage RenderMainDevices()
         std::printf("lab failed (%s); rendering a filled panel instead\n", lab.error().c_str());
     }
 
+    std::printf("main-devices: panel filled by hand\n");
     MainDialog dialog(offline.services());
     dialog.OnInitDialog();
     const MainControls& c = dialog.controls();

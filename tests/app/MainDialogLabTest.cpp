@@ -1,0 +1,185 @@
+#include "app/MainDialog.h"
+#include "drives/MemoryDriveService.h"
+#include "lab/Lab.h"
+#include "protocol/PosixSocketLayer.h"
+#include "protocol/Protocol.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/ModalHelper.h"
+#include "ui/QtPrinters.h"
+#include "ui/RecordingMessages.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+using namespace telvorin;
+
+namespace {
+
+constexpr const char* ThreeDevices = R"({"segments": [
+    {"reply": "multicast", "devices": [
+      {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "gateway": "10.64.0.1",
+       "volumes": ["HDD_a", "HDD_b"]},
+      {"name": "Archive", "ip": "10.64.0.11", "netmask": "255.255.0.0", "gateway": "0.0.0.0",
+       "dhcp": true, "volumes": ["HDD_1"]}]},
+    {"reply": "unicast", "devices": [
+      {"name": "Media", "ip": "10.65.0.20", "netmask": "255.255.0.0", "gateway": "10.65.0.1",
+       "volumes": ["HDD_a"]}]}]})";
+
+constexpr const char* NoDevices = R"({"segments": [
+    {"reply": "multicast", "devices": []}, {"reply": "unicast", "devices": []}]})";
+
+// The real transport inside the lab's pc namespace, with in-memory drives.
+class LabWindow {
+public:
+    explicit LabWindow(const char* config)
+        : lab(config)
+    {
+        if (!lab.ok())
+            return;
+        lab.enterPc();
+        protocol = std::make_unique<Protocol>(sockets, clock, nullptr);
+        protocol->OpenTransport();
+        drives.setDriveType("C:", DriveFixed);
+        services.protocol = protocol.get();
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+    }
+    ~LabWindow()
+    {
+        protocol.reset();
+        if (lab.ok())
+            lab.leavePc();
+    }
+
+    lab::Lab lab;
+    PosixSocketLayer sockets;
+    SteadyClock clock;
+    std::unique_ptr<Protocol> protocol;
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+    MainServices services;
+};
+
+// Counts the device rows at the moment the window is first shown.
+class RowsAtShow : public QObject {
+public:
+    explicit RowsAtShow(QTreeWidget* list) : list_(list) {}
+    int rows = -1;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && rows < 0)
+            rows = list_->topLevelItemCount();
+        return false;
+    }
+
+private:
+    QTreeWidget* list_;
+};
+
+QTreeWidgetItem* RowOf(QTreeWidget* list, const QString& name)
+{
+    const auto found = list->findItems(name, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+void ClickRow(QTreeWidget* list, QTreeWidgetItem* row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+}
+
+} // namespace
+
+TEST(MainDialogLab, FirstSearchFillsTheListBeforeTheWindowShows)
+{
+    LabWindow w(ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    MainDialog dialog(w.services);
+    RowsAtShow rowsAtShow(dialog.controls().deviceList);
+    dialog.installEventFilter(&rowsAtShow);
+    dialog.show();
+    EXPECT_EQ(rowsAtShow.rows, 3);
+
+    struct Row {
+        const char *name, *ip, *netmask, *gateway;
+    };
+    const Row rows[] = {
+        {"NAS-1", "10.64.0.10", "255.255.0.0", "10.64.0.1"},
+        {"Archive", "10.64.0.11", "255.255.0.0", "0.0.0.0"},
+        {"Media", "10.65.0.20", "255.255.0.0", "10.65.0.1"},
+    };
+    QTreeWidget* list = dialog.controls().deviceList;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QTreeWidgetItem* item = RowOf(list, QString::fromLatin1(r.name));
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(1), QString::fromLatin1(r.ip));
+        EXPECT_EQ(item->text(2), QString::fromLatin1(r.netmask));
+        EXPECT_EQ(item->text(3), QString::fromLatin1(r.gateway));
+    }
+    EXPECT_EQ(dialog.context().DeviceSelected, 0);
+    EXPECT_TRUE(w.messages.empty());
+    dialog.hide();
+}
+
+TEST(MainDialogLab, RefreshClearsThePanelAfterAClick)
+{
+    LabWindow w(ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    MainDialog dialog(w.services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+
+    QTreeWidgetItem* nas = RowOf(c.deviceList, QStringLiteral("NAS-1"));
+    ASSERT_NE(nas, nullptr);
+    ClickRow(c.deviceList, nas);
+    ASSERT_EQ(dialog.context().DeviceSelected, 1);
+    ASSERT_EQ(c.ipAddress->text(), QStringLiteral("10.64.0.10"));
+    ASSERT_EQ(c.volumeList->topLevelItemCount(), 2);
+    const QString dhcpChoice = c.dhcp->currentText();
+    ASSERT_FALSE(dhcpChoice.isEmpty());
+
+    QTest::mouseClick(c.refresh, Qt::LeftButton);
+    EXPECT_EQ(c.deviceList->topLevelItemCount(), 3);
+    EXPECT_EQ(c.deviceList->selectedItems().size(), 0);
+    EXPECT_EQ(c.volumeList->topLevelItemCount(), 0);
+    for (IpAddressEdit* field : {c.ipAddress, c.netmask, c.gateway})
+        EXPECT_TRUE(field->isBlank()) << field->objectName().toStdString();
+    EXPECT_EQ(c.dhcp->currentText(), dhcpChoice);
+    EXPECT_EQ(dialog.context().DeviceSelected, 0);
+    EXPECT_TRUE(c.refresh->isEnabled());
+    dialog.hide();
+}
+
+TEST(MainDialogLab, StartWithoutDevicesAndEscape)
+{
+    LabWindow w(NoDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    MainDialog dialog(w.services);
+    int rowsInRun = -1;
+    int lettersInRun = -1;
+    QTimer::singleShot(0, &dialog, [&] {
+        rowsInRun = dialog.controls().deviceList->topLevelItemCount();
+        lettersInRun = dialog.controls().driveLetters->count();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(rowsInRun, 0);
+    EXPECT_EQ(dialog.controls().volumeList->topLevelItemCount(), 0);
+    EXPECT_GT(lettersInRun, 0);
+    // Escape ends the run the plain way: the sockets are still open.
+    EXPECT_TRUE(w.protocol->transportOpen());
+    EXPECT_TRUE(w.messages.empty());
+    EXPECT_NO_WINDOW_LEFT();
+}
