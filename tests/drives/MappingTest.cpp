@@ -241,23 +241,6 @@ TEST(Connect, NeedsADeviceAVolumeAndALetter)
     }
 }
 
-TEST(Connect, SelectionScrolledOutOfViewStillCounts)
-{
-    MappingWindow w(Nas("NAS-1", "V01:V02:V03:V04:V05:V06:V07:V08:V09:V10:V11:V12:V13:V14:V15"));
-    w.dialog->show();
-    w.clickDevice(0);
-    w.selectVolume(QStringLiteral("V01"));
-    w.c().volumeList->scrollToItem(w.c().volumeList->topLevelItem(14));
-    ASSERT_NE(w.c().volumeList->itemAt(2, 2), w.c().volumeList->topLevelItem(0));
-    w.chooseLetter(QStringLiteral("Z:"));
-
-    OnConnect(w.ctx());
-    w.dialog->hide();
-
-    ASSERT_EQ(w.drives.addCalls().size(), 1u);
-    EXPECT_EQ(w.drives.addCalls()[0].remoteName, "\\\\NAS-1\\V01");
-}
-
 TEST(Connect, UnsafeDeviceTextsAreRefusedAndTheOldMappingKept)
 {
     struct Row {
