@@ -188,7 +188,7 @@ void OnDeviceListClick(MainContext& ctx)
     else
         ShowDottedAddress(*c.gateway, gateway);
 
-    protocol.volumes.clear();
+    // Empties the volume list first, so a device that does not answer shows none.
     protocol.GetVolumeList();
 
     ctx.SelectedHost = ip;

@@ -51,6 +51,8 @@ bool TcpWebCheck::Connect(const std::string& host, int port, int timeoutMs)
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
+    // The host is the device's address text: never a name lookup from the worker.
+    hints.ai_flags = AI_NUMERICHOST;
     addrinfo* found = nullptr;
     const std::string service = std::to_string(port);
     if (host.empty() || ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0)
