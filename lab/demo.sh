@@ -1,0 +1,131 @@
+#!/bin/bash
+# Try Telvorin without hardware: brings up the lab (a private LAN of emulated storage
+# devices in network namespaces), starts the window inside the lab's pc namespace on
+# your display, and tears the lab down when the window closes.
+#
+#   sudo lab/demo.sh [CONFIG.json]      (default: lab/default-lab.json)
+#
+# Root is needed for the namespaces; the window itself runs as the user who called
+# sudo. Nothing is sent on the machine's own network: the program only sees the lab's
+# links. The program is taken from $TELVORIN_BINARY_DIR, else build/ (scripts/build.sh).
+#
+# Drive mapping in the demo goes through a GVfs session of its own, started inside the
+# pc namespace (your desktop's GVfs lives outside it and cannot reach the lab), and the
+# drive letters live in a temporary folder, so the demo leaves nothing in your home.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source_dir=$(dirname "$here")
+
+die() { echo "demo.sh: $*" >&2; exit 1; }
+
+[[ $(id -u) -eq 0 ]] || die "run it with sudo: the lab needs root for its network namespaces"
+
+config=${1:-$here/default-lab.json}
+[[ -f $config ]] || die "no lab config $config"
+
+build=${TELVORIN_BINARY_DIR:-$source_dir/build}
+telvorin=$build/src/app/telvorin
+[[ -x $telvorin ]] || die "$telvorin is not built; run scripts/build.sh first (as yourself, not root)"
+export TELVORIN_BINARY_DIR=$build
+
+# The user whose display the window goes to.
+user=${SUDO_USER:-root}
+uid=$(id -u "$user")
+home=$(getent passwd "$user" | cut -d: -f6)
+user_runtime=${XDG_RUNTIME_DIR:-/run/user/$uid}
+[[ $user == root || $user_runtime != /run/user/0 ]] || user_runtime=/run/user/$uid
+
+# sudo keeps DISPLAY and XAUTHORITY but drops the Wayland and session variables: find
+# them again in the user's runtime directory.
+display=${DISPLAY:-}
+wayland=${WAYLAND_DISPLAY:-}
+if [[ -z $wayland && -S $user_runtime/wayland-0 ]]; then
+    wayland=wayland-0
+fi
+if [[ -n $wayland && $wayland != /* ]]; then
+    # An absolute path, so the window finds the compositor whatever XDG_RUNTIME_DIR says.
+    wayland=$user_runtime/$wayland
+fi
+xauthority=${XAUTHORITY:-}
+if [[ -z $xauthority && -f $home/.Xauthority ]]; then
+    xauthority=$home/.Xauthority
+fi
+session_bus=${DBUS_SESSION_BUS_ADDRESS:-}
+if [[ -z $session_bus && -S $user_runtime/bus ]]; then
+    session_bus=unix:path=$user_runtime/bus
+fi
+platform=${QT_QPA_PLATFORM:-}
+if [[ -z $display && -z $wayland && -z $platform ]]; then
+    die "no display found (DISPLAY or WAYLAND_DISPLAY); run it from your desktop session"
+fi
+
+lab_dir=
+scratch=
+cleanup() {
+    local rc=$?
+    trap - EXIT INT TERM
+    if [[ -n $lab_dir ]]; then
+        echo "demo.sh: tearing the lab down"
+        "$here/lab.sh" down "$lab_dir" || true
+    fi
+    if [[ -n $scratch ]]; then
+        # A FUSE mount left by the private GVfs session would keep the folder busy.
+        fusermount3 -uz "$scratch/runtime/gvfs" 2>/dev/null || true
+        rm -rf "$scratch"
+    fi
+    exit "$rc"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+echo "demo.sh: bringing the lab up from $config"
+# With our pid as owner the lab also goes away if this script is killed outright.
+lab_dir=$("$here/lab.sh" up "$config" "" "$$" | tail -n 1)
+[[ -d $lab_dir ]] || die "the lab did not come up"
+echo "demo.sh: lab in $lab_dir; starting Telvorin as $user"
+
+scratch=$(mktemp -d /tmp/telvorin-demo.XXXXXX)
+mkdir -p "$scratch/runtime" "$scratch/data"
+chmod 700 "$scratch/runtime"
+chown -R "$user" "$scratch"
+
+env_args=(
+    "HOME=$home"
+    "USER=$user"
+    "LOGNAME=$user"
+    "PATH=/usr/local/bin:/usr/bin:/bin"
+    "XDG_DATA_HOME=$scratch/data"
+    "XDG_RUNTIME_DIR=$scratch/runtime"
+)
+[[ -n $display ]] && env_args+=("DISPLAY=$display")
+[[ -n $wayland ]] && env_args+=("WAYLAND_DISPLAY=$wayland")
+[[ -n $xauthority ]] && env_args+=("XAUTHORITY=$xauthority")
+[[ -n $platform ]] && env_args+=("QT_QPA_PLATFORM=$platform")
+[[ -n ${LANG:-} ]] && env_args+=("LANG=$LANG")
+
+if [[ -x /usr/libexec/gvfsd && -x /usr/libexec/gvfsd-fuse ]] && command -v dbus-run-session >/dev/null; then
+    # A session bus and GVfs of the demo's own, inside the pc namespace.
+    session='/usr/libexec/gvfsd >/dev/null 2>&1 &
+mkdir -p "$XDG_RUNTIME_DIR/gvfs"
+/usr/libexec/gvfsd-fuse "$XDG_RUNTIME_DIR/gvfs" -f >/dev/null 2>&1 &
+"$0"
+rc=$?
+fusermount3 -uz "$XDG_RUNTIME_DIR/gvfs" 2>/dev/null
+exit $rc'
+    set +e
+    "$here/lab.sh" exec "$lab_dir" runuser -u "$user" -- env -i "${env_args[@]}" \
+        dbus-run-session -- /bin/bash -c "$session" "$telvorin"
+    rc=$?
+    set -e
+else
+    # No GVfs here: the program still searches and configures devices; drive mapping
+    # goes to the desktop's own session bus, which cannot reach the lab.
+    [[ -n $session_bus ]] && env_args+=("DBUS_SESSION_BUS_ADDRESS=$session_bus")
+    set +e
+    "$here/lab.sh" exec "$lab_dir" runuser -u "$user" -- env -i "${env_args[@]}" "$telvorin"
+    rc=$?
+    set -e
+fi
+echo "demo.sh: Telvorin ended ($rc)"
+exit "$rc"
