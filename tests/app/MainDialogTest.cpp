@@ -96,7 +96,7 @@ TEST_F(MainDialogTest, InitialisationSearchesBeforeTheWindowShows)
     dialog.hide();
 }
 
-TEST_F(MainDialogTest, ListsHaveTheirColumns)
+TEST_F(MainDialogTest, ListsAndChoicesStartAsDesigned)
 {
     MainDialog dialog(services);
     dialog.OnInitDialog();
@@ -127,6 +127,8 @@ TEST_F(MainDialogTest, ListsHaveTheirColumns)
     }
     EXPECT_EQ(c.deviceList->columnCount(), 4);
     EXPECT_EQ(c.volumeList->columnCount(), 2);
+    EXPECT_EQ(comboItems(c.dhcp), (QStringList{QStringLiteral("Disable"), QStringLiteral("Enable")}));
+    EXPECT_EQ(c.dhcp->currentIndex(), -1);
 }
 
 TEST_F(MainDialogTest, RefreshClearsThePanelAndKeepsTheDhcpChoice)

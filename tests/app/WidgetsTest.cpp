@@ -20,19 +20,6 @@
 
 using namespace telvorin;
 
-namespace {
-
-const ControlTemplate* Find(const DialogTemplate& tpl, int id, const char* name)
-{
-    for (const ControlTemplate& c : tpl.controls) {
-        if (c.id == id && std::string_view(c.objectName) == name)
-            return &c;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 TEST(DialogUnits, ConvertLikeTheDialogManagerRounds)
 {
     const DialogUnits units{6, 12};
@@ -65,14 +52,18 @@ TEST(DialogBuilder, MainTemplateControlsSitWhereTheTemplatePutsThem)
         SCOPED_TRACE(c.objectName);
         auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName));
         ASSERT_NE(widget, nullptr);
-        if (c.id != -1)
+        if (c.id != -1) {
             EXPECT_EQ(FindControlWidget(dialog, c.id), widget);
+        }
         const QRect expected = units.toPixels(c.x, c.y, c.w, c.h);
         EXPECT_EQ(widget->pos(), expected.topLeft());
-        if (c.kind == ControlKind::DropDownList || c.kind == ControlKind::Label)
-            EXPECT_EQ(widget->width(), expected.width() < widget->width() ? widget->width() : expected.width());
-        else
+        if (c.kind == ControlKind::Label) {
+            EXPECT_GE(widget->width(), expected.width());  // grows rather than cut its text
+        } else if (c.kind == ControlKind::DropDownList) {
+            EXPECT_EQ(widget->width(), expected.width());  // closed height is the font's
+        } else {
             EXPECT_EQ(widget->size(), expected.size());
+        }
     }
 }
 
@@ -102,32 +93,6 @@ TEST(DialogBuilder, TabOrderAndStackingFollowTheTemplate)
         QWidget* hit = dialog.childAt(control->geometry().center());
         EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << c.objectName;
     }
-}
-
-TEST(DialogBuilder, StartStateOfTheMainTemplate)
-{
-    QDialog dialog;
-    BuildDialog(dialog, MainTemplate);
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
-        EXPECT_TRUE(button->isEnabled());
-    }
-    auto* dhcp = FindControl<QComboBox>(dialog, IdDhcp);
-    ASSERT_NE(dhcp, nullptr);
-    ASSERT_EQ(dhcp->count(), 2);
-    EXPECT_EQ(dhcp->itemText(0), QStringLiteral("Disable"));
-    EXPECT_EQ(dhcp->itemText(1), QStringLiteral("Enable"));
-    EXPECT_EQ(dhcp->currentIndex(), -1);
-    EXPECT_EQ(FindControl<QComboBox>(dialog, IdDriveLetters)->count(), 0);
-    for (int id : {IdIpAddress, IdNetmask, IdGateway})
-        EXPECT_TRUE(FindControl<IpAddressEdit>(dialog, id)->isBlank()) << id;
-
-    QDialog about;
-    BuildDialog(about, AboutTemplate);
-    auto* ok = FindControl<QPushButton>(about, IdOk);
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(ok->isDefault());
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version : 4.4.0.0"));
 }
 
 TEST(IpAddressEdit, ReadsSetsAndClearsOctets)
