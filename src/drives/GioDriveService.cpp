@@ -406,14 +406,17 @@ std::string GioDriveService::recordedRemoteName(char letter, const std::string& 
     return live;
 }
 
+// The queries below never touch the share itself (no stat inside a mount): on a server that
+// went off line that would block the window for as long as the SMB time-out. GVfs answers
+// which mount a FUSE path belongs to from its own tables.
+
 bool GioDriveService::GetConnection(const std::string& drive, std::string& remoteName)
 {
     const auto letter = DriveLetter(drive);
     if (!letter)
         return false;
     const std::string target = EntryTarget(entryPath(*letter));
-    struct stat st {};
-    if (target.empty() || stat(target.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+    if (target.empty())
         return false;
     const std::string live = mountRemoteName(target);
     if (live.empty())
@@ -431,13 +434,14 @@ int GioDriveService::GetDriveType(const std::string& drive)
     const std::string target = EntryTarget(entryPath(*letter), &isLink);
     if (target.empty())
         return DriveNoRootDir;
+    // The folder that holds the mount is the FUSE root itself, which answers locally, and
+    // a share that is gone may linger there for a while.
+    if (IsOnFuse(ParentOf(target)) || IsOnFuse(target))
+        return DriveRemote;
     struct stat st {};
     if (stat(target.c_str(), &st) != 0)
         // Only mounts get links, so a link to nothing is a mount that went away.
         return isLink ? DriveRemote : DriveUnknown;
-    // Inside GVfs's FUSE folder even a share that is gone may still stat for a while.
-    if (IsOnFuse(target))
-        return DriveRemote;
     const GPtr<GFile> file(g_file_new_for_path(target.c_str()));
     if (!g_file_has_uri_scheme(file.get(), "file"))
         return DriveRemote;
@@ -558,9 +562,8 @@ int GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags
     if (target.empty() || !isLink)
         return ErrorNotConnected;  // no entry, or a real folder that is not ours to remove
 
-    struct stat st {};
     // A share that another letter also carries stays mounted for that letter.
-    if (stat(target.c_str(), &st) == 0 && !otherEntryPointsAt(*letter, target)) {
+    if (!otherEntryPointsAt(*letter, target)) {
         const GPtr<GFile> file(g_file_new_for_path(target.c_str()));
         GErrorHolder err;
         GPtr<GMount> mount;

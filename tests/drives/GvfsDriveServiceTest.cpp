@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -172,6 +174,27 @@ TEST_F(GvfsDriveService, MountThatWentAwayIsRemoteWithoutConnection)
     EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
     EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), 0);
     EXPECT_FALSE(Exists(entry('Z')));
+}
+
+TEST_F(GvfsDriveService, ServerGoneOfflineBlocksNeitherQueriesNorRemoval)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), 0);
+    const lab::LabSegment& segment = lab_->segments().at(0);
+    const std::string link = "ip -n " + segment.namespaceName + " link set " + segment.interface;
+    ASSERT_EQ(std::system((link + " down").c_str()), 0);
+
+    const auto started = std::chrono::steady_clock::now();
+    std::string remote;
+    EXPECT_TRUE(service_->GetConnection("Z:", remote));
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), 0);
+    EXPECT_FALSE(Exists(entry('Z')));
+    const auto took = std::chrono::steady_clock::now() - started;
+    std::printf("queries and forced removal with the server off line: %lld ms\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+
+    ASSERT_EQ(std::system((link + " up").c_str()), 0);
 }
 
 TEST_F(GvfsDriveService, UnreachableServerFailsWithinTheTimeOut)
