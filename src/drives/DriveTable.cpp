@@ -96,8 +96,8 @@ void DriveTable::FillDriveLetters(QComboBox* combo, DriveService& drives) const
         ++count;
         QString item = Text(drive);
         if (!entry.server.empty() && !entry.share.empty()) {
-            item += QStringLiteral(" \\\\") + Text(entry.server.view()) + QLatin1Char('\\')
-                + Text(entry.share.view());
+            item += QStringLiteral(" \\\\") + Text(entry.server.view()) + QLatin1Char('\\') +
+                    Text(entry.share.view());
         } else if (firstPlain == 0) {
             firstPlain = count;
         }
@@ -118,8 +118,8 @@ void DriveTable::ShowVolumeLocations(QTreeWidget* volumeList, const VolumeList& 
             // A letter without a connection has no server and never locates a volume.
             if (entry.server.empty())
                 continue;
-            const bool serverMatches = SameText(entry.server.view(), deviceName, ignoreCase)
-                || SameText(entry.server.view(), deviceIp, ignoreCase);
+            const bool serverMatches = SameText(entry.server.view(), deviceName, ignoreCase) ||
+                                       SameText(entry.server.view(), deviceIp, ignoreCase);
             // Later letters (nearer A:) overwrite earlier ones on purpose.
             if (serverMatches && EqualIgnoringCase(entry.share.view(), volume.name.view()))
                 row->setText(1, Text(entry.drive.view()));

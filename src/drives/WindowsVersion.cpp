@@ -55,14 +55,10 @@ std::string ClassifyWindowsVersion(const VersionRecord& record)
     // The 9x family keeps the version in the high half of the build number.
     const std::uint32_t build = record.build & 0xFFFFu;
     switch (record.platformId) {
-    case 1:
-        return ClassifyNineX(record.major, record.minor, build);
-    case 2:
-        return ClassifyNt(record.major, record.minor);
-    case 3:
-        return "Windows CE";
-    default:
-        return UnknownVersion;
+    case 1: return ClassifyNineX(record.major, record.minor, build);
+    case 2: return ClassifyNt(record.major, record.minor);
+    case 3: return "Windows CE";
+    default: return UnknownVersion;
     }
 }
 

@@ -12,6 +12,6 @@ enum LoginControlId : int {
     IdPassword = 1017,
 };
 
-extern const DialogTemplate LoginTemplate;  // 134
+extern const DialogTemplate LoginTemplate; // 134
 
 } // namespace telvorin

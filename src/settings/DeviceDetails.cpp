@@ -72,7 +72,7 @@ int ParseDottedAddress(std::string_view text, std::uint32_t& out)
                 ++i;
             } else {
                 base = 8;
-                digits = true;  // the "0" itself
+                digits = true; // the "0" itself
             }
         }
         value = 0;
@@ -80,7 +80,7 @@ int ParseDottedAddress(std::string_view text, std::uint32_t& out)
             const int digit = HexValue(text[i]);
             if (digit < 0 || digit >= base) {
                 if (base == 8 && IsDigit(text[i]))
-                    return 0;  // 8 or 9 in an octal part
+                    return 0; // 8 or 9 in an octal part
                 break;
             }
             value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
@@ -91,7 +91,7 @@ int ParseDottedAddress(std::string_view text, std::uint32_t& out)
             ++i;
         }
         if (!digits)
-            return 0;  // "0x" without hexadecimal digits
+            return 0; // "0x" without hexadecimal digits
         if (i < text.size() && text[i] == '.') {
             if (dots == 3 || value > 0xFF)
                 return 0;
@@ -156,7 +156,8 @@ void OnDeviceListClick(MainContext& ctx)
         // The record holds the name's exact bytes; the row only a display form of them.
         deviceName = record.name.str();
         const bool dhcp = record.dhcpFlag.view().starts_with('1');
-        c.dhcp->setCurrentIndex(c.dhcp->findText(dhcp ? QStringLiteral("Enable") : QStringLiteral("Disable")));
+        c.dhcp->setCurrentIndex(
+            c.dhcp->findText(dhcp ? QStringLiteral("Enable") : QStringLiteral("Disable")));
         SetAddressFieldsEnabled(c, !dhcp);
     }
 
@@ -174,7 +175,8 @@ void OnDeviceListClick(MainContext& ctx)
     std::uint8_t localBytes[4] = {};
     if (interfaceIndex >= 0 && interfaceIndex < protocol.interfaces.count) {
         std::uint32_t local = 0;
-        if (ParseDottedAddress(protocol.interfaces.address[static_cast<std::size_t>(interfaceIndex)].view(), local))
+        if (ParseDottedAddress(protocol.interfaces.address[static_cast<std::size_t>(interfaceIndex)].view(),
+                               local))
             std::memcpy(localBytes, &local, sizeof localBytes);
     }
     const bool local = SameSubnet(deviceBytes, maskBytes, localBytes);

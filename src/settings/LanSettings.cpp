@@ -54,7 +54,8 @@ std::string Dotted(const AddressOctets& o)
 
 void Show(MainContext& ctx, const char* text, const char* caption, MessageIcon icon)
 {
-    ctx.services.messages->show(ctx.controls.dialog, QString::fromUtf8(text), QString::fromUtf8(caption), icon);
+    ctx.services.messages->show(ctx.controls.dialog, QString::fromUtf8(text), QString::fromUtf8(caption),
+                                icon);
 }
 
 // Logs in as "admin" with an empty password, then once more with what the login dialog

@@ -75,7 +75,8 @@ void LoginDialog::OnInitDialog()
     }
     std::string version;
     GetWindowsVersionName(version);
-    const bool loginNameFixed = version.find("ME") != std::string::npos || version.find("98") != std::string::npos;
+    const bool loginNameFixed =
+        version.find("ME") != std::string::npos || version.find("98") != std::string::npos;
     UserName = loginNameFixed ? LoginName() : QString();
     LoadControls();
     userNameEdit_->setEnabled(!loginNameFixed);

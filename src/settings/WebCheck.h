@@ -18,7 +18,10 @@ public:
 // A TCP connect to host:80, given up after a time-out.
 class TcpWebCheck final : public WebCheck {
 public:
-    explicit TcpWebCheck(int timeoutMs = 2000) : timeoutMs_(timeoutMs) {}
+    explicit TcpWebCheck(int timeoutMs = 2000)
+        : timeoutMs_(timeoutMs)
+    {
+    }
     std::function<bool()> MakeCheck(const std::string& host) const override;
 
     // The blocking check itself.

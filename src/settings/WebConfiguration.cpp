@@ -25,9 +25,7 @@ std::shared_ptr<WebCheckResult> CheckDeviceWeb(const WebCheck& check, const std:
 {
     auto result = std::make_shared<WebCheckResult>(0);
     // The thread holds its own task (with its own copy of the host) and its own result.
-    std::thread([task = check.MakeCheck(host), result] {
-        result->store(task() ? 1 : -1);
-    }).detach();
+    std::thread([task = check.MakeCheck(host), result] { result->store(task() ? 1 : -1); }).detach();
     return result;
 }
 
@@ -60,7 +58,8 @@ void OnConfiguration(MainContext& ctx)
         return;
     const int row = SelectedRow(list);
     if (row < 0) {
-        ctx.services.messages->show(ctx.controls.dialog, QStringLiteral("Please select a device to configure."),
+        ctx.services.messages->show(ctx.controls.dialog,
+                                    QStringLiteral("Please select a device to configure."),
                                     QStringLiteral("Warning"), MessageIcon::Exclamation);
         return;
     }

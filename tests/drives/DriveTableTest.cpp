@@ -20,8 +20,10 @@ using test::MemoryDriveService;
 
 class DriveTableTest : public ::testing::Test {
 protected:
-
-    const DriveEntry& entry(char letter) const { return table.entries()[static_cast<std::size_t>('Z' - letter)]; }
+    const DriveEntry& entry(char letter) const
+    {
+        return table.entries()[static_cast<std::size_t>('Z' - letter)];
+    }
 
     static std::vector<std::string> items(const QComboBox& combo)
     {
@@ -39,7 +41,7 @@ TEST_F(DriveTableTest, RefreshSplitsRemoteNamesIntoServerAndShare)
 {
     drives.mapDrive("Z:", "\\\\nas\\vol1");
     drives.mapDrive("Y:", "\\\\nas\\vol1\\dir\\sub");
-    drives.mapDrive("X:", "//host/share");  // the first two characters are never looked at
+    drives.mapDrive("X:", "//host/share"); // the first two characters are never looked at
     drives.setUnreadable("W:");
     drives.setDriveType("C:", DriveFixed);
     drives.mapDrive("V:", std::string("\\\\") + std::string(200, 's') + "\\" + std::string(300, 'v'));
@@ -72,7 +74,7 @@ TEST_F(DriveTableTest, FillDriveLettersListsUsableLettersAndSelectsTheFirstFree)
     struct Case {
         const char* what;
         std::function<void(MemoryDriveService&)> setup;
-        std::vector<std::string> firstItems;  // the items from Z: down, as many as given
+        std::vector<std::string> firstItems; // the items from Z: down, as many as given
         int count;
         int selected;
     };
@@ -84,7 +86,9 @@ TEST_F(DriveTableTest, FillDriveLettersListsUsableLettersAndSelectsTheFirstFree)
         {"all free", [](MemoryDriveService&) {}, {"Z:", "Y:"}, 24, 0},
         {"Z: mapped, Y: free",
          [](MemoryDriveService& d) { d.mapDrive("Z:", "\\\\nas\\vol1"); },
-         {"Z: \\\\nas\\vol1", "Y:"}, 24, 1},
+         {"Z: \\\\nas\\vol1", "Y:"},
+         24,
+         1},
         {"local letters are left out",
          [](MemoryDriveService& d) {
              d.setDriveType("Z:", DriveFixed);
@@ -93,20 +97,26 @@ TEST_F(DriveTableTest, FillDriveLettersListsUsableLettersAndSelectsTheFirstFree)
              d.setDriveType("W:", DriveRamDisk);
              d.setDriveType("V:", DriveUnknown);
          },
-         {"V:", "U:"}, 20, 0},
+         {"V:", "U:"},
+         20,
+         0},
         {"a remote letter whose connection cannot be read is plain",
          [](MemoryDriveService& d) {
              d.mapDrive("Z:", "\\\\nas\\vol1");
              d.setUnreadable("Y:");
          },
-         {"Z: \\\\nas\\vol1", "Y:", "X:"}, 24, 1},
+         {"Z: \\\\nas\\vol1", "Y:", "X:"},
+         24,
+         1},
         {"every listed letter mapped: no selection", allRemote, {"Z: \\\\nas\\vZ"}, 24, -1},
         {"nothing listed: no selection",
          [](MemoryDriveService& d) {
              for (char l = 'C'; l <= 'Z'; ++l)
                  d.setDriveType(std::string{l, ':'}, DriveFixed);
          },
-         {}, 0, -1},
+         {},
+         0,
+         -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -132,11 +142,11 @@ TEST_F(DriveTableTest, FillDriveLettersListsUsableLettersAndSelectsTheFirstFree)
 
 TEST_F(DriveTableTest, ShowVolumeLocationsFollowsTheCaseRule)
 {
-    drives.mapDrive("M:", "\\\\NAS1\\HDD_a");      // by name, other case
-    drives.mapDrive("F:", "\\\\192.168.1.20\\hdd_a");  // by address, nearer A: wins
-    drives.mapDrive("P:", "\\\\nas1\\HDD_1");      // by name, exact case
-    drives.mapDrive("Q:", "\\\\other\\HDD_2");     // another server
-    drives.mapDrive("R:", "\\\\nas1\\HDD_3\\dir"); // a folder of the share, not the share
+    drives.mapDrive("M:", "\\\\NAS1\\HDD_a");         // by name, other case
+    drives.mapDrive("F:", "\\\\192.168.1.20\\hdd_a"); // by address, nearer A: wins
+    drives.mapDrive("P:", "\\\\nas1\\HDD_1");         // by name, exact case
+    drives.mapDrive("Q:", "\\\\other\\HDD_2");        // another server
+    drives.mapDrive("R:", "\\\\nas1\\HDD_3\\dir");    // a folder of the share, not the share
     table.RefreshDriveTable(drives);
 
     VolumeList volumes;

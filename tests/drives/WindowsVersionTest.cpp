@@ -48,8 +48,8 @@ TEST(WindowsVersion, ClassifiesAtTheTableBoundaries)
     };
     for (const VersionRow& row : rows) {
         const VersionRecord& r = row.record;
-        EXPECT_EQ(ClassifyWindowsVersion(r), row.name)
-            << "platform " << r.platformId << " version " << r.major << "." << r.minor << " build " << r.build;
+        EXPECT_EQ(ClassifyWindowsVersion(r), row.name) << "platform " << r.platformId << " version "
+                                                       << r.major << "." << r.minor << " build " << r.build;
     }
 }
 

@@ -54,7 +54,10 @@ protected:
         for (int i = 0; i < 4; ++i)
             field->octetField(i)->setText(QString::fromUtf8(octets[static_cast<std::size_t>(i)]));
     }
-    void ChooseDhcp(const char* item) { c().dhcp->setCurrentIndex(c().dhcp->findText(QString::fromUtf8(item))); }
+    void ChooseDhcp(const char* item)
+    {
+        c().dhcp->setCurrentIndex(c().dhcp->findText(QString::fromUtf8(item)));
+    }
     void PressApply() { QTest::mouseClick(c().apply, Qt::LeftButton); }
 
     test::SilentSockets sockets{{{"lab0", "10.64.0.1"}}};
@@ -89,7 +92,7 @@ TEST_F(ApplyChecksTest, StaticAddressChecksStopThePressAtTheFirstFault)
     enum Field { Ip, Mask, Gateway, None };
     struct Case {
         Octets ip, mask, gateway;
-        const char* text;  // null: every check passes and the login is tried
+        const char* text; // null: every check passes and the login is tried
         Field field;
         int octet;
     };
@@ -103,12 +106,20 @@ TEST_F(ApplyChecksTest, StaticAddressChecksStopThePressAtTheFirstFault)
         {{"10", "0", "0", "0"}, mask16, gw, "Invalid IP address in 4th digit. It should be 1-254.", Ip, 3},
         {{"10", "0", "0", ""}, mask16, gw, "Invalid IP address in 4th digit. It should be 1-254.", Ip, 3},
         {{"10", "64", "300", "1"}, mask16, gw, "Invalid IP address in 3rd digit. It should be 0-254.", Ip, 2},
-        {{"10", "64", "0", "9"}, {"0", "255", "255", "0"}, gw,
-         "Invalid subnet mask address in 1st digit. It should be 1-255.", Mask, 0},
+        {{"10", "64", "0", "9"},
+         {"0", "255", "255", "0"},
+         gw,
+         "Invalid subnet mask address in 1st digit. It should be 1-255.",
+         Mask,
+         0},
         {{"10", "64", "0", "9"}, {"255", "0", "255", "0"}, gw, nullptr, None, -1},
         {{"10", "64", "0", "9"}, mask16, Blank, nullptr, None, -1},
-        {{"10", "64", "0", "9"}, mask16, {"192", "168", "0", "255"},
-         "Invalid gateway IP address in 4th digit. It should be 1-254.", Gateway, 3},
+        {{"10", "64", "0", "9"},
+         mask16,
+         {"192", "168", "0", "255"},
+         "Invalid gateway IP address in 4th digit. It should be 1-254.",
+         Gateway,
+         3},
     };
     ctx().DeviceSelected = 1;
     ChooseDhcp("Disable");

@@ -39,7 +39,10 @@ TEST(GioBrowserLauncher, StartsTheHttpHandlerOrLeavesItToTheOpener)
             unsetenv("DBUS_SESSION_BUS_ADDRESS");
             GioBrowserLauncher launcher;
             if (installed)
-                return launcher.DefaultBrowserName() == "test-browser.desktop" && launcher.LaunchDefaultBrowser(url) ? 0 : 1;
+                return launcher.DefaultBrowserName() == "test-browser.desktop" &&
+                               launcher.LaunchDefaultBrowser(url)
+                           ? 0
+                           : 1;
             return !launcher.LaunchDefaultBrowser(url) && launcher.LaunchOpener(url) ? 0 : 1;
         });
         EXPECT_EQ(code, 0);
@@ -64,7 +67,8 @@ TEST(TcpWebCheck, ConnectsOnlyWhereAServerListens)
     close(server);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(TcpWebCheck::Connect("127.0.0.1", port, 2000));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500)) << "a refusal ends at once";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500))
+        << "a refusal ends at once";
     EXPECT_FALSE(TcpWebCheck::Connect("", 80, 100));
 }
 

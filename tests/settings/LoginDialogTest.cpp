@@ -50,7 +50,7 @@ TEST_F(LoginDialogTest, ShareModeTakesSixteenCharactersAndSixteenBytes)
 
     QTest::keyClicks(dialog.userNameEdit(), QStringLiteral("abcdefghijklmnopq"));
     QTest::keyClicks(dialog.passwordEdit(), QStringLiteral("0123456789ABCDEFG"));
-    QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return);  // Enter is OK
+    QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return); // Enter is OK
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(state.adminUser, "abcdefghijklmnop") << "a 17th character is not taken";
     EXPECT_EQ(state.adminPassword, "0123456789ABCDEF");

@@ -106,8 +106,8 @@ Bytes LoginRequest(const ClientId& id, const char* key, const char* ip, const st
     AppendText(b, password);
     return b;
 }
-Bytes SetRequest(const ClientId& id, const char* key, const char* ip, std::uint8_t item, const std::string& netmask,
-                 const std::string& gateway, const std::string& value)
+Bytes SetRequest(const ClientId& id, const char* key, const char* ip, std::uint8_t item,
+                 const std::string& netmask, const std::string& gateway, const std::string& value)
 {
     Bytes b = Head(5, id, key, ip);
     b.insert(b.end(), {item, 0, 0});
@@ -249,10 +249,19 @@ TEST_F(SettingsLab, AClickShowsTheDeviceItsVolumesAndWhatItsSubnetAllows)
         std::vector<std::pair<QString, QString>> volumes;
     };
     const Case cases[] = {
-        {"10.64.0.10", "255.255.0.0", QStringLiteral("10.64.0.1"), "Disable", true,
+        {"10.64.0.10",
+         "255.255.0.0",
+         QStringLiteral("10.64.0.1"),
+         "Disable",
+         true,
          {{QStringLiteral("HDD_a"), QStringLiteral("F:")}, {QStringLiteral("HDD_b"), QStringLiteral("K:")}}},
         {"10.64.0.11", "255.255.0.0", QString(), "Enable", true, {{QStringLiteral("HDD_1"), QString()}}},
-        {"192.168.1.20", "255.255.255.0", QString(), "Disable", false, {{QStringLiteral("HDD_a"), QString()}}},
+        {"192.168.1.20",
+         "255.255.255.0",
+         QString(),
+         "Disable",
+         false,
+         {{QStringLiteral("HDD_a"), QString()}}},
         {"192.168.1.21", "255.255.0.0", QStringLiteral("192.168.0.1"), "Disable", true, {}},
     };
     ASSERT_EQ(c().deviceList->topLevelItemCount(), 4);
@@ -311,7 +320,8 @@ TEST_F(SettingsLab, DhcpWithTheBuiltInLogin)
     ExpectOnlyMessage("DHCP client enabled.", "Confirm", MessageIcon::Information);
     const auto id = protocol->clientId;
     EXPECT_EQ(Sent("OPEN", 3, 4), std::vector<Bytes>{LoginRequest(id, "0a0b0c000010", "10.64.0.10", "")});
-    EXPECT_EQ(Sent("OPEN", 5), std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 2, "", "", "")});
+    EXPECT_EQ(Sent("OPEN", 5),
+              std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 2, "", "", "")});
 
     lab::DeviceState state;
     ASSERT_TRUE(lab->deviceState("OPEN", &state));
@@ -354,9 +364,9 @@ TEST_F(SettingsLab, DhcpThroughTheLoginDialog)
 
         EXPECT_TRUE(answer.answered());
         EXPECT_EQ(answer.seenTitle(), QStringLiteral("Login"));
-        EXPECT_EQ(Sent("LOCKED", 3, 4), (std::vector<Bytes>{LoginRequest(id, "0a0b0c000011", "10.64.0.11", ""),
-                                                             LoginRequest(id, "0a0b0c000011", "10.64.0.11",
-                                                                          k.secondPassword)}));
+        EXPECT_EQ(Sent("LOCKED", 3, 4),
+                  (std::vector<Bytes>{LoginRequest(id, "0a0b0c000011", "10.64.0.11", ""),
+                                      LoginRequest(id, "0a0b0c000011", "10.64.0.11", k.secondPassword)}));
         if (k.accepted) {
             ExpectOnlyMessage("DHCP client enabled.", "Confirm", MessageIcon::Information);
             EXPECT_EQ(Sent("LOCKED", 5).size(), 1u);
@@ -415,8 +425,8 @@ TEST_F(SettingsLab, AStaticChangeMovesTheDeviceInTheList)
     EXPECT_TRUE(messages.empty()) << messages.last().text.toStdString();
     const auto id = protocol->clientId;
     EXPECT_EQ(Sent("OPEN", 3, 4), std::vector<Bytes>{LoginRequest(id, "0a0b0c000010", "10.64.0.10", "")});
-    EXPECT_EQ(Sent("OPEN", 5), std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 1, "255.255.0.0",
-                                                             "", "10.64.0.77")});
+    EXPECT_EQ(Sent("OPEN", 5), std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 1,
+                                                             "255.255.0.0", "", "10.64.0.77")});
     lab::DeviceState state;
     ASSERT_TRUE(lab->deviceState("OPEN", &state));
     EXPECT_EQ(state.ip, "10.64.0.77");

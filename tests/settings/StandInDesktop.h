@@ -29,9 +29,10 @@ public:
             Script("browser");
         Script("xdg-open");
         std::ofstream(root / "data/applications/test-browser.desktop")
-            << "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=" << (root / "bin/browser").string()
-            << " %u\nMimeType=x-scheme-handler/http;\n";
-        std::ofstream(root / "config/mimeapps.list") << "[Default Applications]\nx-scheme-handler/http=test-browser.desktop\n";
+            << "[Desktop Entry]\nType=Application\nName=Test Browser\nExec="
+            << (root / "bin/browser").string() << " %u\nMimeType=x-scheme-handler/http;\n";
+        std::ofstream(root / "config/mimeapps.list")
+            << "[Default Applications]\nx-scheme-handler/http=test-browser.desktop\n";
     }
     ~StandInDesktop() { std::filesystem::remove_all(root); }
 

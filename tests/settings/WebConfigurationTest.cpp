@@ -53,7 +53,7 @@ struct Gate {
     {
         for (int i = 0; i < 400 && !finished; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the result is stored after
+        std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the result is stored after
     }
 };
 
@@ -72,7 +72,7 @@ public:
             return gate->answer;
         };
     }
-    std::shared_ptr<Gate> next;  // when set, the next check waits at this gate
+    std::shared_ptr<Gate> next; // when set, the next check waits at this gate
     mutable std::vector<std::string> hosts;
 };
 
@@ -146,7 +146,7 @@ TEST_F(WebConfigurationTest, NeedsARowThenStartsTheBrowserOrTheOpener)
         {"web.desktop", true, {browserCall}},
         {"web.desktop", false, {browserCall, openerCall}},
         {"", false, {browserCall, openerCall}},
-        {"MSIE.desktop", true, {openerCall}},  // "IE" in capitals goes to the opener
+        {"MSIE.desktop", true, {openerCall}}, // "IE" in capitals goes to the opener
         {"ie.desktop", true, {browserCall}},
     };
     list->topLevelItem(0)->setSelected(true);

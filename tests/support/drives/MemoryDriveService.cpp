@@ -64,7 +64,7 @@ int MemoryDriveService::AddConnection(const std::string& drive, const std::strin
         return result;
     }
     if (drives_.count(Key(drive)) != 0)
-        return 85;  // the letter is already in use
+        return 85; // the letter is already in use
     mapDrive(drive, remoteName);
     return 0;
 }
@@ -74,7 +74,7 @@ int MemoryDriveService::CancelConnection(const std::string& drive, unsigned flag
     cancelCalls_.push_back(CancelCall{drive, flags, force});
     const auto it = drives_.find(Key(drive));
     if (it == drives_.end() || it->second.type != DriveRemote)
-        return 2250;  // not a network connection
+        return 2250; // not a network connection
     drives_.erase(it);
     return 0;
 }

@@ -25,7 +25,7 @@ public:
     struct AddCall {
         std::string drive;
         std::string remoteName;
-        std::optional<std::string> password;  // nullopt for a null password
+        std::optional<std::string> password; // nullopt for a null password
         std::optional<std::string> userName;
         unsigned flags = 0;
     };
@@ -52,15 +52,15 @@ public:
 
     bool GetConnection(const std::string& drive, std::string& remoteName) override;
     int GetDriveType(const std::string& drive) override;
-    int AddConnection(const std::string& drive, const std::string& remoteName,
-                      const char* password, const char* userName, unsigned flags) override;
+    int AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+                      const char* userName, unsigned flags) override;
     int CancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string NetworkUserName() override { return userName_; }
 
 private:
     struct Drive {
         int type = DriveNoRootDir;
-        std::optional<std::string> remoteName;  // nullopt: connection not readable
+        std::optional<std::string> remoteName; // nullopt: connection not readable
     };
 
     static std::string Key(const std::string& drive);
