@@ -1,9 +1,7 @@
 #include "settings/DeviceDetails.h"
-#include "settings/LanSettings.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 
@@ -68,61 +66,6 @@ TEST(ParseDottedAddress, FollowsTheInetAtonRules)
             EXPECT_EQ(out, 0xDEADBEEFu) << "output touched for \"" << row.text << '"';
         }
     }
-}
-
-TEST(SameSubnet, UsesTheDevicesNetmask)
-{
-    struct Row {
-        std::array<std::uint8_t, 4> device, mask, local;
-        bool same;
-    };
-    const Row rows[] = {
-        {{192, 168, 1, 20}, {255, 255, 255, 0}, {192, 168, 0, 10}, false},
-        {{192, 168, 1, 20}, {255, 255, 0, 0}, {192, 168, 0, 10}, true},
-        {{192, 168, 0, 20}, {255, 255, 255, 0}, {192, 168, 0, 10}, true},
-        {{10, 0, 0, 1}, {0, 0, 0, 0}, {192, 168, 0, 10}, true},
-        {{192, 168, 0, 10}, {255, 255, 255, 255}, {192, 168, 0, 10}, true},
-        {{192, 168, 0, 11}, {255, 255, 255, 255}, {192, 168, 0, 10}, false},
-        {{192, 168, 0, 138}, {255, 255, 255, 128}, {192, 168, 0, 10}, false},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(SameSubnet(row.device.data(), row.mask.data(), row.local.data()), row.same)
-            << int(row.device[0]) << "." << int(row.device[1]) << "." << int(row.device[2]) << "."
-            << int(row.device[3]);
-}
-
-TEST(CheckOctets, StopsAtTheFirstOctetOutOfRange)
-{
-    struct Row {
-        int kind;
-        std::array<int, 4> octets;
-        int failed;
-    };
-    const Row rows[] = {
-        {AddressField, {1, 0, 0, 1}, -1},         {AddressField, {254, 254, 254, 254}, -1},
-        {AddressField, {0, 0, 0, 1}, 0},          {AddressField, {255, 1, 1, 1}, 0},
-        {AddressField, {10, 255, 0, 1}, 1},       {AddressField, {10, 0, 255, 1}, 2},
-        {AddressField, {10, 0, 0, 0}, 3},         {AddressField, {10, 0, 0, 255}, 3},
-        {AddressField, {10, 300, 999, 0}, 1},     {NetmaskField, {255, 0, 255, 0}, -1},
-        {NetmaskField, {255, 255, 255, 254}, -1}, {NetmaskField, {0, 255, 255, 0}, 0},
-        {NetmaskField, {255, 256, 0, 0}, 1},      {NetmaskField, {255, 255, 256, 0}, 2},
-        {NetmaskField, {255, 255, 255, 255}, 3},  {GatewayField, {255, 255, 255, 254}, -1},
-        {GatewayField, {0, 168, 0, 1}, 0},        {GatewayField, {192, 256, 0, 1}, 1},
-        {GatewayField, {192, 168, 256, 1}, 2},    {GatewayField, {192, 168, 0, 0}, 3},
-        {GatewayField, {192, 168, 0, 255}, 3},
-    };
-    for (const Row& row : rows) {
-        const OctetCheck check = CheckOctets(row.kind, row.octets.data());
-        EXPECT_EQ(check.failedOctet, row.failed) << "row " << (&row - rows);
-        EXPECT_EQ(check.message == nullptr, row.failed < 0) << "row " << (&row - rows);
-    }
-    // Each octet of each field has its own message.
-    const int bad[4] = {999, 999, 999, 999};
-    EXPECT_STREQ(CheckOctets(NetmaskField, bad).message,
-                 "Invalid subnet mask address in 1st digit. It should be 1-255.");
-    const int badThird[4] = {1, 1, 999, 1};
-    EXPECT_STREQ(CheckOctets(GatewayField, badThird).message,
-                 "Invalid gateway IP address in 3rd digit. It should be 0-255.");
 }
 
 } // namespace

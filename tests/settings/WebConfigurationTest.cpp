@@ -145,7 +145,6 @@ TEST_F(WebConfigurationTest, NeedsARowThenStartsTheBrowserOrTheOpener)
     const Case cases[] = {
         {"web.desktop", true, {browserCall}},
         {"web.desktop", false, {browserCall, openerCall}},
-        {"", false, {browserCall, openerCall}},
         {"MSIE.desktop", true, {openerCall}}, // "IE" in capitals goes to the opener
         {"ie.desktop", true, {browserCall}},
     };
@@ -169,7 +168,6 @@ TEST_F(WebConfigurationTest, WaitLooksThreeTimesAndReportsAFailureAtOnce)
         int start, afterFirstSleep, result, sleeps;
     };
     const Case cases[] = {
-        {"answered at once", 1, 1, 1, 0},
         {"refused at once", -1, -1, 0, 0},
         {"answered after a second", 0, 1, 1, 1},
         {"refused after a second", 0, -1, 0, 1},
