@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <thread>
 
 #include <dirent.h>
@@ -46,7 +46,7 @@ using GPtr = std::unique_ptr<T, GObjectDeleter>;
 struct GFreeDeleter {
     void operator()(gpointer p) const { g_free(p); }
 };
-using GString_ = std::unique_ptr<char, GFreeDeleter>;
+using GText = std::unique_ptr<char, GFreeDeleter>;
 
 struct GErrorHolder {
     GError* error = nullptr;
@@ -76,9 +76,15 @@ bool IsSafeComponent(const std::string& text)
         && text.find('\\') == std::string::npos && !HasControlCharacter(text);
 }
 
+// GVfs folds case the Unicode way, so the comparison does too.
 bool EqualIgnoringCase(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() && g_ascii_strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
+    if (!g_utf8_validate(a.c_str(), static_cast<gssize>(a.size()), nullptr)
+        || !g_utf8_validate(b.c_str(), static_cast<gssize>(b.size()), nullptr))
+        return a.size() == b.size() && g_ascii_strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
+    const GText fa(g_utf8_casefold(a.c_str(), static_cast<gssize>(a.size())));
+    const GText fb(g_utf8_casefold(b.c_str(), static_cast<gssize>(b.size())));
+    return std::strcmp(fa.get(), fb.get()) == 0;
 }
 
 std::string ParentOf(const std::string& path)
@@ -351,8 +357,8 @@ bool GioDriveService::SplitRemoteName(const std::string& remoteName, std::string
 
 std::string GioDriveService::ShareUri(const std::string& server, const std::string& share)
 {
-    const GString_ s(g_uri_escape_string(server.c_str(), nullptr, FALSE));
-    const GString_ v(g_uri_escape_string(share.c_str(), nullptr, FALSE));
+    const GText s(g_uri_escape_string(server.c_str(), nullptr, FALSE));
+    const GText v(g_uri_escape_string(share.c_str(), nullptr, FALSE));
     return std::string("smb://") + s.get() + "/" + v.get() + "/";
 }
 
@@ -378,7 +384,7 @@ std::string GioDriveService::mountRemoteName(const std::string& path) const
     if (!mount)
         return {};
     const GPtr<GFile> root(g_mount_get_root(mount.get()));
-    const GString_ uri(g_file_get_uri(root.get()));
+    const GText uri(g_file_get_uri(root.get()));
     GUri* parsed = g_uri_parse(uri.get(), G_URI_FLAGS_NONE, nullptr);
     if (!parsed)
         return {};
@@ -514,7 +520,7 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
         return ErrorGeneral;
     }
     const GPtr<GFile> root(g_mount_get_root(mount.get()));
-    const GString_ localPath(g_file_get_path(root.get()));
+    const GText localPath(g_file_get_path(root.get()));
     if (!localPath) {
         std::fprintf(stderr, "telvorin: %s has no local path (is gvfsd-fuse running?)\n",
                      uri.c_str());
