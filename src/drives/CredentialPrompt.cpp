@@ -12,7 +12,8 @@
 namespace telvorin {
 
 CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& request)
-    : QDialog(parent), anonymousAllowed_(request.anonymousAllowed)
+    : QDialog(parent)
+    , anonymousAllowed_(request.anonymousAllowed)
 {
     setObjectName(QStringLiteral("credentialPrompt"));
     setWindowTitle(QStringLiteral("Connect to Share"));

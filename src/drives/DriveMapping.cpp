@@ -45,9 +45,9 @@ bool HasControlCharacter(const std::string& text)
 // reach past that component (or is too long for its buffer) is refused, never cut.
 bool IsSafeName(const std::string& text, std::size_t maxLength)
 {
-    return !text.empty() && text.size() <= maxLength && text != "." && text != ".."
-        && text.find('/') == std::string::npos && text.find('\\') == std::string::npos
-        && !HasControlCharacter(text);
+    return !text.empty() && text.size() <= maxLength && text != "." && text != ".." &&
+           text.find('/') == std::string::npos && text.find('\\') == std::string::npos &&
+           !HasControlCharacter(text);
 }
 
 // A domain may be empty (no domain); otherwise the same rules as a name.
@@ -104,8 +104,7 @@ void OnConnect(MainContext& ctx)
     }
     const int volumeRow = SelectedRow(c.volumeList);
     if (deviceRow < 0 || volumeRow < 0) {
-        ctx.services.messages->show(c.dialog,
-                                    QStringLiteral("Please select a device in the above section."),
+        ctx.services.messages->show(c.dialog, QStringLiteral("Please select a device in the above section."),
                                     QStringLiteral("Warning"), MessageIcon::Exclamation);
         return;
     }
@@ -119,8 +118,8 @@ void OnConnect(MainContext& ctx)
     const std::string remoteName = "\\\\" + serverName + "\\" + volumeName;
     // Refused before the letter's old connection is touched: a name that cannot be
     // mapped safely must not cost the user an existing mapping.
-    if (!IsSafeName(serverName, MaxServerName) || !IsSafeName(volumeName, MaxVolumeName)
-        || remoteName.size() > MaxRemoteName) {
+    if (!IsSafeName(serverName, MaxServerName) || !IsSafeName(volumeName, MaxVolumeName) ||
+        remoteName.size() > MaxRemoteName) {
         ShowFailedToMap(ctx);
         return;
     }
@@ -132,8 +131,7 @@ void OnConnect(MainContext& ctx)
         bool mapped = false;
         for (int attempt = 0; attempt < ConnectAttemptsNt && !mapped; ++attempt) {
             mapped = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(),
-                                          state.adminUser.c_str(), ConnectUpdateProfile)
-                == 0;
+                                          state.adminUser.c_str(), ConnectUpdateProfile) == 0;
         }
         if (!mapped) {
             ShowFailedToMap(ctx);
@@ -152,9 +150,9 @@ void OnConnect(MainContext& ctx)
         if (!domain.empty()) {
             const std::string user = JoinUser(domain, drives.NetworkUserName());
             // No password: the service uses the one it holds for that user, if any.
-            result = user.size() > MaxUserName
-                ? 1
-                : drives.AddConnection(drive, remoteName, nullptr, user.c_str(), ConnectUpdateProfile);
+            result = user.size() > MaxUserName ? 1
+                                               : drives.AddConnection(drive, remoteName, nullptr,
+                                                                      user.c_str(), ConnectUpdateProfile);
         } else {
             result = drives.AddConnection(drive, remoteName, "", "", ConnectUpdateProfile);
         }
@@ -166,8 +164,8 @@ void OnConnect(MainContext& ctx)
             } else {
                 login.exec();
                 const std::string user = JoinUser(domain, state.adminUser.str());
-                result = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(),
-                                              user.c_str(), ConnectUpdateProfile);
+                result = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(), user.c_str(),
+                                              ConnectUpdateProfile);
             }
             if (result != 0) {
                 ShowFailedToMap(ctx);
@@ -179,8 +177,7 @@ void OnConnect(MainContext& ctx)
     ctx.services.messages->show(c.dialog, QStringLiteral("Successfully mapped drive."),
                                 QStringLiteral("Confirm"), MessageIcon::Information);
     RebuildDriveLetters(ctx);
-    ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, serverName, deviceIp,
-                                        false);
+    ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, serverName, deviceIp, false);
 }
 
 void OnDisconnect(MainContext& ctx)

@@ -40,8 +40,7 @@ struct GObjectDeleter {
             g_object_unref(p);
     }
 };
-template <typename T>
-using GPtr = std::unique_ptr<T, GObjectDeleter>;
+template <typename T> using GPtr = std::unique_ptr<T, GObjectDeleter>;
 
 struct GFreeDeleter {
     void operator()(gpointer p) const { g_free(p); }
@@ -72,15 +71,15 @@ bool HasControlCharacter(const std::string& text)
 // A text that may stand as one path or URI component without reaching anywhere else.
 bool IsSafeComponent(const std::string& text)
 {
-    return !text.empty() && text != "." && text != ".." && text.find('/') == std::string::npos
-        && text.find('\\') == std::string::npos && !HasControlCharacter(text);
+    return !text.empty() && text != "." && text != ".." && text.find('/') == std::string::npos &&
+           text.find('\\') == std::string::npos && !HasControlCharacter(text);
 }
 
 // GVfs folds case the Unicode way, so the comparison does too.
 bool EqualIgnoringCase(const std::string& a, const std::string& b)
 {
-    if (!g_utf8_validate(a.c_str(), static_cast<gssize>(a.size()), nullptr)
-        || !g_utf8_validate(b.c_str(), static_cast<gssize>(b.size()), nullptr))
+    if (!g_utf8_validate(a.c_str(), static_cast<gssize>(a.size()), nullptr) ||
+        !g_utf8_validate(b.c_str(), static_cast<gssize>(b.size()), nullptr))
         return a.size() == b.size() && g_ascii_strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
     const GText fa(g_utf8_casefold(a.c_str(), static_cast<gssize>(a.size())));
     const GText fb(g_utf8_casefold(b.c_str(), static_cast<gssize>(b.size())));
@@ -158,7 +157,9 @@ void WaitUntilReadable(const std::string& path, std::chrono::milliseconds limit)
 class GioCall {
 public:
     explicit GioCall(std::chrono::milliseconds timeout)
-        : context_(g_main_context_new()), cancellable_(g_cancellable_new()), timeout_(timeout)
+        : context_(g_main_context_new())
+        , cancellable_(g_cancellable_new())
+        , timeout_(timeout)
     {
         g_main_context_push_thread_default(context_);
         arm();
@@ -234,7 +235,7 @@ struct Credentials {
     std::string user;
     std::string domain;
     std::string password;
-    bool noPassword = false;  // null password: the user's default
+    bool noPassword = false; // null password: the user's default
     bool interactive = false;
     CredentialAnswerer* answerer = nullptr;
     GioCall* call = nullptr;
@@ -338,8 +339,7 @@ std::optional<char> GioDriveService::DriveLetter(const std::string& drive)
     return std::nullopt;
 }
 
-bool GioDriveService::SplitRemoteName(const std::string& remoteName, std::string& server,
-                                      std::string& share)
+bool GioDriveService::SplitRemoteName(const std::string& remoteName, std::string& server, std::string& share)
 {
     if (remoteName.size() < 2 || remoteName.compare(0, 2, "\\\\") != 0)
         return false;
@@ -484,7 +484,7 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
     const std::string entry = entryPath(*letter);
     bool isLink = false;
     if (!EntryTarget(entry, &isLink).empty() && !isLink)
-        return ErrorAlreadyAssigned;  // a real folder of the user's; never replaced
+        return ErrorAlreadyAssigned; // a real folder of the user's; never replaced
 
     const std::string uri = ShareUri(server, share);
     const GPtr<GFile> file(g_file_new_for_uri(uri.c_str()));
@@ -507,8 +507,8 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
             const bool refused = g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED);
             std::fprintf(stderr, "telvorin: mounting %s failed: %s\n", uri.c_str(),
                          call.timedOut() ? "timed out"
-                                         : refused ? "credentials refused or not given"
-                                                   : call.message());
+                         : refused       ? "credentials refused or not given"
+                                         : call.message());
             return refused ? ErrorCancelled : ErrorGeneral;
         }
     }
@@ -522,12 +522,12 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
     const GPtr<GFile> root(g_mount_get_root(mount.get()));
     const GText localPath(g_file_get_path(root.get()));
     if (!localPath) {
-        std::fprintf(stderr, "telvorin: %s has no local path (is gvfsd-fuse running?)\n",
-                     uri.c_str());
+        std::fprintf(stderr, "telvorin: %s has no local path (is gvfsd-fuse running?)\n", uri.c_str());
         return ErrorGeneral;
     }
 
-    WaitUntilReadable(localPath.get(), std::min<std::chrono::milliseconds>(timeout_, std::chrono::seconds(10)));
+    WaitUntilReadable(localPath.get(),
+                      std::min<std::chrono::milliseconds>(timeout_, std::chrono::seconds(10)));
 
     if (!MakeFolders(folder_ + "/.remote"))
         return ErrorGeneral;
@@ -535,8 +535,7 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
     // half-made entry.
     const std::string temporary = folder_ + "/." + *letter + ".new";
     unlink(temporary.c_str());
-    if (symlink(localPath.get(), temporary.c_str()) != 0
-        || rename(temporary.c_str(), entry.c_str()) != 0) {
+    if (symlink(localPath.get(), temporary.c_str()) != 0 || rename(temporary.c_str(), entry.c_str()) != 0) {
         unlink(temporary.c_str());
         return ErrorGeneral;
     }
@@ -566,7 +565,7 @@ int GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags
     bool isLink = false;
     const std::string target = EntryTarget(entry, &isLink);
     if (target.empty() || !isLink)
-        return ErrorNotConnected;  // no entry, or a real folder that is not ours to remove
+        return ErrorNotConnected; // no entry, or a real folder that is not ours to remove
 
     // A share that another letter also carries stays mounted for that letter.
     if (!otherEntryPointsAt(*letter, target)) {

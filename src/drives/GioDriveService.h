@@ -11,14 +11,14 @@ namespace telvorin {
 
 // What an ask-password request offers to an interactive answerer, and what it answers.
 struct CredentialRequest {
-    std::string message;     // GVfs's own text ("Password required for share ...")
-    std::string userName;    // proposed values; the answerer overwrites them
+    std::string message;  // GVfs's own text ("Password required for share ...")
+    std::string userName; // proposed values; the answerer overwrites them
     std::string domain;
     std::string password;
     bool needUserName = false;
     bool needDomain = false;
     bool anonymousAllowed = false;
-    bool anonymous = false;  // set by the answerer to log in as guest
+    bool anonymous = false; // set by the answerer to log in as guest
 };
 
 // Answers one ask-password request; false means the user cancelled.
@@ -44,8 +44,8 @@ public:
 
     bool GetConnection(const std::string& drive, std::string& remoteName) override;
     int GetDriveType(const std::string& drive) override;
-    int AddConnection(const std::string& drive, const std::string& remoteName,
-                      const char* password, const char* userName, unsigned flags) override;
+    int AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+                      const char* userName, unsigned flags) override;
     int CancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string NetworkUserName() override;
 
@@ -61,8 +61,7 @@ public:
     static std::optional<char> DriveLetter(const std::string& drive);
     // Splits "\\server\share" into its two parts; false unless both are safe single
     // components (no "/" or "\", not "." or "..", no control characters, not empty).
-    static bool SplitRemoteName(const std::string& remoteName, std::string& server,
-                                std::string& share);
+    static bool SplitRemoteName(const std::string& remoteName, std::string& server, std::string& share);
     // The smb:// URI of a server and share, each escaped as one URI component.
     static std::string ShareUri(const std::string& server, const std::string& share);
 

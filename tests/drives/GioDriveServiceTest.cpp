@@ -92,7 +92,7 @@ TEST(GioDriveFolder, FollowsXdgDataHomeOrHome)
 
     setenv("XDG_DATA_HOME", "/data/here", 1);
     EXPECT_EQ(GioDriveService::DefaultDrivesFolder(), "/data/here/telvorin/drives");
-    setenv("XDG_DATA_HOME", "relative/path", 1);  // not absolute: ignored
+    setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
     EXPECT_EQ(GioDriveService::DefaultDrivesFolder(), home + "/.local/share/telvorin/drives");
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(GioDriveService::DefaultDrivesFolder(), home + "/.local/share/telvorin/drives");
@@ -110,17 +110,17 @@ TEST(GioDriveEntries, LocalEntriesAreTypedAndNeverTakenForConnections)
     ASSERT_EQ(mkdir(drives.c_str(), 0700), 0);
     ASSERT_EQ(mkdir(local.c_str(), 0700), 0);
     std::ofstream(local + "/keep.txt") << "mine";
-    ASSERT_EQ(symlink(local.c_str(), (drives + "/L").c_str()), 0);            // link to a folder
-    ASSERT_EQ(mkdir((drives + "/D").c_str(), 0700), 0);                      // the user's own folder
-    ASSERT_EQ(symlink((temp.path() + "/gone").c_str(), (drives + "/G").c_str()), 0);  // mount gone
+    ASSERT_EQ(symlink(local.c_str(), (drives + "/L").c_str()), 0);                   // link to a folder
+    ASSERT_EQ(mkdir((drives + "/D").c_str(), 0700), 0);                              // the user's own folder
+    ASSERT_EQ(symlink((temp.path() + "/gone").c_str(), (drives + "/G").c_str()), 0); // mount gone
     std::ofstream(drives + "/.remote-not-a-letter") << "";
 
-    GioDriveService service(drives + "/");  // a trailing slash changes nothing
+    GioDriveService service(drives + "/"); // a trailing slash changes nothing
     struct Row {
         const char* drive;
         int type;
     };
-    const Row rows[] = {{"L:", DriveFixed}, {"l:", DriveFixed}, {"D:", DriveFixed},
+    const Row rows[] = {{"L:", DriveFixed},  {"l:", DriveFixed},     {"D:", DriveFixed},
                         {"G:", DriveRemote}, {"F:", DriveNoRootDir}, {"..:", DriveNoRootDir}};
     for (const Row& row : rows) {
         EXPECT_EQ(service.GetDriveType(row.drive), row.type) << row.drive;

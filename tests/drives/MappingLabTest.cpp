@@ -52,7 +52,8 @@ bool Exists(const std::string& path)
 
 // The program as one run of it: its own protocol, drive service and window.
 struct ProgramRun {
-    explicit ProgramRun(const std::string& drivesFolder) : drives(drivesFolder)
+    explicit ProgramRun(const std::string& drivesFolder)
+        : drives(drivesFolder)
     {
         protocol.OpenTransport();
         MainServices services;

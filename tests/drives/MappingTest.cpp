@@ -2,8 +2,8 @@
 // in-memory network: which letter and volume are used, what is tried, what is shown.
 #include "app/MainDialog.h"
 #include "drives/CredentialPrompt.h"
-#include "drives/GioDriveService.h"
 #include "drives/DriveMapping.h"
+#include "drives/GioDriveService.h"
 #include "drives/MemoryDriveService.h"
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
@@ -31,9 +31,9 @@ using test::ModalAnswerer;
 const QString FailedToMap = QStringLiteral("Failed to map drive.");
 const QString Mapped = QStringLiteral("Successfully mapped drive.");
 const QString Unmapped = QStringLiteral("Successfully unmapped drive.");
-const QString UnableToDisconnect = QStringLiteral(
-    "Unable to disconnect this drive.\nPlease select a drive to disconnect and verify that "
-    "the drive is not being accessed.");
+const QString UnableToDisconnect =
+    QStringLiteral("Unable to disconnect this drive.\nPlease select a drive to disconnect and verify that "
+                   "the drive is not being accessed.");
 
 test::FakeDevice Nas(const std::string& name = "NAS-1", const std::string& volumes = "HDD_a:PRIVATE",
                      const std::string& domain = "WORKGROUP")
@@ -256,7 +256,9 @@ TEST(Connect, UnsafeDeviceTextsAreRefusedAndTheOldMappingKept)
         {"NAS-1", "a/b", "WORKGROUP"},
         {"NAS-1", "vol\\..\\x", "WORKGROUP"},
         {"NAS-1", "HDD\ta", "WORKGROUP"},
-        {"NAS\x1b" "1", "HDD_a", "WORKGROUP"},
+        {"NAS\x1b"
+         "1",
+         "HDD_a", "WORKGROUP"},
         {"NAS-1", "HDD_a", "WORK/GROUP"},
         {"NAS-1", "HDD_a", "WORK\\GROUP"},
         {"NAS-1", "HDD_a", "WORK\nGROUP"},

@@ -137,11 +137,11 @@ pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd)
         posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
     // The daemons' chatter goes to a log in the session folder, not into test output.
     const std::string log = dir_ + "/daemons.log";
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
-                                     O_WRONLY | O_CREAT | O_APPEND, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                     0600);
     if (stdoutFd < 0)
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(),
-                                         O_WRONLY | O_CREAT | O_APPEND, 0600);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                         0600);
     pid_t pid = -1;
     const int rc = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), env.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -167,12 +167,14 @@ bool GvfsSession::start()
 
     // A session bus that activates nothing: only the daemons started here run on it.
     const std::string config = dir_ + "/bus.conf";
-    std::ofstream(config) << R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+    std::ofstream(config)
+        << R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
   <keep_umask/>
-  <listen>unix:path=)" << dir_ << R"(/bus</listen>
+  <listen>unix:path=)"
+        << dir_ << R"(/bus</listen>
   <auth>EXTERNAL</auth>
   <policy context="default">
     <allow send_destination="*" eavesdrop="true"/>
@@ -182,8 +184,8 @@ bool GvfsSession::start()
 </busconfig>
 )";
 
-    const char* overridden[] = {"DBUS_SESSION_BUS_ADDRESS=", "XDG_RUNTIME_DIR=", "HOME=",
-                                "XDG_DATA_HOME=", "XDG_CONFIG_HOME=", "XDG_CACHE_HOME="};
+    const char* overridden[] = {"DBUS_SESSION_BUS_ADDRESS=", "XDG_RUNTIME_DIR=", "HOME=", "XDG_DATA_HOME=",
+                                "XDG_CONFIG_HOME=",          "XDG_CACHE_HOME="};
     for (char** e = environ; *e; ++e) {
         bool keep = true;
         for (const char* prefix : overridden)
@@ -202,8 +204,7 @@ bool GvfsSession::start()
         error_ = "pipe failed";
         return false;
     }
-    bus_ = spawn({FindProgram("dbus-daemon"), "--config-file=" + config, "--nofork",
-                  "--print-address=1"},
+    bus_ = spawn({FindProgram("dbus-daemon"), "--config-file=" + config, "--nofork", "--print-address=1"},
                  pipeFds[1]);
     close(pipeFds[1]);
     std::string address;
@@ -244,8 +245,8 @@ bool GvfsSession::waitForName(const char* name, int timeoutMs)
     GError* error = nullptr;
     GDBusConnection* bus = g_dbus_connection_new_for_address_sync(
         busAddress_.c_str(),
-        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT
-                                          | G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
         nullptr, nullptr, &error);
     if (!bus) {
         g_clear_error(&error);
@@ -253,10 +254,10 @@ bool GvfsSession::waitForName(const char* name, int timeoutMs)
     }
     bool owned = false;
     for (int waited = 0; !owned && waited < timeoutMs; waited += 50) {
-        GVariant* reply = g_dbus_connection_call_sync(
-            bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-            "NameHasOwner", g_variant_new("(s)", name), G_VARIANT_TYPE("(b)"),
-            G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
+        GVariant* reply = g_dbus_connection_call_sync(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                      "org.freedesktop.DBus", "NameHasOwner",
+                                                      g_variant_new("(s)", name), G_VARIANT_TYPE("(b)"),
+                                                      G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
         if (reply) {
             gboolean has = FALSE;
             g_variant_get(reply, "(b)", &has);
