@@ -33,9 +33,10 @@ constexpr unsigned AboutCommand = 0x10;
 MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     : QDialog(parent)
 {
-    // A minimise box and a close box; no maximise, no context help. Set before the
-    // controls exist: changing the flags later re-polishes them and loses their font.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // An application window (window managers do not minimise dialogs or list them in
+    // the task bar) with a minimise box and a close box; no maximise, no context help.
+    // Set before the controls exist: changing the flags later re-polishes them.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EnsureResources();
     BuildDialog(*this, MainTemplate);
