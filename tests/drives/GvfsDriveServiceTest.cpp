@@ -20,7 +20,7 @@ namespace {
 
 const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
     {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000110",
-     "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a"], "smb": true,
+     "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a", "Média #1"], "smb": true,
      "users": [{"user": "user1", "password": "secret1"}], "userShares": ["PRIVATE"]}]}]})";
 
 std::string ReadFile(const std::string& path)
@@ -195,6 +195,17 @@ TEST_F(GvfsDriveService, ServerGoneOfflineBlocksNeitherQueriesNorRemoval)
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
 
     ASSERT_EQ(std::system((link + " up").c_str()), 0);
+}
+
+TEST_F(GvfsDriveService, ShareNameThatNeedsEscapingMapsAndKeepsItsCase)
+{
+    std::ofstream(lab_->shareDir("NAS-1", "Média #1") + "/note.txt") << "accents\n";
+    ASSERT_EQ(service_->AddConnection("X:", "\\\\NAS-1\\Média #1", "", "", ConnectUpdateProfile), 0);
+    EXPECT_EQ(ReadFile(entry('X') + "/note.txt"), "accents\n");
+    std::string remote;
+    ASSERT_TRUE(service_->GetConnection("X:", remote));
+    EXPECT_EQ(remote, "\\\\NAS-1\\Média #1");
+    EXPECT_EQ(service_->CancelConnection("X:", ConnectUpdateProfile, true), 0);
 }
 
 TEST_F(GvfsDriveService, UnreachableServerFailsWithinTheTimeOut)
