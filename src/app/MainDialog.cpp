@@ -36,8 +36,8 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     // An application window (window managers do not minimise dialogs or list them in
     // the task bar) with a minimise box and a close box; no maximise, no context help.
     // Set before the controls exist: changing the flags later re-polishes them.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EnsureResources();
     BuildDialog(*this, MainTemplate);
     setObjectName(QStringLiteral("mainDialog"));
@@ -115,7 +115,8 @@ bool MainDialog::OnInitDialog()
 
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
     MainControls& c = ctx_.controls;
-    static_cast<ReportList*>(c.deviceList)->setColumns({{"Name", 94}, {"IP", 81}, {"Netmask", 81}, {"Gateway", 81}});
+    static_cast<ReportList*>(c.deviceList)
+        ->setColumns({{"Name", 94}, {"IP", 81}, {"Netmask", 81}, {"Gateway", 81}});
     static_cast<ReportList*>(c.volumeList)->setColumns({{"Volume Name", 120}, {"Location", 100}});
 
     if (ctx_.services.drives) {
@@ -178,8 +179,8 @@ namespace {
 bool IsPlainEnter(const QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = event->modifiers() == Qt::NoModifier
-                       || (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
     return enter && plain;
 }
 

@@ -27,8 +27,8 @@ enum MainControlId : int {
 // The dialog's own OK button id.
 constexpr int IdOk = 1;
 
-extern const DialogTemplate MainTemplate;   // 102
-extern const DialogTemplate AboutTemplate;  // 100
+extern const DialogTemplate MainTemplate;  // 102
+extern const DialogTemplate AboutTemplate; // 100
 
 // Registers the icon and other files of this library with Qt's resource system; every
 // user of AppIconSvg/AppIconPng calls it first.

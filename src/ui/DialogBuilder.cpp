@@ -49,9 +49,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
         widget = label;
         break;
     }
-    case ControlKind::GroupBox:
-        widget = new QGroupBox(text, &dialog);
-        break;
+    case ControlKind::GroupBox: widget = new QGroupBox(text, &dialog); break;
     case ControlKind::Edit:
     case ControlKind::PasswordEdit: {
         auto* edit = new QLineEdit(&dialog);
@@ -60,12 +58,8 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
         widget = edit;
         break;
     }
-    case ControlKind::ListView:
-        widget = new ReportList(&dialog);
-        break;
-    case ControlKind::IpAddress:
-        widget = new IpAddressEdit(&dialog);
-        break;
+    case ControlKind::ListView: widget = new ReportList(&dialog); break;
+    case ControlKind::IpAddress: widget = new IpAddressEdit(&dialog); break;
     case ControlKind::DropDownList: {
         auto* combo = new QComboBox(&dialog);
         combo->setFont(font);
@@ -76,7 +70,8 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
             items.sort(Qt::CaseInsensitive);
         combo->addItems(items);
         combo->setCurrentIndex(-1);
-        combo->setMaxVisibleItems(std::max(1, units.toPixelsY(c.h) / std::max(1, combo->fontMetrics().height()) - 1));
+        combo->setMaxVisibleItems(
+            std::max(1, units.toPixelsY(c.h) / std::max(1, combo->fontMetrics().height()) - 1));
         widget = combo;
         break;
     }
@@ -129,10 +124,8 @@ bool TakesFocus(ControlKind kind)
     case ControlKind::Label:
     case ControlKind::GroupBox:
     case ControlKind::Icon:
-    case ControlKind::ProgressBar:
-        return false;
-    default:
-        return true;
+    case ControlKind::ProgressBar: return false;
+    default: return true;
     }
 }
 
@@ -143,8 +136,8 @@ DialogUnits DialogUnits::ForFont(const QFont& font)
     // The average width of the 52 letters, rounded, and the line height of the font:
     // the base units a dialog template's coordinates are measured in.
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     DialogUnits units;
     units.cx = std::max(1, (letters / 26 + 1) / 2);
     units.cy = std::max(1, metrics.height());

@@ -35,8 +35,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl);
 // The control with this template id, or null.
 QWidget* FindControlWidget(const QWidget& dialog, int id);
 
-template <class T>
-T* FindControl(const QWidget& dialog, int id)
+template <class T> T* FindControl(const QWidget& dialog, int id)
 {
     return qobject_cast<T*>(FindControlWidget(dialog, id));
 }

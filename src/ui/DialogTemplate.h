@@ -23,14 +23,14 @@ enum class ControlKind {
 // Style bits a control may carry beyond its kind.
 enum ControlStyle : unsigned {
     StyleNone = 0,
-    StyleSorted = 1u << 0,  // drop-down list keeps its items sorted
+    StyleSorted = 1u << 0, // drop-down list keeps its items sorted
 };
 
 struct ControlTemplate {
-    int id;  // -1 for plain labels and group boxes
+    int id; // -1 for plain labels and group boxes
     ControlKind kind;
     const char* text;
-    int x, y, w, h;  // dialog units; a drop-down list's h is the height of its open list
+    int x, y, w, h; // dialog units; a drop-down list's h is the height of its open list
     const char* objectName;
     // Items a drop-down list comes with, in template order.
     std::span<const char* const> items = {};
@@ -42,7 +42,7 @@ struct DialogTemplate {
     const char* caption;
     const char* fontFamily;
     int pointSize;
-    int width, height;  // dialog units
+    int width, height; // dialog units
     std::span<const ControlTemplate> controls;
 };
 

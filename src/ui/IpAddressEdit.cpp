@@ -17,7 +17,8 @@ IpAddressEdit::IpAddressEdit(QWidget* parent)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    const auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    const auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("octet%1").arg(i));
@@ -150,8 +151,7 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QFrame::eventFilter(watched, event);
 }

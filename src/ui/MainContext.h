@@ -25,22 +25,22 @@ class BrowserLauncher;
 // The controls of the main window that handlers read and write.
 struct MainControls {
     QWidget* dialog = nullptr;
-    QTreeWidget* deviceList = nullptr;   // 1000
-    QTreeWidget* volumeList = nullptr;   // 1001
-    QPushButton* refresh = nullptr;      // 1002
-    QPushButton* connect = nullptr;      // 1003
-    QPushButton* disconnect = nullptr;   // 1004
-    IpAddressEdit* ipAddress = nullptr;  // 1006
-    QPushButton* apply = nullptr;        // 1007
-    QPushButton* configuration = nullptr;// 1008
-    QPushButton* exit = nullptr;         // 1009
-    IpAddressEdit* netmask = nullptr;    // 1010
-    IpAddressEdit* gateway = nullptr;    // 1011
-    QComboBox* driveLetters = nullptr;   // 1013
-    QComboBox* dhcp = nullptr;           // 1015
-    QPushButton* about = nullptr;        // 1021
-    QPushButton* language = nullptr;     // 1022
-    QPushButton* bitTorrent = nullptr;   // 1025
+    QTreeWidget* deviceList = nullptr;    // 1000
+    QTreeWidget* volumeList = nullptr;    // 1001
+    QPushButton* refresh = nullptr;       // 1002
+    QPushButton* connect = nullptr;       // 1003
+    QPushButton* disconnect = nullptr;    // 1004
+    IpAddressEdit* ipAddress = nullptr;   // 1006
+    QPushButton* apply = nullptr;         // 1007
+    QPushButton* configuration = nullptr; // 1008
+    QPushButton* exit = nullptr;          // 1009
+    IpAddressEdit* netmask = nullptr;     // 1010
+    IpAddressEdit* gateway = nullptr;     // 1011
+    QComboBox* driveLetters = nullptr;    // 1013
+    QComboBox* dhcp = nullptr;            // 1015
+    QPushButton* about = nullptr;         // 1021
+    QPushButton* language = nullptr;      // 1022
+    QPushButton* bitTorrent = nullptr;    // 1025
 };
 
 // The platform services the handlers use. The program hands in the real ones; tests hand

@@ -8,14 +8,10 @@ namespace telvorin {
 QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Stop:
-        return QMessageBox::Critical;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::None:
-        break;
+    case MessageIcon::Stop: return QMessageBox::Critical;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }

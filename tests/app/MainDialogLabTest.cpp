@@ -73,7 +73,10 @@ public:
 // Counts the device rows at the moment the window is first shown.
 class RowsAtShow : public QObject {
 public:
-    explicit RowsAtShow(QTreeWidget* list) : list_(list) {}
+    explicit RowsAtShow(QTreeWidget* list)
+        : list_(list)
+    {
+    }
     int rows = -1;
 
 protected:

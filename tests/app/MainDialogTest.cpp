@@ -71,8 +71,9 @@ TEST_F(MainDialogTest, InitialisationSearchesBeforeTheWindowShows)
 
     dialog.show();
     ASSERT_FALSE(visibleDuringSearch.empty());
-    EXPECT_TRUE(std::none_of(visibleDuringSearch.begin(), visibleDuringSearch.end(), [](bool v) { return v; }));
-    EXPECT_EQ(sockets.sends, 4);  // two copies on each interface
+    EXPECT_TRUE(
+        std::none_of(visibleDuringSearch.begin(), visibleDuringSearch.end(), [](bool v) { return v; }));
+    EXPECT_EQ(sockets.sends, 4); // two copies on each interface
 
     // Showing again does not search again.
     dialog.hide();
@@ -108,8 +109,8 @@ TEST_F(MainDialogTest, ListsAndChoicesStartAsDesigned)
     };
     const MainControls& c = dialog.controls();
     const Column columns[] = {
-        {c.deviceList, 0, "Name", 94},      {c.deviceList, 1, "IP", 81},
-        {c.deviceList, 2, "Netmask", 81},   {c.deviceList, 3, "Gateway", 81},
+        {c.deviceList, 0, "Name", 94},         {c.deviceList, 1, "IP", 81},
+        {c.deviceList, 2, "Netmask", 81},      {c.deviceList, 3, "Gateway", 81},
         {c.volumeList, 0, "Volume Name", 120}, {c.volumeList, 1, "Location", 100},
     };
     for (const Column& col : columns) {
@@ -182,7 +183,9 @@ TEST_F(MainDialogTest, EscapeAndEnterEndTheRunWithoutClosingTheTransport)
         {"Enter in the device list",
          [](MainDialog& d) { QTest::keyClick(d.controls().deviceList, Qt::Key_Return); }, QDialog::Accepted},
         {"Enter in an address field",
-         [](MainDialog& d) { QTest::keyClick(d.controls().ipAddress->octetField(2), Qt::Key_Enter, Qt::KeypadModifier); },
+         [](MainDialog& d) {
+             QTest::keyClick(d.controls().ipAddress->octetField(2), Qt::Key_Enter, Qt::KeypadModifier);
+         },
          QDialog::Accepted},
     };
     for (const Row& r : rows) {
@@ -209,7 +212,7 @@ TEST_F(MainDialogTest, EnterOnAButtonPressesThatButton)
         dialog.reject();
     });
     EXPECT_TRUE(stillRunning);
-    EXPECT_EQ(sockets.sends, sendsBefore + 4);  // Refresh searched again
+    EXPECT_EQ(sockets.sends, sendsBefore + 4); // Refresh searched again
 }
 
 TEST_F(MainDialogTest, ExitAndCloseCloseTheTransportOnce)

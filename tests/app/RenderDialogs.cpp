@@ -134,8 +134,9 @@ QImage RenderMainDevices()
             if (list->topLevelItemCount() > 0) {
                 list->setCurrentItem(list->topLevelItem(0));
                 const QRect row = list->visualItemRect(list->topLevelItem(0));
-                QMouseEvent release(QEvent::MouseButtonRelease, row.center(), list->viewport()->mapToGlobal(row.center()),
-                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QMouseEvent release(QEvent::MouseButtonRelease, row.center(),
+                                    list->viewport()->mapToGlobal(row.center()), Qt::LeftButton, Qt::NoButton,
+                                    Qt::NoModifier);
                 QApplication::sendEvent(list->viewport(), &release);
             }
             QImage image = Frame(dialog);
@@ -150,12 +151,12 @@ QImage RenderMainDevices()
     MainDialog dialog(offline.services());
     dialog.OnInitDialog();
     const MainControls& c = dialog.controls();
-    AddRow(c.deviceList, {QStringLiteral("NAS-1"), QStringLiteral("10.64.0.10"), QStringLiteral("255.255.0.0"),
-                          QStringLiteral("10.64.0.1")});
-    AddRow(c.deviceList, {QStringLiteral("Archive"), QStringLiteral("10.64.0.11"), QStringLiteral("255.255.0.0"),
-                          QStringLiteral("0.0.0.0")});
-    AddRow(c.deviceList, {QStringLiteral("Media"), QStringLiteral("10.65.0.20"), QStringLiteral("255.255.0.0"),
-                          QStringLiteral("10.65.0.1")});
+    AddRow(c.deviceList, {QStringLiteral("NAS-1"), QStringLiteral("10.64.0.10"),
+                          QStringLiteral("255.255.0.0"), QStringLiteral("10.64.0.1")});
+    AddRow(c.deviceList, {QStringLiteral("Archive"), QStringLiteral("10.64.0.11"),
+                          QStringLiteral("255.255.0.0"), QStringLiteral("0.0.0.0")});
+    AddRow(c.deviceList, {QStringLiteral("Media"), QStringLiteral("10.65.0.20"),
+                          QStringLiteral("255.255.0.0"), QStringLiteral("10.65.0.1")});
     c.deviceList->setCurrentItem(c.deviceList->topLevelItem(0));
     c.ipAddress->setAddress(10, 64, 0, 10);
     c.netmask->setAddress(255, 255, 0, 0);

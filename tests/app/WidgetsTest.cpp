@@ -27,7 +27,8 @@ TEST(DialogUnits, ConvertLikeTheDialogManagerRounds)
         int units, x, y;
     };
     // x*cx/4 and y*cy/8, halves rounded up.
-    const Row rows[] = {{0, 0, 0}, {1, 2, 2}, {2, 3, 3}, {3, 5, 5}, {8, 12, 12}, {283, 425, 425}, {245, 368, 368}};
+    const Row rows[] = {{0, 0, 0},   {1, 2, 2},       {2, 3, 3},      {3, 5, 5},
+                        {8, 12, 12}, {283, 425, 425}, {245, 368, 368}};
     for (const Row& r : rows) {
         EXPECT_EQ(units.toPixelsX(r.units), r.x) << r.units;
         EXPECT_EQ(units.toPixelsY(r.units), r.y) << r.units;
@@ -58,9 +59,9 @@ TEST(DialogBuilder, MainTemplateControlsSitWhereTheTemplatePutsThem)
         const QRect expected = units.toPixels(c.x, c.y, c.w, c.h);
         EXPECT_EQ(widget->pos(), expected.topLeft());
         if (c.kind == ControlKind::Label) {
-            EXPECT_GE(widget->width(), expected.width());  // grows rather than cut its text
+            EXPECT_GE(widget->width(), expected.width()); // grows rather than cut its text
         } else if (c.kind == ControlKind::DropDownList) {
-            EXPECT_EQ(widget->width(), expected.width());  // closed height is the font's
+            EXPECT_EQ(widget->width(), expected.width()); // closed height is the font's
         } else {
             EXPECT_EQ(widget->size(), expected.size());
         }
@@ -79,7 +80,8 @@ TEST(DialogBuilder, TabOrderAndStackingFollowTheTemplate)
             expected.push_back(dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName)));
     }
     std::vector<QWidget*> visited{expected.front()};
-    for (QWidget* w = expected.front()->nextInFocusChain(); w != expected.front(); w = w->nextInFocusChain()) {
+    for (QWidget* w = expected.front()->nextInFocusChain(); w != expected.front();
+         w = w->nextInFocusChain()) {
         if (std::find(expected.begin(), expected.end(), w) != expected.end())
             visited.push_back(w);
     }
@@ -129,14 +131,13 @@ TEST(IpAddressEdit, TypingMovesThroughTheOctets)
 {
     struct Row {
         const char* typed;
-        const char* text;  // as read back
+        const char* text; // as read back
     };
     const Row rows[] = {
-        {"192.168.0.1", "192.168.0.1"},
-        {"1921680", "192.168.0.0"},       // three digits end an octet by themselves
-        {"10..5", "10.5.0.0"},            // a dot on an empty octet does not skip it
-        {"999.1.2.3", "999.1.2.3"},       // out-of-range values are the caller's to judge
-        {"1a2-3.4", "123.4.0.0"},         // only digits are taken
+        {"192.168.0.1", "192.168.0.1"}, {"1921680", "192.168.0.0"}, // three digits end an octet by themselves
+        {"10..5", "10.5.0.0"},      // a dot on an empty octet does not skip it
+        {"999.1.2.3", "999.1.2.3"}, // out-of-range values are the caller's to judge
+        {"1a2-3.4", "123.4.0.0"},   // only digits are taken
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typed);
@@ -187,7 +188,8 @@ TEST(Messages, OneOkButtonCaptionAndIcon)
             text = box->text();
             box->button(QMessageBox::Ok)->click();
         });
-        QtMessages().show(&owner, QStringLiteral("Failed to map drive."), QString::fromLatin1(r.caption), r.icon);
+        QtMessages().show(&owner, QStringLiteral("Failed to map drive."), QString::fromLatin1(r.caption),
+                          r.icon);
         ASSERT_TRUE(answer.answered());
         EXPECT_EQ(icon, r.qt);
         EXPECT_EQ(buttons, 1);
@@ -214,10 +216,8 @@ TEST(Colours, DialogsAndTheirTextAreColouredOthersKeepTheirLook)
         bool white;
     };
     const Row rows[] = {
-        {"ipLabel", QPalette::WindowText, true},
-        {"lanGroup", QPalette::WindowText, true},
-        {"refreshButton", QPalette::ButtonText, false},
-        {"dhcpCombo", QPalette::ButtonText, false},
+        {"ipLabel", QPalette::WindowText, true},        {"lanGroup", QPalette::WindowText, true},
+        {"refreshButton", QPalette::ButtonText, false}, {"dhcpCombo", QPalette::ButtonText, false},
         {"deviceList", QPalette::Text, false},
     };
     for (const Row& r : rows) {

@@ -63,5 +63,6 @@ QStringList VisibleTopLevels();
 } // namespace telvorin::test
 
 // In a test body: fails unless no top-level window is visible.
-#define EXPECT_NO_WINDOW_LEFT() EXPECT_TRUE(::telvorin::test::VisibleTopLevels().isEmpty()) \
-    << ::telvorin::test::VisibleTopLevels().join(QStringLiteral(", ")).toStdString()
+#define EXPECT_NO_WINDOW_LEFT()                                                                              \
+    EXPECT_TRUE(::telvorin::test::VisibleTopLevels().isEmpty())                                              \
+        << ::telvorin::test::VisibleTopLevels().join(QStringLiteral(", ")).toStdString()

@@ -26,7 +26,10 @@ private:
 // can look at the window while a search is under way.
 class SilentSockets final : public SocketLayer {
 public:
-    explicit SilentSockets(std::vector<LocalInterface> interfaces = {}) : interfaces_(std::move(interfaces)) {}
+    explicit SilentSockets(std::vector<LocalInterface> interfaces = {})
+        : interfaces_(std::move(interfaces))
+    {
+    }
 
     std::function<void()> onWait;
     int sends = 0;

@@ -14,7 +14,7 @@ namespace telvorin::test {
 struct RecordedMessage {
     QPointer<QWidget> owner;
     QString text;
-    QString caption;  // as passed: empty means the application's name
+    QString caption; // as passed: empty means the application's name
     MessageIcon icon = MessageIcon::None;
 };
 
