@@ -30,10 +30,11 @@ mkdir -p "$sanitize_build"
 if cmake -S "$root" -B "$sanitize_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DTELVORIN_WERROR=ON -DTELVORIN_SANITIZE=ON >"$sanitize_build/configure.log" 2>&1; then
     mapfile -t tests < <(cd "$sanitize_build" && ctest -N -L "$labels" | sed -n 's/^ *Test *#[0-9]*: *//p')
-    mapfile -t known < <(ninja -C "$sanitize_build" -t targets all | sed -n 's/^\([^:]*\): .*/\1/p')
+    declare -A known=()
+    while read -r t; do known[$t]=1; done < <(ninja -C "$sanitize_build" -t targets all | sed -n 's/^\([^:]*\): .*/\1/p')
     targets=()
     for t in "${tests[@]}"; do
-        printf '%s\n' "${known[@]}" | grep -qxF "$t" && targets+=("$t")
+        [[ -n ${known[$t]:-} ]] && targets+=("$t")
     done
     if cmake --build "$sanitize_build" -j "$jobs" --target "${targets[@]}"; then
         step "Unit tests under the sanitizers"
