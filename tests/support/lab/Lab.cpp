@@ -264,8 +264,14 @@ bool Lab::loadDescription()
 
 void Lab::enterPc(bool hostsOverlay)
 {
-    if (inPc_ || !ok_)
+    if (inPc_)
         return;
+    // A caller that goes on after a failed bring-up would run its transport on the
+    // machine's own network.
+    if (!ok_) {
+        std::fprintf(stderr, "lab: enterPc() on a lab that is not up (%s); stopping\n", error_.c_str());
+        std::abort();
+    }
     const std::string self = threadNetPath();
     const ino_t before = netInode(self);
     homeNet_ = open(self.c_str(), O_RDONLY | O_CLOEXEC);

@@ -108,7 +108,8 @@ public:
     // own namespace (aborts the process otherwise, so nothing is sent on a real
     // network). With hostsOverlay the thread also gets a private mount namespace in
     // which /etc/hosts names the lab's devices; mounts made there (FUSE) are then seen
-    // only by this thread and its children. Idempotent.
+    // only by this thread and its children. Idempotent. Aborts on a lab that is not
+    // ok(). leavePc() belongs on the same thread.
     void enterPc(bool hostsOverlay = false);
     void leavePc();
     bool inPc() const { return inPc_; }
