@@ -9,7 +9,4 @@ struct MainContext;
 // DeviceSelected. The DHCP choice and the current device stay as they are.
 void OnRefresh(MainContext& ctx);
 
-// Rewrites the device list from the protocol's device list, one row per device.
-void FillDeviceList(MainContext& ctx);
-
 } // namespace telvorin

@@ -17,9 +17,9 @@ namespace telvorin {
 TelvorinApp::TelvorinApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    // Captionless message boxes show the program's name.
+    // Captionless message boxes show the program's name. No display name is set: the
+    // window system would append it to every caption ("Error — Telvorin").
     setApplicationName(QStringLiteral("telvorin"));
-    setApplicationDisplayName(QStringLiteral("Telvorin"));
     setDesktopFileName(QStringLiteral("telvorin"));
     EnsureResources();
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));

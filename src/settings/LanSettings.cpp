@@ -3,6 +3,7 @@
 #include "protocol/Protocol.h"
 #include "settings/AddressFields.h"
 #include "settings/LoginDialog.h"
+#include "ui/DeviceRows.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/MainContext.h"
 #include "ui/Messages.h"
@@ -74,12 +75,6 @@ bool AdministratorLogin(MainContext& ctx, LoginDialog& dialog)
     return false;
 }
 
-// Device texts are shown the way the Refresh handler shows them.
-QString Local(std::string_view text)
-{
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ClearAddressFields(MainControls& c)
 {
     c.ipAddress->clearAddress();
@@ -99,7 +94,7 @@ void ApplyDhcp(MainContext& ctx, LoginDialog& dialog)
     ClearAddressFields(ctx.controls);
     SetAddressFieldsEnabled(ctx.controls, true);
     ctx.DeviceSelected = 0;
-    RebuildDeviceList(ctx);
+    SearchAndShowDevices(ctx);
 }
 
 void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
@@ -139,7 +134,7 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
     // The device may not confirm; the search below shows where it is now either way.
     ctx.services.protocol->SetStaticIp();
     ClearAddressFields(c);
-    RebuildDeviceList(ctx);
+    SearchAndShowDevices(ctx);
 }
 
 } // namespace
@@ -166,25 +161,6 @@ int CheckAddressOctets(MainContext& ctx, int kind, IpAddressEdit& field, const i
     Show(ctx, check.message, "Error", MessageIcon::Information);
     field.focusOctet(check.failedOctet);
     return 0;
-}
-
-void RebuildDeviceList(MainContext& ctx)
-{
-    MainControls& c = ctx.controls;
-    Protocol& protocol = *ctx.services.protocol;
-
-    c.deviceList->clear();
-    c.volumeList->clear();
-    c.refresh->setEnabled(false);
-    protocol.SearchDevices(3, 3);
-    c.refresh->setEnabled(true);
-    for (const DeviceRecord& record : protocol.devices) {
-        auto* row = new QTreeWidgetItem(c.deviceList);
-        row->setText(0, Local(record.name.view()));
-        row->setText(1, Local(record.ipText.view()));
-        row->setText(2, Local(record.netmaskText.view()));
-        row->setText(3, Local(record.gatewayText.view()));
-    }
 }
 
 void OnApply(MainContext& ctx)

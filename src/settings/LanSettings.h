@@ -25,7 +25,4 @@ OctetCheck CheckOctets(int kind, const int octets[4]);
 // when they pass.
 int CheckAddressOctets(MainContext& ctx, int kind, IpAddressEdit& field, const int octets[4]);
 
-// Searches again and lists the devices found, leaving DeviceSelected alone.
-void RebuildDeviceList(MainContext& ctx);
-
 } // namespace telvorin
