@@ -90,6 +90,12 @@ int PosixSocketLayer::openReceiveSocket(const LocalInterface& iface)
     const int off = 0;
     if (setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0)
         report(s, "SO_REUSEADDR", errno);
+    // A crowded segment answers a search within a few milliseconds, all before the first
+    // poll: the default buffer holds only about 250 replies. Privileged processes may go
+    // past the system's cap; others get what the cap allows.
+    const int receiveBuffer = 4 * 1024 * 1024;
+    if (setsockopt(s, SOL_SOCKET, SO_RCVBUFFORCE, &receiveBuffer, sizeof receiveBuffer) != 0)
+        (void)setsockopt(s, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
     if (setsockopt(s, SOL_SOCKET, SO_BINDTODEVICE, iface.name.c_str(),
                    static_cast<socklen_t>(iface.name.size() + 1)) != 0)
         report(s, "SO_BINDTODEVICE", errno);
