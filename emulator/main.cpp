@@ -45,7 +45,7 @@ void onReload(int)
 
 struct Options {
     std::string config;
-    std::string configText;  // the same JSON given on the command line
+    std::string configText; // the same JSON given on the command line
     std::string record;
     std::string state;
     std::string ready;

@@ -34,8 +34,8 @@ public:
     virtual int GetDriveType(const std::string& drive) = 0;
     // Maps "\\server\share" on the drive. A null password means the user's default; a
     // user name may carry a domain as "DOMAIN\user". 0 on success.
-    virtual int AddConnection(const std::string& drive, const std::string& remoteName,
-                              const char* password, const char* userName, unsigned flags) = 0;
+    virtual int AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+                              const char* userName, unsigned flags) = 0;
     // Removes the drive's connection (forced) and its entry. 0 on success.
     virtual int CancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
     // The name of the user under which network connections are made.

@@ -16,7 +16,7 @@ class VolumeList;
 struct DriveEntry {
     FixedText<132> server;
     FixedText<256> share;
-    FixedText<8> drive;  // "Z:"
+    FixedText<8> drive; // "Z:"
 };
 
 // The program's picture of the drive letters Z: down to A: and their connections.
@@ -29,9 +29,8 @@ public:
     // Refills the drive-letter choice and selects the highest free letter.
     void FillDriveLetters(QComboBox* combo, DriveService& drives) const;
     // Rebuilds the volume list with the letter each volume is mapped on.
-    void ShowVolumeLocations(QTreeWidget* volumeList, const VolumeList& volumes,
-                             std::string_view deviceName, std::string_view deviceIp,
-                             bool ignoreCase) const;
+    void ShowVolumeLocations(QTreeWidget* volumeList, const VolumeList& volumes, std::string_view deviceName,
+                             std::string_view deviceIp, bool ignoreCase) const;
 
     const std::array<DriveEntry, EntryCount>& entries() const { return entries_; }
 

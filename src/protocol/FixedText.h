@@ -12,8 +12,7 @@ namespace telvorin {
 // A zero-terminated 8-bit text of fixed capacity. Capacity counts the terminating NUL,
 // so FixedText<16> holds at most 15 characters. Every write cuts to capacity; a text is
 // also cut at an embedded NUL, as a C string copy would.
-template <std::size_t Capacity>
-class FixedText {
+template <std::size_t Capacity> class FixedText {
     static_assert(Capacity >= 1);
 
 public:
@@ -21,7 +20,7 @@ public:
     static constexpr std::size_t maxLength = Capacity - 1;
 
     FixedText() { bytes_.fill('\0'); }
-    FixedText(std::string_view text) { assign(text); }  // NOLINT(google-explicit-constructor)
+    FixedText(std::string_view text) { assign(text); } // NOLINT(google-explicit-constructor)
 
     FixedText& operator=(std::string_view text)
     {
@@ -36,7 +35,7 @@ public:
             text = text.substr(0, nul);
         const std::size_t n = std::min(text.size(), maxLength);
         bytes_.fill('\0');
-        if (n > 0)  // an empty view may carry a null pointer
+        if (n > 0) // an empty view may carry a null pointer
             std::memcpy(bytes_.data(), text.data(), n);
     }
 

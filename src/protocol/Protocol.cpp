@@ -13,7 +13,9 @@
 namespace telvorin {
 
 Protocol::Protocol(SocketLayer& sockets, Clock& clock, std::FILE* diagnostics)
-    : sockets_(sockets), clock_(clock), diagnostics_(diagnostics)
+    : sockets_(sockets)
+    , clock_(clock)
+    , diagnostics_(diagnostics)
 {
 }
 
@@ -36,10 +38,9 @@ ClientId DrawClientId()
             b = static_cast<std::uint8_t>(random() & 0xFF);
     } catch (const std::exception&) {
         // No entropy device: mix the fine clock with the process id, still distinct per copy.
-        std::seed_seq seed{static_cast<unsigned>(::getpid()),
-                           static_cast<unsigned>(std::chrono::high_resolution_clock::now()
-                                                     .time_since_epoch()
-                                                     .count())};
+        std::seed_seq seed{
+            static_cast<unsigned>(::getpid()),
+            static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count())};
         std::mt19937 generator(seed);
         for (auto& b : id)
             b = static_cast<std::uint8_t>(generator() & 0xFF);
@@ -139,8 +140,7 @@ std::size_t putText(SendBuffer buffer, std::size_t offset, std::string_view text
     return text.size();
 }
 
-template <std::size_t N>
-void putField16(SendBuffer buffer, std::size_t offset, const FixedText<N>& text)
+template <std::size_t N> void putField16(SendBuffer buffer, std::size_t offset, const FixedText<N>& text)
 {
     const std::string_view v = text.view().substr(0, 16);
     putText(buffer, offset, v);
@@ -247,8 +247,7 @@ void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
         return;
 
     // A length beyond the datagram or the name field keeps what was actually received.
-    const std::size_t nameLength =
-        std::min<std::size_t>(wire::le32At(reply, lengthAt), wire::MaxNameLength);
+    const std::size_t nameLength = std::min<std::size_t>(wire::le32At(reply, lengthAt), wire::MaxNameLength);
 
     DeviceRecord record;
     record.name = wire::bytesAt(reply, nameAt, nameLength);
@@ -281,8 +280,7 @@ void Protocol::AddVolume(std::string_view name)
 
 bool Protocol::FindVolume(std::string_view name) const
 {
-    return std::any_of(volumes.begin(), volumes.end(),
-                       [&](const VolumeEntry& v) { return v.name == name; });
+    return std::any_of(volumes.begin(), volumes.end(), [&](const VolumeEntry& v) { return v.name == name; });
 }
 
 void Protocol::Diagnostic(const char* label, std::string_view value) const

@@ -30,7 +30,7 @@ public:
     // Transport
     void OpenTransport();
     void CloseTransport();
-    int InterfaceForCurrentDevice() const;  // slot, or -1 when the current device is unknown
+    int InterfaceForCurrentDevice() const; // slot, or -1 when the current device is unknown
     bool CheckClientId(std::span<const std::uint8_t> datagram) const;
 
     // Builders: write into a zero-filled buffer, return the length or 0 when the current
@@ -104,8 +104,7 @@ private:
 
     // Sends the request that build lays out and waits for the matching reply; false
     // when the device is unknown or nothing matched in time.
-    bool Transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build,
-                  Datagram& reply);
+    bool Transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build, Datagram& reply);
     int GetText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
                 const std::function<void(std::string_view)>& store);
     int SetValue(std::uint8_t item, std::string_view value);

@@ -129,7 +129,7 @@ struct ProtocolState {
 struct InterfaceTable {
     int count = 0;
     std::array<FixedText<16>, MaxInterfaces> address;
-    std::array<FixedText<16>, MaxInterfaces> name;  // kernel interface name
+    std::array<FixedText<16>, MaxInterfaces> name; // kernel interface name
     std::array<int, MaxInterfaces> sendSocket{-1, -1, -1, -1, -1, -1, -1, -1};
     std::array<int, MaxInterfaces> receiveSocket{-1, -1, -1, -1, -1, -1, -1, -1};
 };

@@ -48,10 +48,9 @@ void Protocol::SearchDevices(int selector1, int selector2)
             const std::uint8_t opcode = wire::byteAt(d, wire::OpcodeAt);
             if (!CheckClientId(d))
                 return;
-            if (opcode == OpSearchReply
-                || (opcode == OpSearchReplyExt
-                    && SelectorFits(wire::byteAt(d, wire::Selector1At), selector1)
-                    && SelectorFits(wire::byteAt(d, wire::Selector2At), selector2)))
+            if (opcode == OpSearchReply ||
+                (opcode == OpSearchReplyExt && SelectorFits(wire::byteAt(d, wire::Selector1At), selector1) &&
+                 SelectorFits(wire::byteAt(d, wire::Selector2At), selector2)))
                 AddDeviceFromReply(d, slot);
         };
         auto receiveOne = [&] {

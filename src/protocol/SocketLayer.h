@@ -9,9 +9,9 @@ namespace telvorin {
 
 // One local IPv4 interface that can carry the discovery protocol.
 struct LocalInterface {
-    std::string name;     // kernel interface name, such as "eth0"
-    std::string address;  // dotted IPv4 address, such as "192.168.0.10"
-    int slot = -1;        // InterfaceTable slot, for error reports
+    std::string name;    // kernel interface name, such as "eth0"
+    std::string address; // dotted IPv4 address, such as "192.168.0.10"
+    int slot = -1;       // InterfaceTable slot, for error reports
 };
 
 // The operating system's UDP sockets, as the transport uses them. The transport never

@@ -71,7 +71,7 @@ bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBu
         if (matches && exchange.address != AddressRule::Any) {
             const std::string address = wire::dottedAt(d, wire::DeviceAddressAt);
             matches = exchange.address == AddressRule::NewIp ? state.newIp == address
-                                                              : state.currentDeviceIp == address;
+                                                             : state.currentDeviceIp == address;
         }
         if (matches)
             return true;
@@ -86,7 +86,8 @@ int Protocol::GetText(std::uint8_t item, int flushPolls, int pollLimit, const ch
 {
     Datagram reply;
     const Exchange exchange{OpGetReply, flushPolls, pollLimit, AddressRule::CurrentDevice};
-    if (!Transact(exchange, [&](SendBuffer b) { return BuildGetRequest(b, item); }, reply))
+    if (!Transact(
+            exchange, [&](SendBuffer b) { return BuildGetRequest(b, item); }, reply))
         return 0;
     const std::string_view value = wire::textAt(reply.view(), wire::ValueAt, DatagramCapacity);
     if (label)
@@ -101,7 +102,8 @@ int Protocol::SetValue(std::uint8_t item, std::string_view value)
     // the answer, whatever address the LAN settings last applied.
     Datagram reply;
     const Exchange exchange{OpSetReply, 0, 11, AddressRule::CurrentDevice};
-    return Transact(exchange, [&](SendBuffer b) { return BuildSetRequest(b, item, value); }, reply)
+    return Transact(
+               exchange, [&](SendBuffer b) { return BuildSetRequest(b, item, value); }, reply)
                ? 1
                : 0;
 }
@@ -110,27 +112,25 @@ int Protocol::VerifyLogin()
 {
     Datagram reply;
     const Exchange exchange{OpGetReply, 0, 11, AddressRule::CurrentDevice};
-    if (!Transact(exchange, [&](SendBuffer b) { return BuildLoginRequest(b); }, reply))
+    if (!Transact(
+            exchange, [&](SendBuffer b) { return BuildLoginRequest(b); }, reply))
         return 0;
     return static_cast<std::int8_t>(wire::byteAt(reply.view(), wire::ValueAt));
 }
 
 int Protocol::GetWorkgroup()
 {
-    return GetText(ItemWorkgroupGet, 6, 11, "workgroup",
-                   [&](std::string_view v) { state.workgroup = v; });
+    return GetText(ItemWorkgroupGet, 6, 11, "workgroup", [&](std::string_view v) { state.workgroup = v; });
 }
 
 int Protocol::GetCodepage()
 {
-    return GetText(ItemCodepageGet, 11, 11, "codepage",
-                   [&](std::string_view v) { state.codepage = v; });
+    return GetText(ItemCodepageGet, 11, 11, "codepage", [&](std::string_view v) { state.codepage = v; });
 }
 
 int Protocol::GetShareName()
 {
-    return GetText(ItemShareName, 11, 21, "sharename",
-                   [&](std::string_view v) { state.shareName = v; });
+    return GetText(ItemShareName, 11, 21, "sharename", [&](std::string_view v) { state.shareName = v; });
 }
 
 int Protocol::GetIdeState()
@@ -140,8 +140,7 @@ int Protocol::GetIdeState()
 
 int Protocol::GetBtFirmware()
 {
-    return GetText(ItemBtFirmware, 11, 21, "bt_firmware",
-                   [&](std::string_view v) { state.btFirmware = v; });
+    return GetText(ItemBtFirmware, 11, 21, "bt_firmware", [&](std::string_view v) { state.btFirmware = v; });
 }
 
 int Protocol::GetDomain()
@@ -172,7 +171,8 @@ int Protocol::SetDhcp()
     Datagram reply;
     // The first set reply with our id is the answer, so an old one must be gone first.
     const Exchange exchange{OpSetReply, 11, 101, AddressRule::Any};
-    if (!Transact(exchange, [&](SendBuffer b) { return BuildDhcpSetRequest(b); }, reply))
+    if (!Transact(
+            exchange, [&](SendBuffer b) { return BuildDhcpSetRequest(b); }, reply))
         return 0;
     const auto d = reply.view();
     const std::string address = wire::dottedAt(d, wire::DeviceAddressAt);
@@ -190,9 +190,8 @@ int Protocol::SetStaticIp()
     Datagram reply;
     const Exchange exchange{OpSetReply, 0, 101, AddressRule::NewIp};
     const std::string value = state.newIp.str();
-    if (!Transact(exchange,
-                  [&](SendBuffer b) { return BuildSetRequest(b, ItemStaticAddress, value); },
-                  reply))
+    if (!Transact(
+            exchange, [&](SendBuffer b) { return BuildSetRequest(b, ItemStaticAddress, value); }, reply))
         return 0;
     const auto d = reply.view();
     if (DeviceRecord* device = CurrentDevice()) {

@@ -44,8 +44,7 @@ inline std::uint32_t le32At(std::span<const std::uint8_t> d, std::size_t offset)
 }
 
 // At most maxLength bytes from offset, ending early at a zero byte or the datagram's end.
-inline std::string_view textAt(std::span<const std::uint8_t> d, std::size_t offset,
-                               std::size_t maxLength)
+inline std::string_view textAt(std::span<const std::uint8_t> d, std::size_t offset, std::size_t maxLength)
 {
     if (offset >= d.size())
         return {};
@@ -57,8 +56,7 @@ inline std::string_view textAt(std::span<const std::uint8_t> d, std::size_t offs
 }
 
 // Exactly the bytes at [offset, offset+length), cut to what was received.
-inline std::string_view bytesAt(std::span<const std::uint8_t> d, std::size_t offset,
-                                std::size_t length)
+inline std::string_view bytesAt(std::span<const std::uint8_t> d, std::size_t offset, std::size_t length)
 {
     if (offset >= d.size())
         return {};

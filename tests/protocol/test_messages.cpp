@@ -142,7 +142,7 @@ TEST_F(Builders, LayOutEveryRequestByteForByte)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         std::array<std::uint8_t, DatagramCapacity> buffer;
-        buffer.fill(0xEE);  // builders must clear what they do not set
+        buffer.fill(0xEE); // builders must clear what they do not set
         const int length = row.build(SendBuffer(buffer));
         ASSERT_EQ(length, static_cast<int>(row.expected.size()));
         EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + length), row.expected);
@@ -152,7 +152,7 @@ TEST_F(Builders, LayOutEveryRequestByteForByte)
 
 TEST_F(Builders, RefuseAnUnlistedDevice)
 {
-    h.protocol.state.currentDeviceIp = "192.168.0.3";  // a prefix of a listed address
+    h.protocol.state.currentDeviceIp = "192.168.0.3"; // a prefix of a listed address
     std::array<std::uint8_t, DatagramCapacity> buffer{};
     EXPECT_EQ(h.protocol.BuildGetRequest(SendBuffer(buffer), ItemDomain), 0);
     EXPECT_EQ(h.protocol.BuildLoginRequest(SendBuffer(buffer)), 0);
@@ -204,10 +204,8 @@ TEST(ReplyReading, SearchRepliesBecomeRecordsWithinTheReceivedBytes)
          "192.168.0.32", "255.255.255.0", "192.168.0.1", "1"},
         {"fields without a zero byte", noZeroMask, "NAS", "192.168.0.32", std::string(15, '7'),
          std::string(15, '7'), "1"},
-        {"cut inside the netmask", Cut(PlainReply(3, "NAS"), 30),
-         "", "192.168.0.32", "255.25", "", "1"},
-        {"cut inside the address", Cut(PlainReply(3, "NAS"), 19),
-         "", "192.168.0.0", "", "", ""},
+        {"cut inside the netmask", Cut(PlainReply(3, "NAS"), 30), "", "192.168.0.32", "255.25", "", "1"},
+        {"cut inside the address", Cut(PlainReply(3, "NAS"), 19), "", "192.168.0.0", "", "", ""},
         {"extended layout", ext, "ext!", "10.0.0.255", "255.0.0.0", "", "0"},
     };
     for (const Row& row : rows) {
@@ -240,15 +238,16 @@ TEST(ReplyReading, KeepsTheFirstReplyPerAddressAndIgnoresOtherOpcodes)
     ASSERT_EQ(h.protocol.devices.count(), 1);
     EXPECT_EQ(h.protocol.devices[0].name.str(), "first");
     EXPECT_EQ(h.protocol.devices[0].interfaceIndex, 0);
-    EXPECT_EQ(h.protocol.devices[0].deviceId, (DeviceId{0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 192, 168, 0, 32}));
+    EXPECT_EQ(h.protocol.devices[0].deviceId,
+              (DeviceId{0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 192, 168, 0, 32}));
     EXPECT_TRUE(h.protocol.FindDeviceByIp("192.168.0.32"));
     EXPECT_FALSE(h.protocol.FindDeviceByIp("192.168.0.3"));
 }
 
 TEST(ReadDecimal, TakesLeadingDigits)
 {
-    const std::vector<std::pair<const char*, int>> rows = {
-        {"865", 865}, {"", 0}, {"abc", 0}, {"5x", 5}, {"0", 0}, {"99999999999", INT_MAX}};
+    const std::vector<std::pair<const char*, int>> rows = {{"865", 865}, {"", 0},  {"abc", 0},
+                                                           {"5x", 5},    {"0", 0}, {"99999999999", INT_MAX}};
     for (const auto& [text, value] : rows)
         EXPECT_EQ(ReadDecimal(text), value) << text;
 }

@@ -55,8 +55,8 @@ TEST(Search, ExtendedRepliesAreFilteredBySelectors)
         {false, 0, 0, 5, 5, true},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << int(row.s1) << "," << int(row.s2) << " vs " << row.arg1
-                                        << "," << row.arg2);
+        SCOPED_TRACE(testing::Message()
+                     << int(row.s1) << "," << int(row.s2) << " vs " << row.arg1 << "," << row.arg2);
         Harness h;
         FakeDevice d = Device("x", {10, 0, 0, 5});
         d.extended = row.extended;
@@ -75,9 +75,10 @@ TEST(Search, CrowdedSegmentIsListedWhole)
         SCOPED_TRACE(devices);
         Harness h;
         for (int i = 0; i < devices; ++i) {
-            FakeDevice d = Device(("dev" + std::to_string(i)).c_str(),
-                                  {10, 0, static_cast<std::uint8_t>(i / 200), static_cast<std::uint8_t>(1 + i % 200)});
-            d.replyDelayMs = 5;  // all arrive together, both copies answered
+            FakeDevice d =
+                Device(("dev" + std::to_string(i)).c_str(),
+                       {10, 0, static_cast<std::uint8_t>(i / 200), static_cast<std::uint8_t>(1 + i % 200)});
+            d.replyDelayMs = 5; // all arrive together, both copies answered
             h.net.addDevice(d);
         }
         h.open({"10.0.0.10"});
@@ -99,7 +100,11 @@ TEST(Search, WindowsKeepTheirDurationWhateverArrives)
         {"idle", [](Harness&) {}, 2 * 1040},
         {"error flood", [](Harness& h) { h.net.flood(0, {}, 0, 100'000); }, 2040 + 1040},
         {"junk flood", [](Harness& h) { h.net.flood(1, Bytes(4096, 2), 0, 100'000); }, 1040 + 2040},
-        {"corrupt stream", [](Harness& h) { h.net.flood(0, Bytes{2, 0, 0}, 3, 100'000); }, 2040 + 1040},
+        {"corrupt stream",
+         [](Harness& h) {
+             h.net.flood(0, Bytes{2, 0, 0}, 3, 100'000);
+         },
+         2040 + 1040},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -133,14 +138,14 @@ TEST(Search, CorruptRepliesNeverBreakTheList)
         return b;
     };
     h.net.deliver(0, Bytes{2}, 120);
-    h.net.deliver(0, reply(21, 1, 0, 56), 120);            // prefix only
-    h.net.deliver(0, reply(58, 2, 50, 56), 120);           // cut inside the length
-    h.net.deliver(0, reply(5000, 3, 4000, 56), 120);       // oversized: cut by the receive
-    h.net.deliver(0, reply(80, 4, 0x80000000u, 56), 120);  // length far beyond
+    h.net.deliver(0, reply(21, 1, 0, 56), 120);           // prefix only
+    h.net.deliver(0, reply(58, 2, 50, 56), 120);          // cut inside the length
+    h.net.deliver(0, reply(5000, 3, 4000, 56), 120);      // oversized: cut by the receive
+    h.net.deliver(0, reply(80, 4, 0x80000000u, 56), 120); // length far beyond
     Bytes ext = reply(70, 5, 100, 68);
     ext[0] = OpSearchReplyExt;
     ext[56] = ext[57] = 3;
-    h.net.deliver(0, ext, 120);  // extended, cut inside its length
+    h.net.deliver(0, ext, 120); // extended, cut inside its length
     // All arrive 120 ms in, inside the window after both requests went out.
     h.protocol.SearchDevices(0, 0);
     ASSERT_EQ(h.protocol.devices.count(), 5);

@@ -17,9 +17,8 @@ struct Lan {
         FakeDevice b = Device("beta", {10, 0, 1, 33});
         b.segments = {1};
         b.key = {1, 2, 3, 4, 5, 6};
-        b.values = {{ItemCodepageGet, "865"}, {ItemShareName, "HDD_a"}, {ItemIdeState, "5"},
-                    {ItemBtFirmware, "1"}, {ItemDomain, "WORKGROUP"},
-                    {ItemVolumeList, "HDD_a:HDD_1"}};
+        b.values = {{ItemCodepageGet, "865"}, {ItemShareName, "HDD_a"},  {ItemIdeState, "5"},
+                    {ItemBtFirmware, "1"},    {ItemDomain, "WORKGROUP"}, {ItemVolumeList, "HDD_a:HDD_1"}};
         b.dhcpAddress = {10, 0, 1, 77};
         h.net.addDevice(a);
         h.net.addDevice(b);
@@ -38,18 +37,25 @@ TEST(Transactions, SendOneRequestOfTheRightKindThroughTheDevicesInterface)
         Call call;
         std::uint8_t opcode, item;
         std::size_t length;
-        std::string value;  // bytes from offset 60 (set) or 28 (login)
+        std::string value; // bytes from offset 60 (set) or 28 (login)
     };
     const std::vector<Row> rows = {
         {&Protocol::VerifyLogin, 3, 4, 35, std::string("admin\x55\xAA", 7)},
-        {&Protocol::GetWorkgroup, 3, 6, 28, ""},      {&Protocol::GetCodepage, 3, 9, 28, ""},
-        {&Protocol::GetShareName, 3, 12, 28, ""},     {&Protocol::GetVolumeList, 3, 3, 28, ""},
-        {&Protocol::GetIdeState, 3, 11, 28, ""},      {&Protocol::GetBtFirmware, 3, 15, 28, ""},
-        {&Protocol::GetDomain, 3, 18, 28, ""},        {&Protocol::SetDhcp, 5, 2, 60, ""},
+        {&Protocol::GetWorkgroup, 3, 6, 28, ""},
+        {&Protocol::GetCodepage, 3, 9, 28, ""},
+        {&Protocol::GetShareName, 3, 12, 28, ""},
+        {&Protocol::GetVolumeList, 3, 3, 28, ""},
+        {&Protocol::GetIdeState, 3, 11, 28, ""},
+        {&Protocol::GetBtFirmware, 3, 15, 28, ""},
+        {&Protocol::GetDomain, 3, 18, 28, ""},
+        {&Protocol::SetDhcp, 5, 2, 60, ""},
         {&Protocol::SetStaticIp, 5, 1, 69, "10.0.1.50"},
-        {&Protocol::SetItem5, 5, 5, 61, "5"},         {&Protocol::SetWorkgroup, 5, 7, 62, "WG"},
-        {&Protocol::SetCodepage, 5, 8, 63, "437"},    {&Protocol::SetWriteMode, 5, 10, 62, "rw"},
-        {&Protocol::SetStopMode, 5, 13, 64, "stop"},  {&Protocol::SetPackage, 5, 14, 62, "BT"},
+        {&Protocol::SetItem5, 5, 5, 61, "5"},
+        {&Protocol::SetWorkgroup, 5, 7, 62, "WG"},
+        {&Protocol::SetCodepage, 5, 8, 63, "437"},
+        {&Protocol::SetWriteMode, 5, 10, 62, "rw"},
+        {&Protocol::SetStopMode, 5, 13, 64, "stop"},
+        {&Protocol::SetPackage, 5, 14, 62, "BT"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.item));
@@ -71,7 +77,8 @@ TEST(Transactions, SendOneRequestOfTheRightKindThroughTheDevicesInterface)
         ASSERT_EQ(sent.bytes.size(), row.length);
         EXPECT_EQ(sent.bytes[0], row.opcode);
         EXPECT_EQ(sent.bytes[21], row.item);
-        EXPECT_EQ(Bytes(sent.bytes.begin() + 11, sent.bytes.begin() + 21), Bytes({1, 2, 3, 4, 5, 6, 10, 0, 1, 33}));
+        EXPECT_EQ(Bytes(sent.bytes.begin() + 11, sent.bytes.begin() + 21),
+                  Bytes({1, 2, 3, 4, 5, 6, 10, 0, 1, 33}));
         const std::size_t valueAt = row.opcode == 5 ? 60 : 28;
         EXPECT_EQ(std::string(sent.bytes.begin() + static_cast<long>(valueAt), sent.bytes.end()), row.value);
     }
@@ -94,7 +101,8 @@ TEST(Transactions, GetRepliesFillTheirFieldsCutToCapacity)
          "workgroup=WG\n"},
         {&Protocol::GetShareName, ItemShareName, longText, [](auto& s) { return s.shareName.str(); },
          std::string(19, 'x'), "sharename=" + longText + "\n"},
-        {&Protocol::GetIdeState, ItemIdeState, "5", [](auto& s) { return s.ideState.str(); }, "5", "ideok=5\n"},
+        {&Protocol::GetIdeState, ItemIdeState, "5", [](auto& s) { return s.ideState.str(); }, "5",
+         "ideok=5\n"},
         {&Protocol::GetBtFirmware, ItemBtFirmware, "12345678", [](auto& s) { return s.btFirmware.str(); },
          "1234567", "bt_firmware=12345678\n"},
         {&Protocol::GetDomain, ItemDomain, "", [](auto& s) { return s.domain.str(); }, "", "domain=\n"},
@@ -228,7 +236,7 @@ TEST(Transactions, AddressChangesFollowTheDevice)
     EXPECT_EQ(moved.ipText.str(), "10.0.1.77");
     EXPECT_EQ(moved.netmaskText.str(), "255.255.255.0");
     EXPECT_EQ(moved.deviceId, (DeviceId{1, 2, 3, 4, 5, 6, 10, 0, 1, 77}));
-    EXPECT_EQ(dhcp.p.GetDomain(), 1);  // the next request names the new address
+    EXPECT_EQ(dhcp.p.GetDomain(), 1); // the next request names the new address
     EXPECT_EQ(dhcp.h.net.sent().back().bytes[20], 77);
 
     Lan fixed;
@@ -248,7 +256,7 @@ TEST(Transactions, AddressChangesFollowTheDevice)
 TEST(Transactions, SetRepliesMatchTheCurrentDevice)
 {
     Lan lan;
-    lan.p.state.newIp = "10.0.1.200";  // an address applied earlier must not matter
+    lan.p.state.newIp = "10.0.1.200"; // an address applied earlier must not matter
     EXPECT_EQ(lan.p.SetCodepage(), 1);
 
     Lan other;
@@ -260,8 +268,8 @@ TEST(Transactions, SetRepliesMatchTheCurrentDevice)
 TEST(Transactions, SilentDeviceWaitsTheDesignedTime)
 {
     const std::vector<std::pair<Call, int>> rows = {
-        {&Protocol::VerifyLogin, 1110},  {&Protocol::GetWorkgroup, 1170}, {&Protocol::GetIdeState, 2320},
-        {&Protocol::SetDhcp, 11120},     {&Protocol::SetStaticIp, 11010}, {&Protocol::SetWriteMode, 1110},
+        {&Protocol::VerifyLogin, 1110}, {&Protocol::GetWorkgroup, 1170}, {&Protocol::GetIdeState, 2320},
+        {&Protocol::SetDhcp, 11120},    {&Protocol::SetStaticIp, 11010}, {&Protocol::SetWriteMode, 1110},
     };
     for (const auto& [call, ms] : rows) {
         Lan lan;
@@ -276,12 +284,20 @@ TEST(Transactions, EndInBoundedTimeUnderAFlood)
 {
     struct Flood {
         const char* what;
-        std::function<Bytes(Lan&)> datagram;  // empty: receive errors
+        std::function<Bytes(Lan&)> datagram; // empty: receive errors
     };
     const std::vector<Flood> floods = {
-        {"wrong opcode", [](Lan& l) { Bytes r = GetReply(l.p.clientId, l.betaId(), "x"); r[0] = 2; return r; }},
+        {"wrong opcode",
+         [](Lan& l) {
+             Bytes r = GetReply(l.p.clientId, l.betaId(), "x");
+             r[0] = 2;
+             return r;
+         }},
         {"receive errors", [](Lan&) { return Bytes{}; }},
-        {"foreign client", [](Lan&) { return GetReply({9, 9, 9, 9, 9, 9}, Bytes(10, 0), "x"); }},
+        {"foreign client",
+         [](Lan&) {
+             return GetReply({9, 9, 9, 9, 9, 9}, Bytes(10, 0), "x");
+         }},
     };
     const std::vector<std::pair<Call, int>> calls = {
         {&Protocol::VerifyLogin, 1110}, {&Protocol::GetBtFirmware, 2320}, {&Protocol::SetDhcp, 11120}};
@@ -308,19 +324,25 @@ TEST(Transactions, MalformedRepliesAreReadWithinTheirBytes)
     };
     const std::vector<Row> rows = {
         {"exactly 28 bytes", [](Lan& l) { return GetReply(l.p.clientId, l.betaId(), ""); }, 1, ""},
-        {"value without a terminator",
-         [](Lan& l) { return GetReply(l.p.clientId, l.betaId(), "abc"); }, 1, "abc"},
+        {"value without a terminator", [](Lan& l) { return GetReply(l.p.clientId, l.betaId(), "abc"); }, 1,
+         "abc"},
         {"oversized, cut by the receive",
          [](Lan& l) { return GetReply(l.p.clientId, l.betaId(), std::string(6000, 'd')); }, 1,
          std::string(127, 'd')},
-        {"too short for an address", [](Lan& l) { Bytes r = GetReply(l.p.clientId, l.betaId(), ""); r.resize(9); return r; }, 0, ""},
+        {"too short for an address",
+         [](Lan& l) {
+             Bytes r = GetReply(l.p.clientId, l.betaId(), "");
+             r.resize(9);
+             return r;
+         },
+         0, ""},
         {"opcode only", [](Lan&) { return Bytes{4}; }, 0, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Lan lan;
         lan.beta().silent = true;
-        lan.h.net.deliver(1, row.reply(lan), 200);  // after the flush
+        lan.h.net.deliver(1, row.reply(lan), 200); // after the flush
         EXPECT_EQ(lan.p.GetDomain(), row.result);
         EXPECT_EQ(lan.p.state.domain.str(), row.domain);
     }
@@ -335,7 +357,7 @@ TEST(Transactions, BrokenSocketsKeepTheirSlotAndTimeOut)
     h.open({"10.0.0.10"});
     EXPECT_EQ(h.protocol.interfaces.count, 1);
     EXPECT_EQ(h.protocol.interfaces.sendSocket[0], SocketLayer::InvalidSocket);
-    DeviceRecord record;  // as if found before the socket broke
+    DeviceRecord record; // as if found before the socket broke
     record.ipText = "10.0.0.40";
     h.protocol.devices.append(record);
     h.protocol.state.currentDeviceIp = "10.0.0.40";

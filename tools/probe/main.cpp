@@ -47,15 +47,20 @@ std::function<bool(Protocol&, std::string&)> GetterFor(std::string_view item)
         };
     };
     if (item == "codepage")
-        return make(&Protocol::GetCodepage, [](ProtocolState& s) -> auto& { return s.codepage; });
+        return make(
+            &Protocol::GetCodepage, [](ProtocolState & s) -> auto& { return s.codepage; });
     if (item == "sharename")
-        return make(&Protocol::GetShareName, [](ProtocolState& s) -> auto& { return s.shareName; });
+        return make(
+            &Protocol::GetShareName, [](ProtocolState & s) -> auto& { return s.shareName; });
     if (item == "ide")
-        return make(&Protocol::GetIdeState, [](ProtocolState& s) -> auto& { return s.ideState; });
+        return make(
+            &Protocol::GetIdeState, [](ProtocolState & s) -> auto& { return s.ideState; });
     if (item == "bt-firmware")
-        return make(&Protocol::GetBtFirmware, [](ProtocolState& s) -> auto& { return s.btFirmware; });
+        return make(
+            &Protocol::GetBtFirmware, [](ProtocolState & s) -> auto& { return s.btFirmware; });
     if (item == "domain")
-        return make(&Protocol::GetDomain, [](ProtocolState& s) -> auto& { return s.domain; });
+        return make(
+            &Protocol::GetDomain, [](ProtocolState & s) -> auto& { return s.domain; });
     return {};
 }
 
@@ -69,10 +74,8 @@ void PrintDevices(const Protocol& protocol)
         std::printf("{\"name\":%s,\"ip\":%s,\"netmask\":%s,\"gateway\":%s,\"dhcp\":%s,"
                     "\"interface\":%s}\n",
                     JsonString(d.name.view()).c_str(), JsonString(d.ipText.view()).c_str(),
-                    JsonString(d.netmaskText.view()).c_str(),
-                    JsonString(d.gatewayText.view()).c_str(),
-                    d.dhcpFlag == std::string_view("1") ? "true" : "false",
-                    JsonString(local).c_str());
+                    JsonString(d.netmaskText.view()).c_str(), JsonString(d.gatewayText.view()).c_str(),
+                    d.dhcpFlag == std::string_view("1") ? "true" : "false", JsonString(local).c_str());
     }
 }
 

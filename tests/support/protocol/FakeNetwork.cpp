@@ -37,11 +37,11 @@ bool ParseDotted(const std::string& text, std::array<std::uint8_t, 4>& out)
 {
     unsigned a, b, c, d;
     char tail;
-    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) != 4 || a > 255
-        || b > 255 || c > 255 || d > 255)
+    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) != 4 || a > 255 || b > 255 ||
+        c > 255 || d > 255)
         return false;
-    out = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
-           static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d)};
+    out = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), static_cast<std::uint8_t>(c),
+           static_cast<std::uint8_t>(d)};
     return true;
 }
 
@@ -49,15 +49,15 @@ bool ParseDotted(const std::string& text, std::array<std::uint8_t, 4>& out)
 
 std::string FakeDevice::ipText() const
 {
-    return std::to_string(address[0]) + "." + std::to_string(address[1]) + "."
-           + std::to_string(address[2]) + "." + std::to_string(address[3]);
+    return std::to_string(address[0]) + "." + std::to_string(address[1]) + "." + std::to_string(address[2]) +
+           "." + std::to_string(address[3]);
 }
 
 Bytes SearchReply(const std::array<std::uint8_t, 6>& clientId, const FakeDevice& device)
 {
     const std::size_t nameAt = device.extended ? 72 : 60;
-    Bytes b = Prefix(device.extended ? 7 : 2, clientId, device.key, device.address,
-                     nameAt + device.name.size());
+    Bytes b =
+        Prefix(device.extended ? 7 : 2, clientId, device.key, device.address, nameAt + device.name.size());
     b[21] = static_cast<std::uint8_t>(device.dhcp);
     PutText(b, 24, device.netmask, 16);
     PutText(b, 40, device.gateway, 16);
@@ -70,8 +70,7 @@ Bytes SearchReply(const std::array<std::uint8_t, 6>& clientId, const FakeDevice&
     return b;
 }
 
-Bytes GetReply(const std::array<std::uint8_t, 6>& clientId, const Bytes& deviceId,
-               const std::string& value)
+Bytes GetReply(const std::array<std::uint8_t, 6>& clientId, const Bytes& deviceId, const std::string& value)
 {
     Bytes b(28 + value.size(), 0);
     b[0] = 4;
@@ -189,14 +188,14 @@ void FakeNetwork::Answer(FakeDevice& device, int iface, const Bytes& request)
     if (request.size() < 28)
         return;
     // Requests carry the device key and address that the search reply gave.
-    if (!std::equal(device.key.begin(), device.key.end(), request.begin() + 11)
-        || !std::equal(device.address.begin(), device.address.end(), request.begin() + 17))
+    if (!std::equal(device.key.begin(), device.key.end(), request.begin() + 11) ||
+        !std::equal(device.address.begin(), device.address.end(), request.begin() + 17))
         return;
     const Bytes deviceId(request.begin() + 11, request.begin() + 21);
     const std::uint8_t item = request[21];
     if (request[0] == 3) {
-        std::string value = item == 4 ? std::string(1, static_cast<char>(device.loginByte))
-                                      : device.values[item];
+        std::string value =
+            item == 4 ? std::string(1, static_cast<char>(device.loginByte)) : device.values[item];
         deliver(iface, GetReply(clientId, deviceId, value), device.replyDelayMs);
     } else if (request[0] == 5) {
         if (item == 1 && request.size() >= 60) {

@@ -24,27 +24,26 @@ struct FakeDevice {
     std::string netmask = "255.255.255.0";
     std::string gateway;
     char dhcp = '0';
-    std::vector<int> segments{0};  // interfaces (by FakeNetwork index) it answers on
+    std::vector<int> segments{0}; // interfaces (by FakeNetwork index) it answers on
 
-    bool extended = false;  // answers searches with the extended layout
+    bool extended = false; // answers searches with the extended layout
     std::uint8_t selector1 = 3;
     std::uint8_t selector2 = 3;
 
-    std::map<std::uint8_t, std::string> values;  // get item -> value text
-    std::uint8_t loginByte = 1;                     // first value byte of a login reply
-    std::array<std::uint8_t, 4> dhcpAddress{};      // address after a DHCP set request
+    std::map<std::uint8_t, std::string> values; // get item -> value text
+    std::uint8_t loginByte = 1;                 // first value byte of a login reply
+    std::array<std::uint8_t, 4> dhcpAddress{};  // address after a DHCP set request
     int replyDelayMs = 0;
     bool silent = false;
 
-    std::vector<Bytes> requests;  // every request this device saw
+    std::vector<Bytes> requests; // every request this device saw
 
     std::string ipText() const;
 };
 
 // Replies laid out byte by byte for tests and fake devices.
 Bytes SearchReply(const std::array<std::uint8_t, 6>& clientId, const FakeDevice& device);
-Bytes GetReply(const std::array<std::uint8_t, 6>& clientId, const Bytes& deviceId,
-               const std::string& value);
+Bytes GetReply(const std::array<std::uint8_t, 6>& clientId, const Bytes& deviceId, const std::string& value);
 Bytes SetReply(const std::array<std::uint8_t, 6>& clientId, const std::array<std::uint8_t, 6>& key,
                const std::array<std::uint8_t, 4>& address);
 
@@ -52,7 +51,10 @@ Bytes SetReply(const std::array<std::uint8_t, 6>& clientId, const std::array<std
 // devices on it. Datagrams arrive at fake times; waiting moves the fake clock.
 class FakeNetwork final : public SocketLayer {
 public:
-    explicit FakeNetwork(FakeClock& clock) : clock_(clock) {}
+    explicit FakeNetwork(FakeClock& clock)
+        : clock_(clock)
+    {
+    }
 
     int addInterface(const std::string& name, const std::string& address);
     FakeDevice& addDevice(FakeDevice device);
@@ -68,7 +70,7 @@ public:
     void failSockets(int iface) { failing_.push_back(iface); }
 
     struct Sent {
-        int iface;  // the interface the datagram left through, -1 for none
+        int iface; // the interface the datagram left through, -1 for none
         std::string multicastInterface;
         Bytes bytes;
         std::int64_t atMs;
@@ -77,7 +79,7 @@ public:
     void clearSent() { sent_.clear(); }
     int openSockets() const;
 
-    int receiveCostUs = 5;  // fake time one receive takes
+    int receiveCostUs = 5; // fake time one receive takes
 
     // SocketLayer
     std::vector<LocalInterface> localInterfaces() override;
