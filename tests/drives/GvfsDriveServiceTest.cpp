@@ -1,6 +1,6 @@
 // The GIO drive service against real shares: the lab's smbd, a private GVfs.
 #include "drives/GioDriveService.h"
-#include "gvfs/GvfsSession.h"
+#include "gvfs/SharesLabTest.h"
 #include "lab/Lab.h"
 
 #include <gtest/gtest.h>
@@ -18,50 +18,23 @@
 namespace telvorin {
 namespace {
 
+using test::Exists;
+using test::ReadFile;
+
 const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
     {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000110",
      "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a", "Média #1"], "smb": true,
      "users": [{"user": "user1", "password": "secret1"}], "userShares": ["PRIVATE"]}]}]})";
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return in ? text.str() : std::string("<unreadable>");
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0;
-}
-
-class GvfsDriveService : public ::testing::Test {
+class GvfsDriveService : public test::SharesLabTest {
 protected:
-    // One lab and one GVfs per process: GIO binds itself to the first session bus it sees.
-    static void SetUpTestSuite()
-    {
-        lab_ = new lab::Lab(LabConfig);
-        if (!lab_->ok())
-            return;
-        std::ofstream(lab_->shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
-        std::ofstream(lab_->shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
-        lab_->enterPc(true);
-        gvfs_ = new test::GvfsSession;
-    }
-    static void TearDownTestSuite()
-    {
-        delete gvfs_;
-        gvfs_ = nullptr;
-        delete lab_;
-        lab_ = nullptr;
-    }
+    static void SetUpTestSuite() { StartLab(LabConfig); }
 
     void SetUp() override
     {
-        ASSERT_TRUE(lab_->ok()) << lab_->error();
-        ASSERT_TRUE(gvfs_->ok()) << gvfs_->error();
+        SharesLabTest::SetUp();
+        if (HasFatalFailure())
+            return;
         service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder());
     }
     void TearDown() override
@@ -72,15 +45,8 @@ protected:
             service_->CancelConnection(drive, ConnectUpdateProfile, true);
     }
 
-    std::string entry(char letter) const { return gvfs_->drivesFolder() + "/" + letter; }
-
-    static lab::Lab* lab_;
-    static test::GvfsSession* gvfs_;
     std::unique_ptr<GioDriveService> service_;
 };
-
-lab::Lab* GvfsDriveService::lab_ = nullptr;
-test::GvfsSession* GvfsDriveService::gvfs_ = nullptr;
 
 TEST_F(GvfsDriveService, UserShareNeedsTheRightPasswordAndOneAttemptIsOneTry)
 {

@@ -3,7 +3,7 @@
 #include "app/MainDialog.h"
 #include "drives/DriveMapping.h"
 #include "drives/GioDriveService.h"
-#include "gvfs/GvfsSession.h"
+#include "gvfs/SharesLabTest.h"
 #include "lab/Lab.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
@@ -27,6 +27,9 @@
 namespace telvorin {
 namespace {
 
+using test::Exists;
+using test::ReadFile;
+
 const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
     {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000210",
      "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a"], "domain": "WORKGROUP",
@@ -35,20 +38,6 @@ const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices":
 
 const QString Mapped = QStringLiteral("Successfully mapped drive.");
 const QString FailedToMap = QStringLiteral("Failed to map drive.");
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return in ? text.str() : std::string("<unreadable>");
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat st {};
-    return lstat(path.c_str(), &st) == 0;
-}
 
 // The program as one run of it: its own protocol, drive service and window.
 struct ProgramRun {
@@ -126,31 +115,11 @@ test::ModalAnswerer::Answer TypeLogin(const QString& user, const QString& passwo
     };
 }
 
-class MappingLab : public ::testing::Test {
+class MappingLab : public test::SharesLabTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        lab_ = new lab::Lab(LabConfig);
-        if (!lab_->ok())
-            return;
-        std::ofstream(lab_->shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
-        std::ofstream(lab_->shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
-        lab_->enterPc(true);
-        gvfs_ = new test::GvfsSession;
-    }
-    static void TearDownTestSuite()
-    {
-        delete gvfs_;
-        gvfs_ = nullptr;
-        delete lab_;
-        lab_ = nullptr;
-    }
+    static void SetUpTestSuite() { StartLab(LabConfig); }
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(lab_->ok()) << lab_->error();
-        ASSERT_TRUE(gvfs_->ok()) << gvfs_->error();
-    }
+    void SetUp() override { SharesLabTest::SetUp(); }
     void TearDown() override
     {
         if (!gvfs_ || !gvfs_->ok())
@@ -160,15 +129,7 @@ protected:
             cleanup.CancelConnection(drive, ConnectUpdateProfile, true);
         EXPECT_NO_WINDOW_LEFT();
     }
-
-    std::string entry(char letter) const { return gvfs_->drivesFolder() + "/" + letter; }
-
-    static lab::Lab* lab_;
-    static test::GvfsSession* gvfs_;
 };
-
-lab::Lab* MappingLab::lab_ = nullptr;
-test::GvfsSession* MappingLab::gvfs_ = nullptr;
 
 TEST_F(MappingLab, GuestShareMapsDisconnectsAndFreesTheLetter)
 {
