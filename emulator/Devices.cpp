@@ -47,6 +47,11 @@ bool parseKey(const QJsonObject& o, std::size_t index, std::array<std::uint8_t, 
     return true;
 }
 
+bool leavesUnanswered(const Device& d, std::uint8_t item)
+{
+    return std::find(d.unanswered.begin(), d.unanswered.end(), int{item}) != d.unanswered.end();
+}
+
 } // namespace
 
 bool parseCorruption(const QString& name, Corruption* mode)
@@ -120,6 +125,10 @@ bool Segment::load(const QJsonObject& config, std::string* error)
         } else if (answers.toString() == QLatin1String("search-only")) {
             d.answersGet = d.answersSet = false;
         }
+        // "unanswered": [12] leaves the share-name gets without a reply; a set of an
+        // unanswered item still changes the device, as a device that drops the reply would.
+        for (const QJsonValue v : o.value(QLatin1String("unanswered")).toArray())
+            d.unanswered.push_back(v.toInt());
         d.extended = o.value(QLatin1String("extended")).toBool(false);
         const QJsonArray selectors = o.value(QLatin1String("selectors")).toArray();
         if (selectors.size() == 2) {
@@ -209,7 +218,7 @@ std::vector<Outgoing> Segment::handle(const Bytes& datagram, std::string* addres
             return out;
         bool answer = true;
         const Bytes value = answerGet(*d, *request, &answer);
-        if (!answer)
+        if (!answer || leavesUnanswered(*d, request->item))
             return out;
         head.key = d->key;
         head.address = d->address;
@@ -218,7 +227,7 @@ std::vector<Outgoing> Segment::handle(const Bytes& datagram, std::string* addres
     }
     if (!d->answersSet)
         return out;
-    if (!applySet(*d, *request))
+    if (!applySet(*d, *request) || leavesUnanswered(*d, request->item))
         return out;
     head.key = d->key;
     head.address = d->address; // the address after the change

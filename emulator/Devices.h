@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -54,6 +55,7 @@ struct Device {
     bool answersSearch = true;
     bool answersGet = true;
     bool answersSet = true;
+    std::vector<int> unanswered; // get and set items this device never answers (still applied)
     bool extended = false;
     std::uint8_t selector1 = 3;
     std::uint8_t selector2 = 3;

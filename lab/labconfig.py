@@ -14,6 +14,13 @@ import shlex
 import sys
 
 
+# Folders a device has on its data share, by share name (matched without case).
+INSTALL_DIRS = {
+    "HDD_A": [".codepages", "Nas_Prog/BT"],
+    "HDD_1": [".systemfile/.codepages", "Nas_Prog/BT"],
+}
+
+
 def fail(message):
     print("labconfig: " + message, file=sys.stderr)
     sys.exit(1)
@@ -118,6 +125,12 @@ def main():
                     path = os.path.join(sdir, "shares", entry["ip"], share)
                     os.makedirs(path, exist_ok=True)
                     os.chmod(path, 0o777)
+                    # The install folders a device keeps on its data share.
+                    for sub in INSTALL_DIRS.get(share.upper(), []) if share not in user_shares else []:
+                        os.makedirs(os.path.join(path, sub), exist_ok=True)
+                        for part in (sub, os.path.dirname(sub)):
+                            if part:
+                                os.chmod(os.path.join(path, part), 0o777)
                     entry["shares"][share] = path
                     lines += [f"[{share}]", f"  path = {path}", "  read only = no",
                               "  browseable = yes", "  create mask = 0666",

@@ -143,3 +143,16 @@ TEST(EmulatorDevices, FaultsShapeTheReplies)
          {Corruption::Short, Corruption::Truncated, Corruption::Oversized, Corruption::WrongLengths})
         EXPECT_TRUE(Row{mode}.check(corrupt(plain, mode))) << static_cast<int>(mode);
 }
+
+TEST(EmulatorDevices, UnansweredItemsGetNoReplyButSetsStillApply)
+{
+    Segment s = load(R"({"devices": [{"name": "N", "ip": "10.64.0.10", "key": "0014a5000010",
+        "shareName": "HDD_1", "unanswered": [12, 8]}]})");
+    std::string who;
+    EXPECT_TRUE(s.handle(request("03 0c 0000 00000000"), &who).empty()) << "share name get";
+    EXPECT_EQ(who, "N");
+    EXPECT_EQ(s.handle(request("03 0b 0000 00000000"), &who).size(), 1u) << "other gets answer";
+    const Bytes setCodepage = request("05 08 0000" + std::string(64, '0') + "03000000 383532");
+    EXPECT_TRUE(s.handle(setCodepage, &who).empty());
+    EXPECT_EQ(s.devices()[0].codepage, "852");
+}

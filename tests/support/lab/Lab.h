@@ -32,9 +32,11 @@
 // extended + selectors [s1, s2], reply ("multicast" | "unicast" | "unicast-source-port";
 // also per segment), delayMs, drop (first N replies), duplicate (extra copies),
 // corrupt ("short" | "truncated" | "oversized" | "wrong-lengths", or a list used in
-// turn). Lab keys: http (web server on port 80 at the device address), smb (guest-
-// writable shares named by "volumes", or "guestShares"), users [{user, password}] with
-// userShares [names] that need one of those users.
+// turn), unanswered [items] (get/set items left without a reply; sets still apply).
+// Lab keys: http (web server on port 80 at the device address), smb (guest-
+// writable shares named by "volumes", or "guestShares"; a share named HDD_a holds
+// .codepages and Nas_Prog/BT, one named HDD_1 .systemfile/.codepages and Nas_Prog/BT), users [{user,
+// password}] with userShares [names] that need one of those users.
 //
 // Names: every named smb device has its own NetBIOS name server, so SMB clients
 // (libsmbclient, GVfs) in the pc namespace resolve \\NAME by broadcast as on a real LAN.
