@@ -1,12 +1,13 @@
 #include "app/TelvorinApp.h"
 
 #include "app/MainDialog.h"
-#include "drives/GioDriveService.h"
+#include "drives/CredentialPrompt.h"
+#include "platform/BrowserLauncher.h"
+#include "platform/GioDriveService.h"
+#include "platform/WebCheck.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "resources/Templates.h"
-#include "settings/BrowserLauncher.h"
-#include "settings/WebCheck.h"
 #include "ui/Colours.h"
 #include "ui/Messages.h"
 
@@ -34,6 +35,7 @@ int TelvorinApp::InitInstance()
 
     QtMessages messages;
     GioDriveService drives;
+    drives.setCredentialAnswerer(CredentialPrompt::OverActiveWindow());
     TcpWebCheck webCheck;
     GioBrowserLauncher browser;
 

@@ -1,7 +1,6 @@
 #include "drives/CredentialPrompt.h"
 
-#include "drives/GioDriveService.h"
-
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -73,6 +72,15 @@ bool CredentialPrompt::Ask(QWidget* parent, CredentialRequest& request)
         return false;
     prompt.store(request);
     return true;
+}
+
+CredentialAnswerer CredentialPrompt::OverActiveWindow()
+{
+    return [](CredentialRequest& request) {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return false;
+        return Ask(QApplication::activeWindow(), request);
+    };
 }
 
 } // namespace telvorin

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/CredentialAnswerer.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QLineEdit;
 
 namespace telvorin {
-
-struct CredentialRequest;
 
 // Our own answer to a share's ask-password when a mapping may ask the user: user name,
 // domain and password, or a guest login where the share allows one.
@@ -19,6 +19,9 @@ public:
 
     // Fills `request` from what was typed; false when the prompt was cancelled.
     static bool Ask(QWidget* parent, CredentialRequest& request);
+    // The answerer the program hands to the drive service: the prompt over whichever
+    // window is active when GVfs asks; no answer without a widget application.
+    static CredentialAnswerer OverActiveWindow();
 
     void store(CredentialRequest& request) const;
 

@@ -1,8 +1,8 @@
 #include "drives/DriveMapping.h"
 
-#include "drives/DriveService.h"
 #include "drives/DriveTable.h"
-#include "drives/WindowsVersion.h"
+#include "platform/DriveService.h"
+#include "platform/WindowsVersion.h"
 #include "protocol/Protocol.h"
 #include "settings/LoginDialog.h"
 #include "ui/ListRows.h"

@@ -1,6 +1,6 @@
 #include "drives/DriveTable.h"
 
-#include "drives/DriveService.h"
+#include "platform/DriveService.h"
 #include "protocol/ProtocolTypes.h"
 
 #include <QComboBox>

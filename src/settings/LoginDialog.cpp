@@ -1,6 +1,7 @@
 #include "settings/LoginDialog.h"
 
-#include "drives/WindowsVersion.h"
+#include "platform/UserAccount.h"
+#include "platform/WindowsVersion.h"
 #include "protocol/ProtocolTypes.h"
 #include "resources/LoginTemplate.h"
 #include "ui/DialogBuilder.h"
@@ -8,9 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-
-#include <pwd.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -20,8 +18,7 @@ namespace {
 
 QString LoginName()
 {
-    const passwd* pw = ::getpwuid(::geteuid());
-    return pw && pw->pw_name ? QString::fromLocal8Bit(pw->pw_name) : QString();
+    return QString::fromLocal8Bit(CurrentUserAccount().userName);
 }
 
 // The state's texts hold 16 bytes; cut on a character boundary, never inside one.

@@ -1,9 +1,9 @@
 #include "settings/WebConfiguration.h"
 
 #include "drives/DriveTable.h"
+#include "platform/BrowserLauncher.h"
+#include "platform/WebCheck.h"
 #include "protocol/Clock.h"
-#include "settings/BrowserLauncher.h"
-#include "settings/WebCheck.h"
 #include "ui/ListRows.h"
 #include "ui/MainContext.h"
 #include "ui/Messages.h"

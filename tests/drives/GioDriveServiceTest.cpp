@@ -1,6 +1,6 @@
 // The GIO drive service where no share is needed: names, letters and entries that are
 // not network mounts.
-#include "drives/GioDriveService.h"
+#include "platform/GioDriveService.h"
 
 #include <gtest/gtest.h>
 

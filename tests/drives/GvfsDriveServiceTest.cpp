@@ -1,7 +1,7 @@
 // The GIO drive service against real shares: the lab's smbd, a private GVfs.
-#include "drives/GioDriveService.h"
 #include "gvfs/SharesLabTest.h"
 #include "lab/Lab.h"
+#include "platform/GioDriveService.h"
 
 #include <gtest/gtest.h>
 

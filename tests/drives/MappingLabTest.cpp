@@ -2,9 +2,9 @@
 // emulated devices, their smbd shares, a private GVfs and the GIO drive service.
 #include "app/MainDialog.h"
 #include "drives/DriveMapping.h"
-#include "drives/GioDriveService.h"
 #include "gvfs/SharesLabTest.h"
 #include "lab/Lab.h"
+#include "platform/GioDriveService.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "settings/DeviceDetails.h"

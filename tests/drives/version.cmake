@@ -1,3 +1,3 @@
 telvorin_add_test(telvorin_windows_version_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/WindowsVersionTest.cpp
-  LIBS telvorin_drives)
+  LIBS telvorin_platform)

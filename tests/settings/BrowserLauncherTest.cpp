@@ -1,7 +1,7 @@
 #include "StandInDesktop.h"
 
-#include "settings/BrowserLauncher.h"
-#include "settings/WebCheck.h"
+#include "platform/BrowserLauncher.h"
+#include "platform/WebCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "drives/DriveTable.h"
 #include "drives/MemoryDriveService.h"
+#include "platform/BrowserLauncher.h"
+#include "platform/WebCheck.h"
 #include "protocol/Clock.h"
-#include "settings/BrowserLauncher.h"
-#include "settings/WebCheck.h"
 #include "ui/MainContext.h"
 #include "ui/RecordingMessages.h"
 

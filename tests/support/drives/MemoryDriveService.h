@@ -11,7 +11,7 @@
 // Letters never set are free (DriveNoRootDir). AddConnection maps the letter when it is
 // free (or fails with the result set by failNextAdd); every call is recorded.
 
-#include "drives/DriveService.h"
+#include "platform/DriveService.h"
 
 #include <map>
 #include <optional>

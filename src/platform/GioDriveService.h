@@ -1,28 +1,13 @@
 #pragma once
 
-#include "drives/DriveService.h"
+#include "platform/CredentialAnswerer.h"
+#include "platform/DriveService.h"
 
 #include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace telvorin {
-
-// What an ask-password request offers to an interactive answerer, and what it answers.
-struct CredentialRequest {
-    std::string message;  // GVfs's own text ("Password required for share ...")
-    std::string userName; // proposed values; the answerer overwrites them
-    std::string domain;
-    std::string password;
-    bool needUserName = false;
-    bool needDomain = false;
-    bool anonymousAllowed = false;
-    bool anonymous = false; // set by the answerer to log in as guest
-};
-
-// Answers one ask-password request; false means the user cancelled.
-using CredentialAnswerer = std::function<bool(CredentialRequest&)>;
 
 // The drive service over GIO/GVfs. A letter X is a symbolic link named "X" in the drives
 // folder that points at the local (FUSE) path of a GVfs mount of smb://server/share.
@@ -53,8 +38,8 @@ public:
 
     // How long one mount or unmount may take before it is cancelled.
     void setTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
-    // Who answers ask-password for ConnectInteractive; by default our CredentialPrompt
-    // over the active window.
+    // Who answers ask-password for ConnectInteractive; without one, an interactive
+    // mapping that GVfs asks credentials for is cancelled.
     void setCredentialAnswerer(CredentialAnswerer answerer) { answerer_ = std::move(answerer); }
 
     // The letter ("Z") of a drive name ("Z:" or "z:"); nothing for any other text.

@@ -1,10 +1,8 @@
-#include "drives/GioDriveService.h"
+#include "platform/GioDriveService.h"
 
-#include "drives/CredentialPrompt.h"
+#include "platform/UserAccount.h"
 
 #include <gio/gio.h>
-
-#include <QApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -15,7 +13,6 @@
 #include <thread>
 
 #include <dirent.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -294,13 +291,6 @@ void OnAskPassword(GMountOperation* op, const char* message, const char* default
     g_mount_operation_reply(op, G_MOUNT_OPERATION_HANDLED);
 }
 
-bool DefaultAnswerer(CredentialRequest& request)
-{
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return false;
-    return CredentialPrompt::Ask(QApplication::activeWindow(), request);
-}
-
 } // namespace
 
 GioDriveService::GioDriveService(std::string drivesFolder)
@@ -320,8 +310,8 @@ std::string GioDriveService::DefaultDrivesFolder()
         std::string home;
         if (const char* h = std::getenv("HOME"); h && h[0] == '/')
             home = h;
-        else if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_dir)
-            home = pw->pw_dir;
+        else
+            home = CurrentUserAccount().homeFolder;
         base = home + "/.local/share";
     }
     return base + "/telvorin/drives";
@@ -478,8 +468,7 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
     if (HasControlCharacter(cred.user) || HasControlCharacter(cred.domain))
         return ErrorBadNetName;
     cred.interactive = (flags & ConnectInteractive) != 0;
-    CredentialAnswerer answerer = answerer_ ? answerer_ : CredentialAnswerer(DefaultAnswerer);
-    cred.answerer = &answerer;
+    cred.answerer = &answerer_;
 
     const std::string entry = entryPath(*letter);
     bool isLink = false;
@@ -600,8 +589,7 @@ int GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags
 
 std::string GioDriveService::NetworkUserName()
 {
-    const passwd* pw = getpwuid(geteuid());
-    return pw && pw->pw_name ? std::string(pw->pw_name) : std::string();
+    return CurrentUserAccount().userName;
 }
 
 } // namespace telvorin

@@ -1,4 +1,4 @@
-#include "settings/WebCheck.h"
+#include "platform/WebCheck.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "drives/WindowsVersion.h"
+#include "platform/WindowsVersion.h"
 
 namespace telvorin {
 

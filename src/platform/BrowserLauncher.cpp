@@ -1,4 +1,4 @@
-#include "settings/BrowserLauncher.h"
+#include "platform/BrowserLauncher.h"
 
 #include <QProcess>
 #include <QString>
