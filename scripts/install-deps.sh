@@ -11,6 +11,7 @@ packages=(
     samba smbclient gvfs gvfs-backends gvfs-fuse fuse3
     dbus dbus-x11 fonts-liberation xdg-utils
     python3 iproute2 procps psmisc
+    desktop-file-utils appstream dpkg-dev groff-base
 )
 
 missing=()

@@ -22,6 +22,9 @@ mkdir -p "$build"
 step "Tests"
 (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 600) || status=1
 
+step "Desktop entry, metainfo and package"
+"$root/scripts/check-package.sh" "$build" || status=1
+
 step "Sanitizer build ($sanitize_build)"
 # Only what the sanitized tests run is built: the unit tests and the malformed-input
 # lab test (which pulls in the probe and the emulator).
