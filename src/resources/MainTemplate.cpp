@@ -9,15 +9,16 @@ constexpr const char* DhcpItems[] = {"Disable", "Enable"};
 using K = ControlKind;
 
 // In tab order.
+// clang-format off
 constexpr ControlTemplate MainControls[] = {
-    {IdDeviceList, K::ListView, "", 8, 13, 216, 68, "deviceList"},
+    {IdDeviceList, K::ListView, "", 8, 13, 216, 68, "deviceList", {}, StyleNone, "Devices"},
     {IdRefresh, K::PushButton, "Refresh", 228, 13, 45, 14, "refreshButton"},
     {IdConfiguration, K::PushButton, "Configuration", 228, 31, 45, 15, "configurationButton"},
-    {IdIpAddress, K::IpAddress, "", 55, 98, 100, 13, "ipAddressEdit"},
-    {IdNetmask, K::IpAddress, "", 55, 116, 100, 13, "netmaskEdit"},
-    {IdGateway, K::IpAddress, "", 55, 135, 100, 13, "gatewayEdit"},
+    {IdIpAddress, K::IpAddress, "", 55, 98, 100, 13, "ipAddressEdit", {}, StyleNone, "IP address"},
+    {IdNetmask, K::IpAddress, "", 55, 116, 100, 13, "netmaskEdit", {}, StyleNone, "Netmask"},
+    {IdGateway, K::IpAddress, "", 55, 135, 100, 13, "gatewayEdit", {}, StyleNone, "Gateway"},
     {IdApply, K::PushButton, "Apply", 222, 129, 50, 14, "applyButton"},
-    {IdVolumeList, K::ListView, "", 8, 166, 164, 51, "volumeList"},
+    {IdVolumeList, K::ListView, "", 8, 166, 164, 51, "volumeList", {}, StyleNone, "Volumes"},
     {IdConnect, K::PushButton, "Connect", 182, 201, 43, 14, "connectButton"},
     {IdDisconnect, K::PushButton, "Disconnect", 230, 201, 43, 14, "disconnectButton"},
     {IdExit, K::PushButton, "Exit", 234, 227, 43, 15, "exitButton"},
@@ -27,14 +28,15 @@ constexpr ControlTemplate MainControls[] = {
     {-1, K::Label, "Netmask :", 13, 120, 32, 8, "netmaskLabel"},
     {-1, K::Label, "Gateway :", 13, 138, 38, 8, "gatewayLabel"},
     {-1, K::GroupBox, "Drive Mapping", 3, 155, 277, 68, "driveGroup"},
-    {IdDriveLetters, K::DropDownList, "", 181, 176, 91, 110, "driveLetterCombo"},
-    {IdDhcp, K::DropDownList, "", 213, 100, 59, 49, "dhcpCombo", DhcpItems, StyleSorted},
+    {IdDriveLetters, K::DropDownList, "", 181, 176, 91, 110, "driveLetterCombo", {}, StyleNone, "Available drive letters"},
+    {IdDhcp, K::DropDownList, "", 213, 100, 59, 49, "dhcpCombo", DhcpItems, StyleSorted, "Receive DHCP"},
     {-1, K::Label, "Receive DHCP :", 162, 102, 51, 8, "dhcpLabel"},
     {-1, K::Label, "Available Drive Letters :", 182, 165, 78, 8, "driveLettersLabel"},
     {IdAbout, K::PushButton, "About", 4, 227, 45, 15, "aboutButton"},
     {IdLanguage, K::PushButton, "Language", 228, 50, 45, 14, "languageButton"},
     {IdBitTorrent, K::PushButton, "BitTorrent", 228, 69, 45, 13, "bitTorrentButton"},
 };
+// clang-format on
 
 } // namespace
 

@@ -115,6 +115,13 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     widget->setProperty(ControlIdProperty, c.id);
     if (c.objectName)
         widget->setObjectName(QString::fromUtf8(c.objectName));
+    if (c.accessibleName) {
+        const QString name = QString::fromUtf8(c.accessibleName);
+        if (auto* address = qobject_cast<IpAddressEdit*>(widget))
+            address->setAccessibleFieldName(name);
+        else
+            widget->setAccessibleName(name);
+    }
     return widget;
 }
 

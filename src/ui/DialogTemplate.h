@@ -35,6 +35,9 @@ struct ControlTemplate {
     // Items a drop-down list comes with, in template order.
     std::span<const char* const> items = {};
     unsigned style = StyleNone;
+    // What a screen reader calls a control that has no caption of its own (a list, an
+    // address field, a drop-down list, an edit field).
+    const char* accessibleName = nullptr;
 };
 
 struct DialogTemplate {

@@ -27,6 +27,10 @@ IpAddressEdit::IpAddressEdit(QWidget* parent)
         field->setMaxLength(3);
         field->setValidator(digits);
         field->setTextMargins(0, 0, 0, 0);
+        // The whole field is one Tab stop, its first octet; the others are reached with
+        // the arrows, a dot, typing or a click.
+        if (i > 0)
+            field->setFocusPolicy(Qt::ClickFocus);
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             // Three digits typed: move on to the next octet, as address fields do.
@@ -102,6 +106,14 @@ void IpAddressEdit::focusOctet(int index)
     field->selectAll();
 }
 
+void IpAddressEdit::setAccessibleFieldName(const QString& name)
+{
+    setAccessibleName(name);
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i]->setAccessibleName(
+            QStringLiteral("%1, octet %2 of %3").arg(name).arg(i + 1).arg(fields_.size()));
+}
+
 QLineEdit* IpAddressEdit::octetField(int index) const
 {
     if (index < 0 || index >= static_cast<int>(fields_.size()))
@@ -124,6 +136,15 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event)
     QLineEdit* field = fields_[static_cast<std::size_t>(index)];
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
+    case Qt::Key_Backtab:
+        // Shift+Tab leaves the field from any octet; from a later one Qt would stop at
+        // the first octet, the field's own Tab stop.
+        if (index > 0) {
+            fields_[0]->setFocus(Qt::OtherFocusReason);
+            focusNextPrevChild(false);
+            return true;
+        }
+        break;
     case Qt::Key_Period:
     case Qt::Key_Space:
         // A dot ends the octet, as in any address field.

@@ -33,6 +33,10 @@ public:
     // Gives the keyboard focus to octet 0..3 and selects its text.
     void focusOctet(int index);
 
+    // Names the field for screen readers: the field as `name`, each octet as
+    // "<name>, octet N of 4".
+    void setAccessibleFieldName(const QString& name);
+
     // The octet fields themselves, for tests and for focus checks.
     QLineEdit* octetField(int index) const;
 

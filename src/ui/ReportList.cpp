@@ -42,11 +42,23 @@ void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> c
     }
 }
 
+void ReportList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        releaseEndsDoubleClick_ = true;
+}
+
 void ReportList::mouseReleaseEvent(QMouseEvent* event)
 {
     QTreeWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton)
-        Q_EMIT clickedAnywhere();
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (releaseEndsDoubleClick_) {
+        releaseEndsDoubleClick_ = false;
+        return;
+    }
+    Q_EMIT clickedAnywhere();
 }
 
 } // namespace telvorin

@@ -6,7 +6,8 @@ namespace telvorin {
 
 // A report-style list: columns, full-row and single selection, no root decoration, the
 // selection drawn the same with or without focus. It reports every left click, also
-// one on the empty space below the rows, which itemClicked does not.
+// one on the empty space below the rows, which itemClicked does not; a double click is
+// one click, reported when its first button release comes.
 class ReportList : public QTreeWidget {
     Q_OBJECT
 public:
@@ -19,7 +20,12 @@ Q_SIGNALS:
     void clickedAnywhere();
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // The release that ends a double click is not a click of its own.
+    bool releaseEndsDoubleClick_ = false;
 };
 
 } // namespace telvorin
