@@ -143,6 +143,11 @@ bool SmbShareWriter::Replace(const SharePath& from, const SharePath& to)
         return false;
     const std::string a = Url(from);
     const std::string b = Url(to);
+    // The library's rename deletes what stands at the target to make room, and an empty
+    // folder goes with it; a folder is never ours to replace.
+    struct stat st {};
+    if (smbc_getFunctionStat(context_)(context_, b.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return Fail(b, EISDIR);
     if (smbc_getFunctionRename(context_)(context_, a.c_str(), context_, b.c_str()) != 0)
         return Fail(b, errno);
     return true;
