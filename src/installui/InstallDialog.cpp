@@ -18,10 +18,10 @@ InstallDialog::InstallDialog(install::InstallContext& context, std::string selec
     , ownTimers_(timers ? nullptr : std::make_unique<QtDialogTimers>(this))
     , timers_(timers ? *timers : *ownTimers_)
 {
+    // A title bar without a close box: only the dialog itself ends this window.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     BuildDialog(*this, InstallTemplate);
     setObjectName(QStringLiteral("installDialog"));
-    // A title bar without a close box: only the install ends this window.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
 InstallDialog::~InstallDialog()

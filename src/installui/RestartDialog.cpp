@@ -16,9 +16,10 @@ RestartDialog::RestartDialog(InstallState& state, Clock& clock, QWidget* parent,
     , ownTimers_(timers ? nullptr : std::make_unique<QtDialogTimers>(this))
     , timers_(timers ? *timers : *ownTimers_)
 {
+    // A title bar without a close box: only the dialog itself ends this window.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     BuildDialog(*this, RestartTemplate);
     setObjectName(QStringLiteral("restartDialog"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     bar_ = FindControl<QProgressBar>(*this, IdRestartProgress);
 }
 
