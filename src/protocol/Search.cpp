@@ -20,7 +20,7 @@ constexpr int PollPauseMs = 20;
 constexpr int WindowMs = 2 * SendPauseMs + SearchPolls * SelectMs + (SearchPolls - 1) * PollPauseMs;
 // Datagrams read in one poll beyond the first. Enough for a crowded segment; a flood on
 // one link must not keep the other windows from their polls.
-constexpr int DrainPerPoll = 512;
+constexpr int DrainPerPoll = 1024;
 
 // One slot's search window. Every window goes through the steps of a lone window on its
 // own schedule: two sends 50 ms apart, 50 ms, then up to 32 polls (a select of 10 ms and
