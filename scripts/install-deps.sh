@@ -5,8 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
-    clang libclang-rt-14-dev
+    cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-svg-dev libglib2.0-dev libglib2.0-bin libsmbclient-dev
     libgtest-dev libgmock-dev
     samba smbclient gvfs gvfs-backends gvfs-fuse fuse3

@@ -58,14 +58,22 @@ if [[ ${CI:-} == true && $(id -u) -eq 0 ]]; then
     "$root/lab/lab.sh" down-all || true
 fi
 
+step "Format"
+# Every tracked C++ file must match .clang-format; any difference fails the run.
 if command -v clang-format >/dev/null; then
-    step "Format (report only)"
     mapfile -t sources < <(cd "$root" && git ls-files '*.cpp' '*.h' 2>/dev/null)
-    unformatted=0
+    unformatted=()
     for f in "${sources[@]}"; do
-        clang-format --dry-run "$root/$f" 2>&1 | grep -q . && unformatted=$((unformatted + 1))
+        clang-format --dry-run "$root/$f" 2>&1 | grep -q . && unformatted+=("$f")
     done
-    echo "$unformatted of ${#sources[@]} source files differ from .clang-format"
+    echo "${#unformatted[@]} of ${#sources[@]} source files differ from .clang-format"
+    if ((${#unformatted[@]} > 0)); then
+        printf '  %s\n' "${unformatted[@]}"
+        status=1
+    fi
+else
+    echo "clang-format is missing (scripts/install-deps.sh installs it)" >&2
+    status=1
 fi
 
 echo

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/MainContext.h"
 #include "drives/DriveTable.h"
-#include "ui/MainContext.h"
 
 #include <QDialog>
 
@@ -12,12 +12,20 @@ namespace telvorin {
 class ReportList;
 
 // The main window (template 102). It builds its controls from the template, owns the
-// MainContext its handlers work on, and routes each control to its handler:
-//   device list click (also on empty space) -> OnDeviceListClick
-//   "Receive DHCP" chosen by the user       -> OnDhcpChange
-//   Refresh -> OnRefresh, Apply -> OnApply, Configuration -> OnConfiguration,
-//   Connect -> OnConnect, Disconnect -> OnDisconnect, About -> AboutDialog,
-//   Exit -> OnExit, the window's close request -> OnClose.
+// MainContext its handlers work on, and routes each control to its handler; each
+// handler lives in the file named beside it:
+//   device list click (also on empty space) -> OnDeviceListClick  settings/DeviceDetails.cpp
+//   "Receive DHCP" chosen by the user       -> OnDhcpChange       settings/DeviceDetails.cpp
+//   Refresh                                 -> OnRefresh          app/OnRefresh.cpp
+//   Apply                                   -> OnApply            settings/LanSettings.cpp
+//   Configuration                           -> OnConfiguration    settings/WebConfiguration.cpp
+//   Connect                                 -> OnConnect          drives/DriveMapping.cpp
+//   Disconnect                              -> OnDisconnect       drives/DriveMapping.cpp
+//   About (and system commands 16..31)      -> OnAbout            app/MainDialog.cpp
+//                                              (the box itself: app/AboutDialog.cpp)
+//   Exit                                    -> OnExit             app/MainDialog.cpp
+//   the window's close request              -> OnClose            app/MainDialog.cpp
+// Refresh and Apply both end with SearchAndShowDevices (app/DeviceRows.cpp).
 // Enter (when no push button has the focus) and Escape end the modal run without the
 // clean-up of Exit and close.
 //

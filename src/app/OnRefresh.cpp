@@ -1,8 +1,8 @@
 #include "app/OnRefresh.h"
 
-#include "ui/DeviceRows.h"
+#include "app/DeviceRows.h"
+#include "app/MainContext.h"
 #include "ui/IpAddressEdit.h"
-#include "ui/MainContext.h"
 
 namespace telvorin {
 

@@ -1,12 +1,13 @@
 #include "drives/DriveMapping.h"
 
+#include "app/MainContext.h"
 #include "drives/DriveTable.h"
 #include "platform/DriveService.h"
 #include "platform/WindowsVersion.h"
 #include "protocol/Protocol.h"
+#include "rules/SafeNames.h"
 #include "settings/LoginDialog.h"
 #include "ui/ListRows.h"
-#include "ui/MainContext.h"
 #include "ui/Messages.h"
 
 #include <QComboBox>
@@ -32,28 +33,10 @@ constexpr std::size_t MaxUserName = 259;
 
 constexpr int ConnectAttemptsNt = 6;
 
-bool HasControlCharacter(const std::string& text)
-{
-    for (const unsigned char c : text) {
-        if (c < 0x20 || c == 0x7f)
-            return true;
-    }
-    return false;
-}
-
-// Device-supplied names become one component of a path or URI; anything that could
-// reach past that component (or is too long for its buffer) is refused, never cut.
-bool IsSafeName(const std::string& text, std::size_t maxLength)
-{
-    return !text.empty() && text.size() <= maxLength && text != "." && text != ".." &&
-           text.find('/') == std::string::npos && text.find('\\') == std::string::npos &&
-           !HasControlCharacter(text);
-}
-
 // A domain may be empty (no domain); otherwise the same rules as a name.
 bool IsSafeDomain(const std::string& domain)
 {
-    return domain.empty() || IsSafeName(domain, decltype(ProtocolState::domain)::maxLength);
+    return domain.empty() || IsSafeComponent(domain, decltype(ProtocolState::domain)::maxLength);
 }
 
 std::string JoinUser(const std::string& domain, const std::string& user)
@@ -118,7 +101,7 @@ void OnConnect(MainContext& ctx)
     const std::string remoteName = "\\\\" + serverName + "\\" + volumeName;
     // Refused before the letter's old connection is touched: a name that cannot be
     // mapped safely must not cost the user an existing mapping.
-    if (!IsSafeName(serverName, MaxServerName) || !IsSafeName(volumeName, MaxVolumeName) ||
+    if (!IsSafeComponent(serverName, MaxServerName) || !IsSafeComponent(volumeName, MaxVolumeName) ||
         remoteName.size() > MaxRemoteName) {
         ShowFailedToMap(ctx);
         return;
@@ -131,7 +114,7 @@ void OnConnect(MainContext& ctx)
         bool mapped = false;
         for (int attempt = 0; attempt < ConnectAttemptsNt && !mapped; ++attempt) {
             mapped = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(),
-                                          state.adminUser.c_str(), ConnectUpdateProfile) == 0;
+                                          state.adminUser.c_str(), ConnectUpdateProfile) == DriveResult::Ok;
         }
         if (!mapped) {
             ShowFailedToMap(ctx);
@@ -146,18 +129,18 @@ void OnConnect(MainContext& ctx)
             return;
         }
 
-        int result = 0;
+        DriveResult result = DriveResult::Ok;
         if (!domain.empty()) {
             const std::string user = JoinUser(domain, drives.NetworkUserName());
             // No password: the service uses the one it holds for that user, if any.
-            result = user.size() > MaxUserName ? 1
+            result = user.size() > MaxUserName ? DriveResult::BadRemoteName
                                                : drives.AddConnection(drive, remoteName, nullptr,
                                                                       user.c_str(), ConnectUpdateProfile);
         } else {
             result = drives.AddConnection(drive, remoteName, "", "", ConnectUpdateProfile);
         }
 
-        if (result != 0) {
+        if (result != DriveResult::Ok) {
             if (version.find("Vista") != std::string::npos) {
                 result = drives.AddConnection(drive, remoteName, "", "",
                                               ConnectUpdateProfile | ConnectInteractive);
@@ -167,7 +150,7 @@ void OnConnect(MainContext& ctx)
                 result = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(), user.c_str(),
                                               ConnectUpdateProfile);
             }
-            if (result != 0) {
+            if (result != DriveResult::Ok) {
                 ShowFailedToMap(ctx);
                 return;
             }
@@ -194,7 +177,7 @@ void OnDisconnect(MainContext& ctx)
         return;
     const std::string drive = driveText.left(2).toStdString();
 
-    if (ctx.services.drives->CancelConnection(drive, ConnectUpdateProfile, true) != 0) {
+    if (ctx.services.drives->CancelConnection(drive, ConnectUpdateProfile, true) != DriveResult::Ok) {
         ctx.services.messages->show(
             c.dialog,
             QStringLiteral("Unable to disconnect this drive.\nPlease select a drive to "

@@ -2,6 +2,7 @@
 
 #include "platform/DriveService.h"
 #include "protocol/ProtocolTypes.h"
+#include "rules/CaseFolding.h"
 
 #include <QComboBox>
 #include <QString>
@@ -23,25 +24,9 @@ std::string DriveName(int index)
     return std::string{LetterAt(index), ':'};
 }
 
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 bool SameText(std::string_view a, std::string_view b, bool ignoreCase)
 {
-    return ignoreCase ? EqualIgnoringCase(a, b) : a == b;
+    return ignoreCase ? EqualIgnoringAsciiCase(a, b) : a == b;
 }
 
 QString Text(std::string_view bytes)
@@ -120,8 +105,9 @@ void DriveTable::ShowVolumeLocations(QTreeWidget* volumeList, const VolumeList& 
                 continue;
             const bool serverMatches = SameText(entry.server.view(), deviceName, ignoreCase) ||
                                        SameText(entry.server.view(), deviceIp, ignoreCase);
-            // Later letters (nearer A:) overwrite earlier ones on purpose.
-            if (serverMatches && EqualIgnoringCase(entry.share.view(), volume.name.view()))
+            // Later letters (nearer A:) overwrite earlier ones: a volume mapped twice shows the
+            // letter nearest A:.
+            if (serverMatches && EqualIgnoringAsciiCase(entry.share.view(), volume.name.view()))
                 row->setText(1, Text(entry.drive.view()));
         }
     }

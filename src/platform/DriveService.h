@@ -15,6 +15,17 @@ enum DriveType : int {
     DriveRamDisk = 6,
 };
 
+// What AddConnection and CancelConnection report.
+enum class DriveResult {
+    Ok,
+    BadDrive,      // not a drive name ("Z:")
+    BadRemoteName, // not "\\server\share" of safe components, or unsafe credentials
+    LetterInUse,   // the letter is a real folder of the user's, never replaced
+    Cancelled,     // credentials refused or not given
+    NotConnected,  // the letter carries no connection of ours
+    Failed,        // the mount, unmount or the letter's entry failed
+};
+
 // Flags of AddConnection and CancelConnection.
 constexpr unsigned ConnectUpdateProfile = 1;
 constexpr unsigned ConnectInteractive = 8;
@@ -33,11 +44,11 @@ public:
     // network mount (or one that is gone), DriveFixed when it points at a local directory.
     virtual int GetDriveType(const std::string& drive) = 0;
     // Maps "\\server\share" on the drive. A null password means the user's default; a
-    // user name may carry a domain as "DOMAIN\user". 0 on success.
-    virtual int AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
-                              const char* userName, unsigned flags) = 0;
-    // Removes the drive's connection (forced) and its entry. 0 on success.
-    virtual int CancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
+    // user name may carry a domain as "DOMAIN\user".
+    virtual DriveResult AddConnection(const std::string& drive, const std::string& remoteName,
+                                      const char* password, const char* userName, unsigned flags) = 0;
+    // Removes the drive's connection (forced) and its entry.
+    virtual DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
     // The name of the user under which network connections are made.
     virtual std::string NetworkUserName() = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/GioDriveService.h"
 
 #include "platform/UserAccount.h"
+#include "rules/SafeNames.h"
 
 #include <gio/gio.h>
 
@@ -20,15 +21,6 @@
 namespace telvorin {
 
 namespace {
-
-// Windows-like failure codes; callers only test for zero, but distinct values help when
-// reading a diagnostic.
-constexpr int ErrorBadNetName = 67;
-constexpr int ErrorAlreadyAssigned = 85;
-constexpr int ErrorBadDevice = 1200;
-constexpr int ErrorCancelled = 1223;
-constexpr int ErrorNotConnected = 2250;
-constexpr int ErrorGeneral = 31;
 
 struct GObjectDeleter {
     void operator()(gpointer p) const
@@ -56,24 +48,8 @@ struct GErrorHolder {
     const char* message() const { return error ? error->message : "unknown error"; }
 };
 
-bool HasControlCharacter(const std::string& text)
-{
-    for (const unsigned char c : text) {
-        if (c < 0x20 || c == 0x7f)
-            return true;
-    }
-    return false;
-}
-
-// A text that may stand as one path or URI component without reaching anywhere else.
-bool IsSafeComponent(const std::string& text)
-{
-    return !text.empty() && text != "." && text != ".." && text.find('/') == std::string::npos &&
-           text.find('\\') == std::string::npos && !HasControlCharacter(text);
-}
-
 // GVfs folds case the Unicode way, so the comparison does too.
-bool EqualIgnoringCase(const std::string& a, const std::string& b)
+bool EqualIgnoringUnicodeCase(const std::string& a, const std::string& b)
 {
     if (!g_utf8_validate(a.c_str(), static_cast<gssize>(a.size()), nullptr) ||
         !g_utf8_validate(b.c_str(), static_cast<gssize>(b.size()), nullptr))
@@ -397,7 +373,7 @@ std::string GioDriveService::recordedRemoteName(char letter, const std::string& 
 {
     std::ifstream in(recordPath(letter));
     std::string recorded;
-    if (in && std::getline(in, recorded) && EqualIgnoringCase(recorded, live))
+    if (in && std::getline(in, recorded) && EqualIgnoringUnicodeCase(recorded, live))
         return recorded;
     return live;
 }
@@ -444,16 +420,16 @@ int GioDriveService::GetDriveType(const std::string& drive)
     return S_ISDIR(st.st_mode) ? DriveFixed : DriveUnknown;
 }
 
-int GioDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
-                                   const char* password, const char* userName, unsigned flags)
+DriveResult GioDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+                                           const char* password, const char* userName, unsigned flags)
 {
     const auto letter = DriveLetter(drive);
     if (!letter)
-        return ErrorBadDevice;
+        return DriveResult::BadDrive;
     std::string server;
     std::string share;
     if (!SplitRemoteName(remoteName, server, share))
-        return ErrorBadNetName;
+        return DriveResult::BadRemoteName;
 
     Credentials cred;
     const std::string fullUser = userName ? userName : "";
@@ -466,14 +442,14 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
     cred.password = password ? password : "";
     cred.noPassword = password == nullptr;
     if (HasControlCharacter(cred.user) || HasControlCharacter(cred.domain))
-        return ErrorBadNetName;
+        return DriveResult::BadRemoteName;
     cred.interactive = (flags & ConnectInteractive) != 0;
     cred.answerer = &answerer_;
 
     const std::string entry = entryPath(*letter);
     bool isLink = false;
     if (!EntryTarget(entry, &isLink).empty() && !isLink)
-        return ErrorAlreadyAssigned; // a real folder of the user's; never replaced
+        return DriveResult::LetterInUse; // a real folder of the user's; never replaced
 
     const std::string uri = ShareUri(server, share);
     const GPtr<GFile> file(g_file_new_for_uri(uri.c_str()));
@@ -498,7 +474,7 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
                          call.timedOut() ? "timed out"
                          : refused       ? "credentials refused or not given"
                                          : call.message());
-            return refused ? ErrorCancelled : ErrorGeneral;
+            return refused ? DriveResult::Cancelled : DriveResult::Failed;
         }
     }
 
@@ -506,31 +482,31 @@ int GioDriveService::AddConnection(const std::string& drive, const std::string& 
     const GPtr<GMount> mount(g_file_find_enclosing_mount(file.get(), nullptr, err.out()));
     if (!mount) {
         std::fprintf(stderr, "telvorin: no mount for %s: %s\n", uri.c_str(), err.message());
-        return ErrorGeneral;
+        return DriveResult::Failed;
     }
     const GPtr<GFile> root(g_mount_get_root(mount.get()));
     const GText localPath(g_file_get_path(root.get()));
     if (!localPath) {
         std::fprintf(stderr, "telvorin: %s has no local path (is gvfsd-fuse running?)\n", uri.c_str());
-        return ErrorGeneral;
+        return DriveResult::Failed;
     }
 
     WaitUntilReadable(localPath.get(),
                       std::min<std::chrono::milliseconds>(timeout_, std::chrono::seconds(10)));
 
     if (!MakeFolders(folder_ + "/.remote"))
-        return ErrorGeneral;
+        return DriveResult::Failed;
     // Build the link aside and rename it over the entry, so the letter never points at a
     // half-made entry.
     const std::string temporary = folder_ + "/." + *letter + ".new";
     unlink(temporary.c_str());
     if (symlink(localPath.get(), temporary.c_str()) != 0 || rename(temporary.c_str(), entry.c_str()) != 0) {
         unlink(temporary.c_str());
-        return ErrorGeneral;
+        return DriveResult::Failed;
     }
     std::ofstream record(recordPath(*letter), std::ios::trunc);
     record << remoteName << '\n';
-    return 0;
+    return DriveResult::Ok;
 }
 
 bool GioDriveService::otherEntryPointsAt(char letter, const std::string& target) const
@@ -545,16 +521,16 @@ bool GioDriveService::otherEntryPointsAt(char letter, const std::string& target)
     return false;
 }
 
-int GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags*/, bool force)
+DriveResult GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags*/, bool force)
 {
     const auto letter = DriveLetter(drive);
     if (!letter)
-        return ErrorBadDevice;
+        return DriveResult::BadDrive;
     const std::string entry = entryPath(*letter);
     bool isLink = false;
     const std::string target = EntryTarget(entry, &isLink);
     if (target.empty() || !isLink)
-        return ErrorNotConnected; // no entry, or a real folder that is not ours to remove
+        return DriveResult::NotConnected; // no entry, or a real folder that is not ours to remove
 
     // A share that another letter also carries stays mounted for that letter.
     if (!otherEntryPointsAt(*letter, target)) {
@@ -577,14 +553,14 @@ int GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags
             if (!call.wait() && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_NOT_MOUNTED)) {
                 std::fprintf(stderr, "telvorin: unmounting %s failed: %s\n", target.c_str(),
                              call.timedOut() ? "timed out" : call.message());
-                return ErrorGeneral;
+                return DriveResult::Failed;
             }
         }
     }
     if (unlink(entry.c_str()) != 0)
-        return ErrorGeneral;
+        return DriveResult::Failed;
     unlink(recordPath(*letter).c_str());
-    return 0;
+    return DriveResult::Ok;
 }
 
 std::string GioDriveService::NetworkUserName()

@@ -29,9 +29,9 @@ public:
 
     bool GetConnection(const std::string& drive, std::string& remoteName) override;
     int GetDriveType(const std::string& drive) override;
-    int AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
-                      const char* userName, unsigned flags) override;
-    int CancelConnection(const std::string& drive, unsigned flags, bool force) override;
+    DriveResult AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+                              const char* userName, unsigned flags) override;
+    DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string NetworkUserName() override;
 
     const std::string& drivesFolder() const { return folder_; }

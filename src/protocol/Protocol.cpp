@@ -1,7 +1,5 @@
 #include "protocol/Protocol.h"
 
-#include "protocol/Printable.h"
-#include "protocol/Replies.h"
 #include "protocol/Wire.h"
 
 #include <algorithm>
@@ -98,12 +96,15 @@ void Protocol::CloseTransport()
 
 const DeviceRecord* Protocol::CurrentDevice() const
 {
-    return devices.find(state.currentDeviceIp.view());
+    for (const DeviceRecord& record : devices)
+        if (record.ipText == state.currentDeviceIp)
+            return &record;
+    return nullptr;
 }
 
 DeviceRecord* Protocol::CurrentDevice()
 {
-    return devices.find(state.currentDeviceIp.view());
+    return const_cast<DeviceRecord*>(std::as_const(*this).CurrentDevice());
 }
 
 int Protocol::InterfaceForCurrentDevice() const
@@ -228,27 +229,43 @@ int Protocol::BuildDhcpSetRequest(SendBuffer buffer) const
 
 void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
 {
-    // Selectors of 0 fit any extended reply; the search filters before it gets here.
-    if (const auto record = ParseSearchReply(reply, slot, 0, 0))
-        if (devices.add(*record) == DeviceList::Added::Full)
-            ReportListFull();
-}
+    const std::uint8_t opcode = wire::byteAt(reply, wire::OpcodeAt);
+    std::size_t lengthAt = 0;
+    std::size_t nameAt = 0;
+    if (opcode == OpSearchReply) {
+        lengthAt = wire::NameLengthAt;
+        nameAt = wire::NameAt;
+    } else if (opcode == OpSearchReplyExt) {
+        lengthAt = wire::ExtNameLengthAt;
+        nameAt = wire::ExtNameAt;
+    } else {
+        return;
+    }
 
-void Protocol::ReportListFull()
-{
-    if (listFullReported_)
+    const std::string ip = wire::dottedAt(reply, wire::DeviceAddressAt);
+    if (FindDeviceByIp(ip))
         return;
-    listFullReported_ = true;
-    if (!diagnostics_)
-        return;
-    std::fprintf(diagnostics_, "telvorin: device list full at %d devices; further replies dropped\n",
-                 DeviceList::MaxRecords);
-    std::fflush(diagnostics_);
+
+    // A length beyond the datagram or the name field keeps what was actually received.
+    const std::size_t nameLength = std::min<std::size_t>(wire::le32At(reply, lengthAt), wire::MaxNameLength);
+
+    DeviceRecord record;
+    record.name = wire::bytesAt(reply, nameAt, nameLength);
+    record.ipText = ip;
+    record.netmaskText = wire::textAt(reply, wire::NetmaskAt, wire::AddressFieldWidth);
+    record.gatewayText = wire::textAt(reply, wire::GatewayAt, wire::AddressFieldWidth);
+    const char flag = static_cast<char>(wire::byteAt(reply, wire::DhcpFlagAt));
+    record.dhcpFlag = std::string_view(&flag, 1);
+    for (std::size_t i = 0; i < record.deviceId.size(); ++i)
+        record.deviceId[i] = wire::byteAt(reply, wire::DeviceIdAt + i);
+    record.interfaceIndex = slot;
+    devices.append(record);
 }
 
 bool Protocol::FindDeviceByIp(std::string_view ipText) const
 {
-    return devices.contains(ipText);
+    return std::any_of(devices.begin(), devices.end(),
+                       [&](const DeviceRecord& r) { return r.ipText == ipText; });
 }
 
 void Protocol::FreeDeviceList()
@@ -263,15 +280,14 @@ void Protocol::AddVolume(std::string_view name)
 
 bool Protocol::FindVolume(std::string_view name) const
 {
-    return volumes.contains(name);
+    return std::any_of(volumes.begin(), volumes.end(), [&](const VolumeEntry& v) { return v.name == name; });
 }
 
 void Protocol::Diagnostic(const char* label, std::string_view value) const
 {
     if (!diagnostics_)
         return;
-    // The value is the device's text: escaped, it can neither move the cursor nor add lines.
-    std::fprintf(diagnostics_, "%s=%s\n", label, PrintableText(value).c_str());
+    std::fprintf(diagnostics_, "%s=%.*s\n", label, static_cast<int>(value.size()), value.data());
     std::fflush(diagnostics_);
 }
 

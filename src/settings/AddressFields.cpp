@@ -1,8 +1,8 @@
 #include "settings/AddressFields.h"
 
-#include "settings/DeviceDetails.h"
+#include "app/MainContext.h"
+#include "rules/DottedAddress.h"
 #include "ui/IpAddressEdit.h"
-#include "ui/MainContext.h"
 
 #include <cstring>
 

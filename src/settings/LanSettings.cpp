@@ -1,57 +1,23 @@
 #include "settings/LanSettings.h"
 
+#include "app/DeviceRows.h"
+#include "app/MainContext.h"
 #include "protocol/Protocol.h"
+#include "rules/DottedAddress.h"
 #include "settings/AddressFields.h"
 #include "settings/LoginDialog.h"
-#include "ui/DeviceRows.h"
 #include "ui/IpAddressEdit.h"
-#include "ui/MainContext.h"
 #include "ui/Messages.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <cstdio>
 #include <string>
 
 namespace telvorin {
 
 namespace {
-
-struct OctetRule {
-    int low;
-    int high;
-    const char* message;
-};
-
-constexpr OctetRule Rules[3][4] = {
-    {
-        {1, 254, "Invalid IP address in 1st digit. It should be 1-254."},
-        {0, 254, "Invalid IP address in 2nd digit. It should be 0-254."},
-        {0, 254, "Invalid IP address in 3rd digit. It should be 0-254."},
-        {1, 254, "Invalid IP address in 4th digit. It should be 1-254."},
-    },
-    {
-        {1, 255, "Invalid subnet mask address in 1st digit. It should be 1-255."},
-        {0, 255, "Invalid subnet mask address in 2nd digit. It should be 0-255."},
-        {0, 255, "Invalid subnet mask address in 3rd digit. It should be 0-255."},
-        {0, 254, "Invalid subnet mask address in 4th digit. It should be 0-254."},
-    },
-    {
-        {1, 255, "Invalid gateway IP address in 1st digit. It should be 1-255."},
-        {0, 255, "Invalid gateway IP address in 2nd digit. It should be 0-255."},
-        {0, 255, "Invalid gateway IP address in 3rd digit. It should be 0-255."},
-        {1, 254, "Invalid gateway IP address in 4th digit. It should be 1-254."},
-    },
-};
-
-std::string Dotted(const AddressOctets& o)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%d.%d.%d", o[0], o[1], o[2], o[3]);
-    return text;
-}
 
 void Show(MainContext& ctx, const char* text, const char* caption, MessageIcon icon)
 {
@@ -117,17 +83,17 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
     }
     if (!CheckAddressOctets(ctx, AddressField, *c.ipAddress, ip.data()))
         return;
-    state.newIp = Dotted(ip);
+    state.newIp = FormatDottedAddress(ip);
 
     const AddressOctets mask = c.netmask->octets();
     if (!CheckAddressOctets(ctx, NetmaskField, *c.netmask, mask.data()))
         return;
-    state.newNetmask = Dotted(mask);
+    state.newNetmask = FormatDottedAddress(mask);
 
     const AddressOctets gateway = c.gateway->octets();
     if (!CheckAddressOctets(ctx, GatewayField, *c.gateway, gateway.data()))
         return;
-    state.newGateway = gateway == AddressOctets{} ? std::string() : Dotted(gateway);
+    state.newGateway = gateway == AddressOctets{} ? std::string() : FormatDottedAddress(gateway);
 
     if (!AdministratorLogin(ctx, dialog))
         return;
@@ -138,18 +104,6 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
 }
 
 } // namespace
-
-OctetCheck CheckOctets(int kind, const int octets[4])
-{
-    if (kind < AddressField || kind > GatewayField)
-        return {};
-    for (int k = 0; k < 4; ++k) {
-        const OctetRule& rule = Rules[kind - 1][k];
-        if (octets[k] < rule.low || octets[k] > rule.high)
-            return {k, rule.message};
-    }
-    return {};
-}
 
 int CheckAddressOctets(MainContext& ctx, int kind, IpAddressEdit& field, const int octets[4])
 {

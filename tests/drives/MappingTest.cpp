@@ -170,7 +170,7 @@ TEST(Connect, RefusedFirstAttemptFallsBackToTheLoginDialog)
         SCOPED_TRACE(row.domain);
         MappingWindow w(Nas("NAS-1", "HDD_a:PRIVATE", row.domain));
         w.choose(QStringLiteral("PRIVATE"), QStringLiteral("Y:"));
-        w.drives.failNextAdd(5);
+        w.drives.failNextAdd(DriveResult::Failed);
 
         // The second attempt is refused as well when the drive service fails it; the
         // in-memory service only fails the next call, so refuse it by taking the letter.

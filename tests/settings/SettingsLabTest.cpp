@@ -1,6 +1,6 @@
 // The device panel, "Apply" and "Configuration" in the real main window, over the lab's
 // real network: requests are checked byte for byte as the emulated devices got them.
-#include "StandInDesktop.h"
+#include "platform/StandInDesktop.h"
 
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"

@@ -1,11 +1,11 @@
 #include "settings/WebConfiguration.h"
 
+#include "app/MainContext.h"
 #include "drives/DriveTable.h"
 #include "drives/MemoryDriveService.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/WebCheck.h"
 #include "protocol/Clock.h"
-#include "ui/MainContext.h"
 #include "ui/RecordingMessages.h"
 
 #include <QApplication>

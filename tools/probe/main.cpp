@@ -3,10 +3,9 @@
 
 #include "Json.h"
 #include "protocol/PosixSocketLayer.h"
-#include "protocol/Printable.h"
 #include "protocol/Protocol.h"
+#include "rules/DottedAddress.h"
 
-#include <arpa/inet.h>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -27,12 +26,10 @@ int Usage()
 // The address as the device list spells it ("%d.%d.%d.%d"), or empty when it is not one.
 std::string CanonicalAddress(const char* text)
 {
-    in_addr a{};
-    if (inet_pton(AF_INET, text, &a) != 1)
+    std::uint32_t address = 0;
+    if (!telvorin::ParseDottedAddress(text, address))
         return {};
-    char out[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &a, out, sizeof out);
-    return out;
+    return telvorin::FormatDottedAddress(address);
 }
 
 // Runs the get transaction for item and hands back its value; null when unknown.
@@ -148,7 +145,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "telvorin-probe: device %s did not answer\n", address.c_str());
         return 1;
     }
-    // The value is the device's text: escaped, it cannot drive the terminal.
-    std::printf("%s\n", PrintableText(value).c_str());
+    std::printf("%s\n", value.c_str());
     return 0;
 }

@@ -48,8 +48,8 @@ int MemoryDriveService::GetDriveType(const std::string& drive)
     return it == drives_.end() ? DriveNoRootDir : it->second.type;
 }
 
-int MemoryDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
-                                      const char* password, const char* userName, unsigned flags)
+DriveResult MemoryDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+                                              const char* password, const char* userName, unsigned flags)
 {
     AddCall call{drive, remoteName, std::nullopt, std::nullopt, flags};
     if (password)
@@ -59,24 +59,24 @@ int MemoryDriveService::AddConnection(const std::string& drive, const std::strin
     addCalls_.push_back(std::move(call));
 
     if (nextAddFailure_) {
-        const int result = *nextAddFailure_;
+        const DriveResult result = *nextAddFailure_;
         nextAddFailure_.reset();
         return result;
     }
     if (drives_.count(Key(drive)) != 0)
-        return 85; // the letter is already in use
+        return DriveResult::LetterInUse;
     mapDrive(drive, remoteName);
-    return 0;
+    return DriveResult::Ok;
 }
 
-int MemoryDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
+DriveResult MemoryDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
 {
     cancelCalls_.push_back(CancelCall{drive, flags, force});
     const auto it = drives_.find(Key(drive));
     if (it == drives_.end() || it->second.type != DriveRemote)
-        return 2250; // not a network connection
+        return DriveResult::NotConnected;
     drives_.erase(it);
-    return 0;
+    return DriveResult::Ok;
 }
 
 } // namespace telvorin::test

@@ -44,7 +44,7 @@ public:
     // Frees a letter.
     void removeDrive(const std::string& drive);
     // The next AddConnection returns this result without mapping anything.
-    void failNextAdd(int result) { nextAddFailure_ = result; }
+    void failNextAdd(DriveResult result) { nextAddFailure_ = result; }
     void setNetworkUserName(std::string name) { userName_ = std::move(name); }
 
     const std::vector<AddCall>& addCalls() const { return addCalls_; }
@@ -52,9 +52,9 @@ public:
 
     bool GetConnection(const std::string& drive, std::string& remoteName) override;
     int GetDriveType(const std::string& drive) override;
-    int AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
-                      const char* userName, unsigned flags) override;
-    int CancelConnection(const std::string& drive, unsigned flags, bool force) override;
+    DriveResult AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+                              const char* userName, unsigned flags) override;
+    DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string NetworkUserName() override { return userName_; }
 
 private:
@@ -66,7 +66,7 @@ private:
     static std::string Key(const std::string& drive);
 
     std::map<std::string, Drive> drives_;
-    std::optional<int> nextAddFailure_;
+    std::optional<DriveResult> nextAddFailure_;
     std::string userName_ = "tester";
     std::vector<AddCall> addCalls_;
     std::vector<CancelCall> cancelCalls_;

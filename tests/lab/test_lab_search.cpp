@@ -1,0 +1,167 @@
+// Searches over the lab's real network: two segments, one answering multicast and one
+// unicast, with the real protocol library and the real probe in the pc namespace.
+
+#include "LabTestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+#include <set>
+
+using telvorin::lab::Lab;
+using namespace labtest;
+
+namespace {
+
+// Segment 0 answers by multicast, segment 1 by unicast. "BOTH" lives in segment 1's
+// subnet but is heard on both links, so the first search window (slot 0) claims it.
+std::string twoSegmentConfig()
+{
+    const std::string both = device("BOTH", "10.65.0.30", "\"key\": \"0a0b0c0d0e0f\"");
+    return config({
+        segment("multicast",
+                {device("M-ONE", "10.64.0.10"), device("M-TWO", "10.64.0.11", "\"dhcp\": true"), both}),
+        segment("unicast", {device("U-ONE", "10.65.0.10"), device("U-TWO", "10.65.0.11"), both}),
+    });
+}
+
+} // namespace
+
+TEST(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
+{
+    Lab lab(twoSegmentConfig());
+    ASSERT_TRUE(lab.ok()) << lab.error();
+    lab.enterPc();
+    LiveProtocol live;
+    auto& p = live.protocol;
+    ASSERT_EQ(p.interfaces.count, 2);
+    EXPECT_EQ(p.interfaces.address[0].str(), lab.segments()[0].pcAddress);
+    EXPECT_EQ(p.interfaces.address[1].str(), lab.segments()[1].pcAddress);
+
+    p.SearchDevices(3, 3);
+
+    struct Row {
+        const char* ip;
+        const char* name;
+        int slot;
+        const char* dhcp;
+    };
+    const Row rows[] = {
+        {"10.64.0.10", "M-ONE", 0, ""}, {"10.64.0.11", "M-TWO", 0, "1"}, {"10.65.0.30", "BOTH", 0, ""},
+        {"10.65.0.10", "U-ONE", 1, ""}, {"10.65.0.11", "U-TWO", 1, ""},
+    };
+    EXPECT_EQ(p.devices.count(), 5);
+    std::set<std::string> seen;
+    for (const auto& d : p.devices)
+        EXPECT_TRUE(seen.insert(d.ipText.str()).second) << "listed twice: " << d.ipText.str();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto* d = live.find(row.ip);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->name.str(), row.name);
+        EXPECT_EQ(d->interfaceIndex, row.slot);
+        EXPECT_EQ(d->netmaskText.str(), "255.255.0.0");
+        EXPECT_EQ(d->dhcpFlag.str(), row.dhcp);
+    }
+    // BOTH was stored with the key it sent, to be echoed in every request.
+    const auto* both = live.find("10.65.0.30");
+    ASSERT_NE(both, nullptr);
+    const telvorin::DeviceId expectedId{0x0a, 0x0b, 0x0c, 0x0d, 0x0e, 0x0f, 10, 65, 0, 30};
+    EXPECT_EQ(both->deviceId, expectedId);
+
+    // The probe, run in the same namespace, agrees, in list order.
+    std::string out;
+    ASSERT_EQ(Lab::runCommand({probePath(), "search"}, &out), 0);
+    bool valid = false;
+    const auto lines = jsonLines(out, &valid);
+    EXPECT_TRUE(valid) << out;
+    ASSERT_EQ(lines.size(), 5u) << out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& rec = p.devices[static_cast<int>(i)];
+        EXPECT_EQ(lines[i].value(QLatin1String("ip")).toString().toStdString(), rec.ipText.str());
+        EXPECT_EQ(lines[i].value(QLatin1String("interface")).toString().toStdString(),
+                  lab.segments()[static_cast<std::size_t>(rec.interfaceIndex)].pcAddress);
+        EXPECT_EQ(lines[i].value(QLatin1String("dhcp")).toBool(), rec.dhcpFlag == "1");
+    }
+    lab.leavePc();
+
+    // Each search window sent two 11-byte search requests out of its own link only:
+    // two from the library (with its client id) and two from the probe.
+    for (int s = 0; s < 2; ++s) {
+        int searches = 0;
+        int ours = 0;
+        for (const auto& r : lab.requests(s)) {
+            if (r.device != "*")
+                continue;
+            ++searches;
+            EXPECT_EQ(r.fromAddress, lab.segments()[static_cast<std::size_t>(s)].pcAddress);
+            ASSERT_EQ(r.bytes.size(), 11u);
+            EXPECT_EQ(r.bytes[0], 1);
+            EXPECT_EQ(Bytes(r.bytes.begin() + 7, r.bytes.end()), Bytes(4, 0));
+            ours += r.bytes == header(1, p.clientId);
+        }
+        EXPECT_EQ(searches, 4) << "segment " << s;
+        EXPECT_EQ(ours, 2) << "segment " << s;
+    }
+}
+
+TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
+{
+    struct Row {
+        const char* name;
+        const char* ip;
+        const char* extra;
+        bool listedBy33; // SearchDevices(3, 3)
+        bool listedBy00; // SearchDevices(0, 0): every selector fits
+        bool listedBy30;
+    };
+    const Row rows[] = {
+        {"PLAIN", "10.64.0.10", "\"extended\": false, \"selectors\": [9, 9]", true, true, true},
+        {"EXT-33", "10.64.0.11", "\"extended\": true, \"selectors\": [3, 3]", true, true, true},
+        {"EXT-34", "10.64.0.12", "\"extended\": true, \"selectors\": [3, 4]", false, true, true},
+        {"EXT-43", "10.64.0.13", "\"extended\": true, \"selectors\": [4, 3]", false, true, false},
+        {"EXT-00", "10.64.0.14", "\"extended\": true, \"selectors\": [0, 0]", false, true, false},
+    };
+    std::vector<std::string> devices;
+    for (const Row& r : rows)
+        devices.push_back(device(r.name, r.ip, r.extra));
+    Lab lab(config({segment("multicast", devices)}));
+    ASSERT_TRUE(lab.ok()) << lab.error();
+    lab.enterPc();
+    LiveProtocol live;
+
+    struct Search {
+        int s1, s2;
+        bool Row::*listed;
+    };
+    for (const Search& search :
+         {Search{3, 3, &Row::listedBy33}, Search{0, 0, &Row::listedBy00}, Search{3, 0, &Row::listedBy30}}) {
+        live.protocol.SearchDevices(search.s1, search.s2);
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::string(r.name) + " with selectors " + std::to_string(search.s1) + "," +
+                         std::to_string(search.s2));
+            const auto* d = live.find(r.ip);
+            EXPECT_EQ(d != nullptr, r.*(search.listed));
+            if (d) {
+                EXPECT_EQ(d->name.str(), r.name); // the extended layout's name is read
+            }
+        }
+    }
+}
+
+TEST(LabSearch, LargeSegmentsAreListedWhole)
+{
+    // 20 devices answer both sends: 40 replies, more than a window has polls.
+    std::vector<std::string> devices;
+    for (int i = 0; i < 20; ++i)
+        devices.push_back(device("BULK-" + std::to_string(i), "10.64.1." + std::to_string(i + 1)));
+    Lab lab(config({segment("multicast", devices)}));
+    ASSERT_TRUE(lab.ok()) << lab.error();
+    lab.enterPc();
+    LiveProtocol live;
+    live.protocol.SearchDevices(3, 3);
+    EXPECT_EQ(live.protocol.devices.count(), 20);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_NE(live.find("10.64.1." + std::to_string(i + 1)), nullptr) << i;
+}

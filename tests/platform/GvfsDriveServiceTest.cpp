@@ -1,0 +1,196 @@
+// The GIO drive service against real shares: the lab's smbd, a private GVfs.
+#include "gvfs/SharesLabTest.h"
+#include "lab/Lab.h"
+#include "platform/GioDriveService.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace telvorin {
+namespace {
+
+using test::Exists;
+using test::ReadFile;
+
+const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
+    {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000110",
+     "volumes": ["HDD_a", "PRIVATE"], "guestShares": ["HDD_a", "Média #1"], "smb": true,
+     "users": [{"user": "user1", "password": "secret1"}], "userShares": ["PRIVATE"]}]}]})";
+
+class GvfsDriveService : public test::SharesLabTest {
+protected:
+    static void SetUpTestSuite() { StartLab(LabConfig); }
+
+    void SetUp() override
+    {
+        SharesLabTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder());
+    }
+    void TearDown() override
+    {
+        if (!service_)
+            return;
+        for (const char* drive : {"X:", "Y:", "Z:"})
+            service_->CancelConnection(drive, ConnectUpdateProfile, true);
+    }
+
+    std::unique_ptr<GioDriveService> service_;
+};
+
+TEST_F(GvfsDriveService, UserShareNeedsTheRightPasswordAndOneAttemptIsOneTry)
+{
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "wrong", "WORKGROUP\\user1",
+                                      ConnectUpdateProfile),
+              DriveResult::Ok);
+    // A refused answer must not leave GVfs asking in a loop until the time-out.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+    EXPECT_FALSE(Exists(entry('Y')));
+
+    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", nullptr, "WORKGROUP\\user1",
+                                      ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_FALSE(Exists(entry('Y')));
+
+    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",
+                                      ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_EQ(ReadFile(entry('Y') + "/private.txt"), "private data\n");
+    std::string remote;
+    ASSERT_TRUE(service_->GetConnection("Y:", remote));
+    EXPECT_EQ(remote, "\\\\NAS-1\\PRIVATE");
+}
+
+TEST_F(GvfsDriveService, InteractiveMappingAsksOnceAndHonoursCancel)
+{
+    int asked = 0;
+    bool cancel = true;
+    service_->setCredentialAnswerer([&](CredentialRequest& request) {
+        ++asked;
+        if (cancel)
+            return false;
+        request.userName = "user1";
+        request.password = "secret1";
+        return true;
+    });
+    EXPECT_NE(service_->AddConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
+                                      ConnectUpdateProfile | ConnectInteractive),
+              DriveResult::Ok);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(Exists(entry('X')));
+
+    cancel = false;
+    asked = 0;
+    ASSERT_EQ(service_->AddConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
+                                      ConnectUpdateProfile | ConnectInteractive),
+              DriveResult::Ok);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ReadFile(entry('X') + "/private.txt"), "private data\n");
+}
+
+TEST_F(GvfsDriveService, ForcedRemovalUnmountsAndRemovesTheEntry)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    ASSERT_EQ(gvfs_->mountedPaths().size(), 1u);
+    // An open file does not hold a forced removal back.
+    std::ifstream open(entry('Z') + "/hello.txt");
+    ASSERT_TRUE(open.is_open());
+
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_FALSE(Exists(entry('Z')));
+    EXPECT_TRUE(gvfs_->mountedPaths().empty());
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveNoRootDir);
+    // A free letter has nothing to remove.
+    EXPECT_NE(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+}
+
+TEST_F(GvfsDriveService, ShareOnTwoLettersStaysForTheOtherWhenOneIsRemoved)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    ASSERT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(ReadFile(entry('Y') + "/hello.txt"), "guest data\n");
+    std::string remote;
+    EXPECT_TRUE(service_->GetConnection("Y:", remote));
+}
+
+TEST_F(GvfsDriveService, MountThatWentAwayIsRemoteWithoutConnection)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    // Another program unmounts the share behind our back (a file manager, a logout).
+    GioDriveService other(gvfs_->drivesFolder() + "-other");
+    ASSERT_EQ(other.AddConnection("Q:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), DriveResult::Ok);
+    ASSERT_EQ(other.CancelConnection("Q:", ConnectUpdateProfile, true), DriveResult::Ok);
+    ASSERT_TRUE(gvfs_->mountedPaths().empty());
+
+    std::string remote;
+    EXPECT_FALSE(service_->GetConnection("Z:", remote));
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_FALSE(Exists(entry('Z')));
+}
+
+TEST_F(GvfsDriveService, ServerGoneOfflineBlocksNeitherQueriesNorRemoval)
+{
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    const lab::LabSegment& segment = lab_->segments().at(0);
+    const std::string link = "ip -n " + segment.namespaceName + " link set " + segment.interface;
+    ASSERT_EQ(std::system((link + " down").c_str()), 0);
+
+    const auto started = std::chrono::steady_clock::now();
+    std::string remote;
+    EXPECT_TRUE(service_->GetConnection("Z:", remote));
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_FALSE(Exists(entry('Z')));
+    const auto took = std::chrono::steady_clock::now() - started;
+    std::printf("queries and forced removal with the server off line: %lld ms\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+
+    ASSERT_EQ(std::system((link + " up").c_str()), 0);
+}
+
+TEST_F(GvfsDriveService, ShareNameThatNeedsEscapingMapsAndKeepsItsCase)
+{
+    std::ofstream(lab_->shareDir("NAS-1", "Média #1") + "/note.txt") << "accents\n";
+    ASSERT_EQ(service_->AddConnection("X:", "\\\\NAS-1\\Média #1", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_EQ(ReadFile(entry('X') + "/note.txt"), "accents\n");
+    std::string remote;
+    ASSERT_TRUE(service_->GetConnection("X:", remote));
+    EXPECT_EQ(remote, "\\\\NAS-1\\Média #1");
+    EXPECT_EQ(service_->CancelConnection("X:", ConnectUpdateProfile, true), DriveResult::Ok);
+}
+
+TEST_F(GvfsDriveService, UnreachableServerFailsWithinTheTimeOut)
+{
+    service_->setTimeout(std::chrono::seconds(3));
+    const auto started = std::chrono::steady_clock::now();
+    // In the lab's subnet, but nobody is there.
+    EXPECT_NE(service_->AddConnection("Z:", "\\\\10.64.0.99\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(15));
+    EXPECT_FALSE(Exists(entry('Z')));
+}
+
+} // namespace
+} // namespace telvorin

@@ -1,0 +1,16 @@
+#include "platform/WindowsVersion.h"
+
+#include <gtest/gtest.h>
+
+namespace telvorin {
+namespace {
+
+TEST(WindowsVersion, LinuxHasNoVersionRecord)
+{
+    std::string name = "stale";
+    EXPECT_EQ(GetWindowsVersionName(name), 0);
+    EXPECT_EQ(name, "unknown Windows version");
+}
+
+} // namespace
+} // namespace telvorin

@@ -1,0 +1,188 @@
+// Search windows, the device list they build, and the transport's slots.
+
+#include "Harness.h"
+
+using namespace telvorin;
+using namespace telvorin::test;
+
+namespace {
+
+std::vector<std::string> Listed(const Protocol& p)
+{
+    std::vector<std::string> out;
+    for (const DeviceRecord& r : p.devices)
+        out.push_back(r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex));
+    return out;
+}
+
+TEST(Search, ListsEachDeviceOnceWithTheLowerSlot)
+{
+    Harness h;
+    FakeDevice both = Device("both", {10, 0, 0, 5});
+    both.segments = {1, 0};
+    FakeDevice second = Device("second", {10, 0, 1, 6});
+    second.segments = {1};
+    second.replyDelayMs = 30;
+    h.net.addDevice(second);
+    h.net.addDevice(both);
+    h.open({"10.0.0.10", "10.0.1.10"});
+    h.protocol.SearchDevices(3, 3);
+    EXPECT_EQ(Listed(h.protocol), (std::vector<std::string>{"both@10.0.0.5/0", "second@10.0.1.6/1"}));
+
+    // Two copies of the request per window, each through its own interface.
+    ASSERT_EQ(h.net.sent().size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(h.net.sent()[static_cast<std::size_t>(i)].iface, i / 2);
+        EXPECT_EQ(h.net.sent()[static_cast<std::size_t>(i)].bytes.size(), 11u);
+    }
+    // A new search starts from an empty list.
+    h.net.device(0).silent = true;
+    h.protocol.SearchDevices(3, 3);
+    EXPECT_EQ(Listed(h.protocol), (std::vector<std::string>{"both@10.0.0.5/0"}));
+}
+
+TEST(Search, ExtendedRepliesAreFilteredBySelectors)
+{
+    struct Row {
+        bool extended;
+        std::uint8_t s1, s2;
+        int arg1, arg2;
+        bool listed;
+    };
+    const std::vector<Row> rows = {
+        {true, 3, 3, 3, 3, true},  {true, 3, 4, 3, 3, false}, {true, 4, 3, 3, 3, false},
+        {true, 3, 4, 0, 0, true},  {true, 3, 9, 3, 0, true},  {true, 9, 3, 3, 0, false},
+        {false, 0, 0, 5, 5, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << int(row.s1) << "," << int(row.s2) << " vs " << row.arg1 << "," << row.arg2);
+        Harness h;
+        FakeDevice d = Device("x", {10, 0, 0, 5});
+        d.extended = row.extended;
+        d.selector1 = row.s1;
+        d.selector2 = row.s2;
+        h.net.addDevice(d);
+        h.open({"10.0.0.10"});
+        h.protocol.SearchDevices(row.arg1, row.arg2);
+        EXPECT_EQ(h.protocol.devices.count(), row.listed ? 1 : 0);
+    }
+}
+
+TEST(Search, CrowdedSegmentIsListedWhole)
+{
+    for (int devices : {17, 40, 200}) {
+        SCOPED_TRACE(devices);
+        Harness h;
+        for (int i = 0; i < devices; ++i) {
+            FakeDevice d =
+                Device(("dev" + std::to_string(i)).c_str(),
+                       {10, 0, static_cast<std::uint8_t>(i / 200), static_cast<std::uint8_t>(1 + i % 200)});
+            d.replyDelayMs = 5; // all arrive together, both copies answered
+            h.net.addDevice(d);
+        }
+        h.open({"10.0.0.10"});
+        h.protocol.SearchDevices(3, 3);
+        ASSERT_EQ(h.protocol.devices.count(), devices);
+        EXPECT_EQ(h.protocol.devices[devices - 1].name.str(), "dev" + std::to_string(devices - 1));
+        EXPECT_LE(h.clock.nowMs(), 1040 + 20);
+    }
+}
+
+TEST(Search, WindowsKeepTheirDurationWhateverArrives)
+{
+    struct Row {
+        const char* what;
+        std::function<void(Harness&)> traffic;
+        std::int64_t atMostMs;
+    };
+    const std::vector<Row> rows = {
+        {"idle", [](Harness&) {}, 2 * 1040},
+        {"error flood", [](Harness& h) { h.net.flood(0, {}, 0, 100'000); }, 2040 + 1040},
+        {"junk flood", [](Harness& h) { h.net.flood(1, Bytes(4096, 2), 0, 100'000); }, 1040 + 2040},
+        {"corrupt stream",
+         [](Harness& h) {
+             h.net.flood(0, Bytes{2, 0, 0}, 3, 100'000);
+         },
+         2040 + 1040},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Harness h;
+        h.open({"10.0.0.10", "10.0.1.10"});
+        h.net.receiveCostUs = 20;
+        row.traffic(h);
+        h.protocol.SearchDevices(3, 3);
+        EXPECT_LE(h.clock.nowMs(), row.atMostMs + 1);
+        if (std::string(row.what) == "idle") {
+            EXPECT_EQ(h.clock.nowMs(), 2 * 1040);
+        }
+    }
+}
+
+TEST(Search, CorruptRepliesNeverBreakTheList)
+{
+    Harness h;
+    h.open({"10.0.0.10"});
+    const ClientId& id = h.protocol.clientId;
+    auto reply = [&](std::size_t size, std::uint8_t last, std::uint32_t nameLength, std::size_t lengthAt) {
+        Bytes b(size, 'z');
+        b[0] = OpSearchReply;
+        std::copy(id.begin(), id.end(), b.begin() + 1);
+        b[17] = 10;
+        b[18] = 0;
+        b[19] = 0;
+        b[20] = last;
+        for (std::size_t i = 0; i < 4 && lengthAt + i < size; ++i)
+            b[lengthAt + i] = static_cast<std::uint8_t>(nameLength >> (8 * i));
+        return b;
+    };
+    h.net.deliver(0, Bytes{2}, 120);
+    h.net.deliver(0, reply(21, 1, 0, 56), 120);           // prefix only
+    h.net.deliver(0, reply(58, 2, 50, 56), 120);          // cut inside the length
+    h.net.deliver(0, reply(5000, 3, 4000, 56), 120);      // oversized: cut by the receive
+    h.net.deliver(0, reply(80, 4, 0x80000000u, 56), 120); // length far beyond
+    Bytes ext = reply(70, 5, 100, 68);
+    ext[0] = OpSearchReplyExt;
+    ext[56] = ext[57] = 3;
+    h.net.deliver(0, ext, 120); // extended, cut inside its length
+    // All arrive 120 ms in, inside the window after both requests went out.
+    h.protocol.SearchDevices(0, 0);
+    ASSERT_EQ(h.protocol.devices.count(), 5);
+    EXPECT_EQ(h.protocol.devices[0].name.str(), "");
+    EXPECT_EQ(h.protocol.devices[0].netmaskText.str(), "");
+    EXPECT_EQ(h.protocol.devices[1].name.str(), "");
+    EXPECT_EQ(h.protocol.devices[2].name.str(), std::string(255, 'z'));
+    EXPECT_EQ(h.protocol.devices[2].netmaskText.str(), std::string(15, 'z'));
+    EXPECT_EQ(h.protocol.devices[3].name.str(), std::string(20, 'z'));
+    EXPECT_EQ(h.protocol.devices[4].name.str(), "");
+}
+
+TEST(Transport, SlotsAndClientId)
+{
+    Harness h;
+    for (int i = 0; i < 9; ++i)
+        h.net.addInterface("eth" + std::to_string(i), "10.0." + std::to_string(i) + ".1");
+    h.protocol.OpenTransport();
+    EXPECT_EQ(h.protocol.interfaces.count, 8);
+    EXPECT_EQ(h.protocol.interfaces.address[7].str(), "10.0.7.1");
+    EXPECT_EQ(h.protocol.interfaces.name[7].str(), "eth7");
+    EXPECT_EQ(h.net.openSockets(), 16);
+
+    // Two copies started together must not share an id.
+    Harness other;
+    other.open({"10.0.0.1"});
+    EXPECT_NE(h.protocol.clientId, other.protocol.clientId);
+
+    h.protocol.CloseTransport();
+    EXPECT_EQ(h.net.openSockets(), 0);
+    EXPECT_FALSE(h.protocol.transportOpen());
+
+    Harness none;
+    none.open({});
+    none.protocol.SearchDevices(3, 3);
+    EXPECT_TRUE(none.net.sent().empty());
+    EXPECT_TRUE(none.protocol.devices.empty());
+}
+
+} // namespace
