@@ -1,5 +1,5 @@
 #!/bin/bash
-# Times searches over 1, 2 and 4 lab segments with 1, 50 and 500 emulated devices
+# Times searches over 1, 2, 4 and 8 lab segments with 1, 50 and 500 emulated devices
 # (spread evenly over the segments), printing devices found and seconds. Needs root
 # and a build (scripts/build.sh); figures only, no pass or fail.
 #   bench/run.sh [BUILD_DIR] [ROUNDS]
@@ -43,7 +43,7 @@ make_config() {
 }
 
 printf '%-9s %-8s %-6s %-8s %s\n' segments devices found seconds "(per round)"
-for segments in 1 2 4; do
+for segments in 1 2 4 8; do
     for devices in 1 50 500; do
         make_config "$segments" "$devices"
         lab=$("$root/lab/lab.sh" up "$work/config.json" "$work/lab" | tail -1)

@@ -86,8 +86,15 @@ lab_dir=$("$here/lab.sh" up "$config" "" "$$" | tail -n 1)
 echo "demo.sh: lab in $lab_dir; starting Telvorin as $user"
 
 scratch=$(mktemp -d /tmp/telvorin-demo.XXXXXX)
-mkdir -p "$scratch/runtime" "$scratch/data"
+mkdir -p "$scratch/runtime" "$scratch/data/telvorin"
 chmod 700 "$scratch/runtime"
+# The build's stand-in device files, where the program looks first, so Language and
+# BitTorrent install something on the emulated devices.
+if [[ -d $build/standins/telvorin/payload ]]; then
+    ln -s "$build/standins/telvorin/payload" "$scratch/data/telvorin/payload"
+else
+    echo "demo.sh: no stand-in device files in $build/standins; installs will say they are missing" >&2
+fi
 chown -R "$user" "$scratch"
 
 env_args=(

@@ -20,6 +20,9 @@ CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& req
     auto* layout = new QVBoxLayout(this);
     auto* message = new QLabel(QString::fromStdString(request.message), this);
     message->setObjectName(QStringLiteral("messageLabel"));
+    // GVfs builds the message from the server's and share's names: shown as written,
+    // never taken for markup.
+    message->setTextFormat(Qt::PlainText);
     message->setWordWrap(true);
     layout->addWidget(message);
 

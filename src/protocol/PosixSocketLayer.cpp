@@ -2,7 +2,9 @@
 
 #include "protocol/ProtocolTypes.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -158,6 +160,22 @@ bool PosixSocketLayer::waitReadable(int socket, int timeoutMs)
     pollfd p{socket, POLLIN, 0};
     const int r = poll(&p, 1, timeoutMs);
     return r > 0 && (p.revents & (POLLIN | POLLERR)) != 0;
+}
+
+bool PosixSocketLayer::waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable)
+{
+    // A socket that could not be made (-1) is ignored by poll and never readable.
+    std::array<pollfd, MaxInterfaces> fds{};
+    const std::size_t n = std::min(sockets.size(), fds.size());
+    for (std::size_t i = 0; i < n; ++i)
+        fds[i] = pollfd{sockets[i], POLLIN, 0};
+    const int r = poll(fds.data(), static_cast<nfds_t>(n), timeoutMs);
+    bool any = false;
+    for (std::size_t i = 0; i < sockets.size(); ++i) {
+        readable[i] = r > 0 && i < n && (fds[i].revents & (POLLIN | POLLERR)) != 0;
+        any |= readable[i];
+    }
+    return any;
 }
 
 int PosixSocketLayer::receive(int socket, std::span<std::uint8_t> buffer)

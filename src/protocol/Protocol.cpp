@@ -1,5 +1,7 @@
 #include "protocol/Protocol.h"
 
+#include "protocol/Printable.h"
+#include "protocol/Replies.h"
 #include "protocol/Wire.h"
 
 #include <algorithm>
@@ -96,15 +98,12 @@ void Protocol::CloseTransport()
 
 const DeviceRecord* Protocol::CurrentDevice() const
 {
-    for (const DeviceRecord& record : devices)
-        if (record.ipText == state.currentDeviceIp)
-            return &record;
-    return nullptr;
+    return devices.find(state.currentDeviceIp.view());
 }
 
 DeviceRecord* Protocol::CurrentDevice()
 {
-    return const_cast<DeviceRecord*>(std::as_const(*this).CurrentDevice());
+    return devices.find(state.currentDeviceIp.view());
 }
 
 int Protocol::InterfaceForCurrentDevice() const
@@ -229,43 +228,27 @@ int Protocol::BuildDhcpSetRequest(SendBuffer buffer) const
 
 void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
 {
-    const std::uint8_t opcode = wire::byteAt(reply, wire::OpcodeAt);
-    std::size_t lengthAt = 0;
-    std::size_t nameAt = 0;
-    if (opcode == OpSearchReply) {
-        lengthAt = wire::NameLengthAt;
-        nameAt = wire::NameAt;
-    } else if (opcode == OpSearchReplyExt) {
-        lengthAt = wire::ExtNameLengthAt;
-        nameAt = wire::ExtNameAt;
-    } else {
+    // Selectors of 0 fit any extended reply; the search filters before it gets here.
+    if (const auto record = ParseSearchReply(reply, slot, 0, 0))
+        if (devices.add(*record) == DeviceList::Added::Full)
+            ReportListFull();
+}
+
+void Protocol::ReportListFull()
+{
+    if (listFullReported_)
         return;
-    }
-
-    const std::string ip = wire::dottedAt(reply, wire::DeviceAddressAt);
-    if (FindDeviceByIp(ip))
+    listFullReported_ = true;
+    if (!diagnostics_)
         return;
-
-    // A length beyond the datagram or the name field keeps what was actually received.
-    const std::size_t nameLength = std::min<std::size_t>(wire::le32At(reply, lengthAt), wire::MaxNameLength);
-
-    DeviceRecord record;
-    record.name = wire::bytesAt(reply, nameAt, nameLength);
-    record.ipText = ip;
-    record.netmaskText = wire::textAt(reply, wire::NetmaskAt, wire::AddressFieldWidth);
-    record.gatewayText = wire::textAt(reply, wire::GatewayAt, wire::AddressFieldWidth);
-    const char flag = static_cast<char>(wire::byteAt(reply, wire::DhcpFlagAt));
-    record.dhcpFlag = std::string_view(&flag, 1);
-    for (std::size_t i = 0; i < record.deviceId.size(); ++i)
-        record.deviceId[i] = wire::byteAt(reply, wire::DeviceIdAt + i);
-    record.interfaceIndex = slot;
-    devices.append(record);
+    std::fprintf(diagnostics_, "telvorin: device list full at %d devices; further replies dropped\n",
+                 DeviceList::MaxRecords);
+    std::fflush(diagnostics_);
 }
 
 bool Protocol::FindDeviceByIp(std::string_view ipText) const
 {
-    return std::any_of(devices.begin(), devices.end(),
-                       [&](const DeviceRecord& r) { return r.ipText == ipText; });
+    return devices.contains(ipText);
 }
 
 void Protocol::FreeDeviceList()
@@ -280,14 +263,15 @@ void Protocol::AddVolume(std::string_view name)
 
 bool Protocol::FindVolume(std::string_view name) const
 {
-    return std::any_of(volumes.begin(), volumes.end(), [&](const VolumeEntry& v) { return v.name == name; });
+    return volumes.contains(name);
 }
 
 void Protocol::Diagnostic(const char* label, std::string_view value) const
 {
     if (!diagnostics_)
         return;
-    std::fprintf(diagnostics_, "%s=%.*s\n", label, static_cast<int>(value.size()), value.data());
+    // The value is the device's text: escaped, it can neither move the cursor nor add lines.
+    std::fprintf(diagnostics_, "%s=%s\n", label, PrintableText(value).c_str());
     std::fflush(diagnostics_);
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace telvorin {
 
@@ -59,8 +60,22 @@ public:
     int SetStopMode();
     int SetPackage();
 
-    // Search and lists
+    // Search and lists. The search runs the windows of all slots at the same time, each
+    // with its own sends, polls and time bound, and then merges their replies in slot
+    // order: the list one window after another would give, in about one window's time.
     void SearchDevices(int selector1, int selector2);
+
+    // The accepted replies of one search, per slot in arrival order, each slot's unique by
+    // address and at most DeviceList::MaxRecords.
+    struct SearchReplies {
+        std::vector<std::vector<DeviceRecord>> perSlot;
+        bool overflowed = false;
+    };
+    // SearchDevices in two steps, for a caller that waits away from its UI thread:
+    // collecting touches only the sockets, merging only the device list.
+    SearchReplies CollectSearchReplies(int selector1, int selector2);
+    void MergeSearchReplies(const SearchReplies& replies);
+
     void AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot);
     bool FindDeviceByIp(std::string_view ipText) const;
     void FreeDeviceList();
@@ -112,11 +127,13 @@ private:
     DeviceRecord* CurrentDevice();
     void WriteHeader(SendBuffer buffer, std::uint8_t opcode) const;
     void Diagnostic(const char* label, std::string_view value) const;
+    void ReportListFull(); // once per search
 
     SocketLayer& sockets_;
     Clock& clock_;
     std::FILE* diagnostics_;
     bool open_ = false;
+    bool listFullReported_ = false;
 };
 
 } // namespace telvorin

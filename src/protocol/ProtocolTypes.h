@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace telvorin {
@@ -66,23 +68,39 @@ struct DeviceRecord {
     int interfaceIndex = 0;
 };
 
-// Devices in reply order, unique by ipText. Rebuilt by every search.
+// Devices in reply order, unique by ipText, at most MaxRecords of them. Rebuilt by
+// every search. Lookups by address go through an index, so a search that hears
+// thousands of addresses stays linear.
 class DeviceList {
 public:
+    // Far beyond any real segment; a flood of made-up replies stops here.
+    static constexpr int MaxRecords = 4096;
+
+    enum class Added { Yes, Known, Full };
+
     int count() const { return static_cast<int>(records_.size()); }
     bool empty() const { return records_.empty(); }
-    void clear() { records_.clear(); }
-    void append(const DeviceRecord& record) { records_.push_back(record); }
+    void clear();
+    // Appends the record unless its address is listed already or the list is full.
+    Added add(const DeviceRecord& record);
+    void append(const DeviceRecord& record) { add(record); }
 
-    auto begin() { return records_.begin(); }
-    auto end() { return records_.end(); }
+    // The first record with exactly this address, or null.
+    const DeviceRecord* find(std::string_view ipText) const;
+    DeviceRecord* find(std::string_view ipText);
+    bool contains(std::string_view ipText) const { return find(ipText) != nullptr; }
+    // Gives a listed record a new address; the only way to change a record's ipText.
+    void readdress(DeviceRecord& record, std::string_view ipText);
+
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
     const DeviceRecord& operator[](int i) const { return records_.at(static_cast<std::size_t>(i)); }
-    DeviceRecord& operator[](int i) { return records_.at(static_cast<std::size_t>(i)); }
 
 private:
+    void reindex();
+
     std::vector<DeviceRecord> records_;
+    std::unordered_map<std::string, std::size_t> index_; // ipText -> first position
 };
 
 struct VolumeEntry {
@@ -96,6 +114,13 @@ public:
     bool empty() const { return entries_.empty(); }
     void clear() { entries_.clear(); }
     void append(std::string_view name) { entries_.push_back(VolumeEntry{FixedText<132>(name)}); }
+    bool contains(std::string_view name) const
+    {
+        for (const VolumeEntry& e : entries_)
+            if (e.name == name)
+                return true;
+        return false;
+    }
 
     auto begin() const { return entries_.begin(); }
     auto end() const { return entries_.end(); }

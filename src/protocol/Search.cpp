@@ -1,8 +1,12 @@
 #include "protocol/Protocol.h"
 
+#include "protocol/Replies.h"
 #include "protocol/Wire.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <unordered_set>
 
 namespace telvorin {
 
@@ -14,72 +18,179 @@ constexpr int SendPauseMs = 50;
 constexpr int PollPauseMs = 20;
 // Two sends with their pauses, 32 selects and the 31 pauses between them.
 constexpr int WindowMs = 2 * SendPauseMs + SearchPolls * SelectMs + (SearchPolls - 1) * PollPauseMs;
+// Datagrams read in one poll beyond the first. Enough for a crowded segment; a flood on
+// one link must not keep the other windows from their polls.
+constexpr int DrainPerPoll = 1024;
 
-bool SelectorFits(std::uint8_t field, int selector)
-{
-    return selector == 0 || field == selector;
-}
+// One slot's search window. Every window goes through the steps of a lone window on its
+// own schedule: two sends 50 ms apart, 50 ms, then up to 32 polls (a select of 10 ms and
+// a pause of 20 ms) within its time bound.
+struct Window {
+    enum class Step { Send, Pause, Select, Done };
+
+    int slot = 0;
+    int sendSocket = -1;
+    int receiveSocket = -1;
+    std::string localAddress;
+    Step step = Step::Send;
+    int copiesSent = 0;
+    int polls = 0;
+    std::int64_t dueMs = 0;       // the next send, or the end of the pause
+    std::int64_t selectEndMs = 0; // while selecting
+    std::int64_t deadlineMs = 0;
+    std::vector<DeviceRecord>* replies = nullptr;
+    std::unordered_set<std::string> seen;
+};
 
 } // namespace
 
-void Protocol::SearchDevices(int selector1, int selector2)
+Protocol::SearchReplies Protocol::CollectSearchReplies(int selector1, int selector2)
 {
-    devices.clear();
+    SearchReplies result;
+    const int count = std::clamp(interfaces.count, 0, MaxInterfaces);
+    result.perSlot.resize(static_cast<std::size_t>(count));
+    if (count == 0)
+        return result;
+
     std::array<std::uint8_t, DatagramCapacity> request{};
     const int length = BuildSearchRequest(SendBuffer(request));
     const auto requestBytes = std::span(request.data(), static_cast<std::size_t>(length));
 
-    Datagram reply;
-    for (int slot = 0; slot < interfaces.count; ++slot) {
+    const std::int64_t start = clock_.nowMs();
+    std::vector<Window> windows(static_cast<std::size_t>(count));
+    for (int slot = 0; slot < count; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        const int sendSocket = interfaces.sendSocket[index];
-        const int receiveSocket = interfaces.receiveSocket[index];
-        const std::string localAddress = interfaces.address[index].str();
-        const std::int64_t deadline = clock_.nowMs() + WindowMs + CutOffMs;
+        Window& w = windows[index];
+        w.slot = slot;
+        w.sendSocket = interfaces.sendSocket[index];
+        w.receiveSocket = interfaces.receiveSocket[index];
+        w.localAddress = interfaces.address[index].str();
+        w.dueMs = start;
+        w.deadlineMs = start + WindowMs + CutOffMs;
+        w.replies = &result.perSlot[index];
+    }
 
-        for (int copy = 0; copy < 2; ++copy) {
-            sockets_.setMulticastInterface(sendSocket, localAddress);
-            sockets_.sendToGroup(sendSocket, requestBytes);
-            clock_.sleepMs(SendPauseMs);
+    Datagram reply;
+    // Reads one datagram of the window; false on a receive error, which is no poll.
+    auto receiveOne = [&](Window& w) {
+        reply.length = sockets_.receive(w.receiveSocket, std::span(reply.bytes.data(), DatagramCapacity));
+        if (reply.length < 0)
+            return false;
+        reply.length = std::min(reply.length, DatagramCapacity);
+        reply.bytes[static_cast<std::size_t>(reply.length)] = 0;
+        const auto d = reply.view();
+        if (!CheckClientId(d))
+            return true;
+        auto record = ParseSearchReply(d, w.slot, selector1, selector2);
+        if (!record || w.seen.contains(record->ipText.str()))
+            return true;
+        if (static_cast<int>(w.seen.size()) >= DeviceList::MaxRecords) {
+            result.overflowed = true;
+            return true;
+        }
+        w.seen.insert(record->ipText.str());
+        w.replies->push_back(*record);
+        return true;
+    };
+    auto countPoll = [&](Window& w, std::int64_t at) {
+        if (++w.polls >= SearchPolls || at + PollPauseMs >= w.deadlineMs) {
+            w.step = Window::Step::Done;
+            return;
+        }
+        w.step = Window::Step::Pause;
+        w.dueMs = at + PollPauseMs;
+    };
+
+    std::vector<Window*> selecting;
+    std::vector<int> selectSockets;
+    for (;;) {
+        const std::int64_t now = clock_.nowMs();
+        // Sends and pause ends that are due, in slot order.
+        bool active = false;
+        std::int64_t nextDue = LLONG_MAX;
+        for (Window& w : windows) {
+            if (w.step != Window::Step::Done && now >= w.deadlineMs)
+                w.step = Window::Step::Done;
+            if (w.step == Window::Step::Done)
+                continue;
+            active = true;
+            if (w.step == Window::Step::Send && now >= w.dueMs) {
+                sockets_.setMulticastInterface(w.sendSocket, w.localAddress);
+                sockets_.sendToGroup(w.sendSocket, requestBytes);
+                w.dueMs = now + SendPauseMs;
+                if (++w.copiesSent == 2)
+                    w.step = Window::Step::Pause;
+            } else if (w.step == Window::Step::Pause && now >= w.dueMs) {
+                w.step = Window::Step::Select;
+                w.selectEndMs = now + SelectMs;
+            }
+            nextDue = std::min(nextDue, w.step == Window::Step::Select ? w.selectEndMs : w.dueMs);
+        }
+        if (!active)
+            break;
+
+        selecting.clear();
+        selectSockets.clear();
+        for (Window& w : windows)
+            if (w.step == Window::Step::Select) {
+                selecting.push_back(&w);
+                selectSockets.push_back(w.receiveSocket);
+            }
+        const int timeoutMs = static_cast<int>(std::max<std::int64_t>(0, nextDue - now));
+        if (selecting.empty()) {
+            clock_.sleepMs(std::max(timeoutMs, 1));
+            continue;
         }
 
-        auto handle = [&] {
-            const auto d = reply.view();
-            const std::uint8_t opcode = wire::byteAt(d, wire::OpcodeAt);
-            if (!CheckClientId(d))
-                return;
-            if (opcode == OpSearchReply ||
-                (opcode == OpSearchReplyExt && SelectorFits(wire::byteAt(d, wire::Selector1At), selector1) &&
-                 SelectorFits(wire::byteAt(d, wire::Selector2At), selector2)))
-                AddDeviceFromReply(d, slot);
-        };
-        auto receiveOne = [&] {
-            reply.length = sockets_.receive(receiveSocket, std::span(reply.bytes.data(), DatagramCapacity));
-            if (reply.length < 0)
-                return false;
-            reply.length = std::min(reply.length, DatagramCapacity);
-            reply.bytes[static_cast<std::size_t>(reply.length)] = 0;
-            handle();
-            return true;
-        };
-
-        int polls = 0;
-        while (clock_.nowMs() < deadline) {
-            if (sockets_.waitReadable(receiveSocket, SelectMs)) {
-                // A receive error does not count as a poll.
-                if (!receiveOne())
+        std::array<bool, MaxInterfaces> readable{};
+        const bool any =
+            sockets_.waitAnyReadable(selectSockets, timeoutMs, std::span(readable.data(), selecting.size()));
+        // A wait that came back early with nothing (or a layer whose waits take no time)
+        // still stands for its whole time-out.
+        if (!any && clock_.nowMs() < now + timeoutMs)
+            clock_.sleepMs(static_cast<int>(now + timeoutMs - clock_.nowMs()));
+        const std::int64_t after = clock_.nowMs();
+        for (std::size_t i = 0; i < selecting.size(); ++i) {
+            Window& w = *selecting[i];
+            if (readable[i]) {
+                // A receive error is no poll: the select starts again.
+                if (!receiveOne(w)) {
+                    w.selectEndMs = clock_.nowMs() + SelectMs;
                     continue;
-                // Read everything that is already waiting, so that a crowded segment
-                // is listed whole however many devices answer within the window.
-                while (clock_.nowMs() < deadline && sockets_.waitReadable(receiveSocket, 0))
-                    if (!receiveOne())
+                }
+                // Read what is already waiting, so that a crowded segment is listed whole
+                // however many devices answer within the window.
+                for (int extra = 0; extra < DrainPerPoll && clock_.nowMs() < w.deadlineMs &&
+                                    sockets_.waitReadable(w.receiveSocket, 0);
+                     ++extra)
+                    if (!receiveOne(w))
                         break;
+                countPoll(w, clock_.nowMs());
+            } else if (after >= w.selectEndMs) {
+                countPoll(w, after);
             }
-            if (++polls >= SearchPolls || clock_.nowMs() + PollPauseMs >= deadline)
-                break;
-            clock_.sleepMs(PollPauseMs);
         }
     }
+    return result;
+}
+
+void Protocol::MergeSearchReplies(const SearchReplies& replies)
+{
+    devices.clear();
+    listFullReported_ = false;
+    if (replies.overflowed)
+        ReportListFull();
+    // Slot order, then arrival order: the first slot that heard an address keeps it.
+    for (const auto& slotReplies : replies.perSlot)
+        for (const DeviceRecord& record : slotReplies)
+            if (devices.add(record) == DeviceList::Added::Full)
+                ReportListFull();
+}
+
+void Protocol::SearchDevices(int selector1, int selector2)
+{
+    devices.clear();
+    MergeSearchReplies(CollectSearchReplies(selector1, selector2));
 }
 
 } // namespace telvorin

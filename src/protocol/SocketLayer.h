@@ -38,6 +38,19 @@ public:
     virtual bool sendToGroup(int sendSocket, std::span<const std::uint8_t> datagram) = 0;
     // Waits at most timeoutMs for the socket to become readable.
     virtual bool waitReadable(int socket, int timeoutMs) = 0;
+    // Waits at most timeoutMs for any of the sockets to become readable and marks in
+    // readable (as long as sockets) which are; true when any is. Layers that cannot wait
+    // on several at once get this fallback, which may wait on the first one alone.
+    virtual bool waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable)
+    {
+        bool any = false;
+        for (std::size_t i = 0; i < sockets.size(); ++i)
+            any |= readable[i] = waitReadable(sockets[i], 0);
+        if (any || sockets.empty())
+            return any;
+        readable[0] = waitReadable(sockets[0], timeoutMs);
+        return readable[0];
+    }
     // Receives one datagram into the buffer; its length, or -1 on error.
     virtual int receive(int socket, std::span<std::uint8_t> buffer) = 0;
     virtual void close(int socket) = 0;

@@ -1,5 +1,6 @@
 #include "protocol/Protocol.h"
 
+#include "protocol/Replies.h"
 #include "protocol/Wire.h"
 
 #include <algorithm>
@@ -69,7 +70,7 @@ bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBu
 
         bool matches = CheckClientId(d);
         if (matches && exchange.address != AddressRule::Any) {
-            const std::string address = wire::dottedAt(d, wire::DeviceAddressAt);
+            const std::string address = ReplyAddress(d);
             matches = exchange.address == AddressRule::NewIp ? state.newIp == address
                                                              : state.currentDeviceIp == address;
         }
@@ -89,7 +90,7 @@ int Protocol::GetText(std::uint8_t item, int flushPolls, int pollLimit, const ch
     if (!Transact(
             exchange, [&](SendBuffer b) { return BuildGetRequest(b, item); }, reply))
         return 0;
-    const std::string_view value = wire::textAt(reply.view(), wire::ValueAt, DatagramCapacity);
+    const std::string_view value = ParseGetValue(reply.view());
     if (label)
         Diagnostic(label, value);
     store(value);
@@ -115,7 +116,7 @@ int Protocol::VerifyLogin()
     if (!Transact(
             exchange, [&](SendBuffer b) { return BuildLoginRequest(b); }, reply))
         return 0;
-    return static_cast<std::int8_t>(wire::byteAt(reply.view(), wire::ValueAt));
+    return ParseLoginResult(reply.view());
 }
 
 int Protocol::GetWorkgroup()
@@ -151,19 +152,8 @@ int Protocol::GetDomain()
 int Protocol::GetVolumeList()
 {
     volumes.clear();
-    return GetText(ItemVolumeList, 11, 21, nullptr, [&](std::string_view value) {
-        while (!value.empty()) {
-            const std::size_t colon = value.find(':');
-            const std::string_view piece = value.substr(0, colon);
-            // Compare what the list would store, so a long name is not added twice.
-            const FixedText<132> stored(piece);
-            if (!piece.empty() && !FindVolume(stored.view()))
-                AddVolume(stored.view());
-            if (colon == std::string_view::npos)
-                break;
-            value.remove_prefix(colon + 1);
-        }
-    });
+    return GetText(ItemVolumeList, 11, 21, nullptr,
+                   [&](std::string_view value) { volumes = ParseVolumeList(value); });
 }
 
 int Protocol::SetDhcp()
@@ -175,9 +165,9 @@ int Protocol::SetDhcp()
             exchange, [&](SendBuffer b) { return BuildDhcpSetRequest(b); }, reply))
         return 0;
     const auto d = reply.view();
-    const std::string address = wire::dottedAt(d, wire::DeviceAddressAt);
+    const std::string address = ReplyAddress(d);
     if (DeviceRecord* device = CurrentDevice()) {
-        device->ipText = address;
+        devices.readdress(*device, address);
         for (std::size_t i = 0; i < 4; ++i)
             device->deviceId[6 + i] = wire::byteAt(d, wire::DeviceAddressAt + i);
     }
@@ -195,7 +185,7 @@ int Protocol::SetStaticIp()
         return 0;
     const auto d = reply.view();
     if (DeviceRecord* device = CurrentDevice()) {
-        device->ipText = state.newIp.view();
+        devices.readdress(*device, state.newIp.view());
         device->netmaskText = state.newNetmask.view();
         device->gatewayText = state.newGateway.view();
         // The reply's address equals newIp, so its bytes are newIp in network order.

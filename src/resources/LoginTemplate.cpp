@@ -6,14 +6,16 @@ namespace {
 
 using K = ControlKind;
 
+// clang-format off
 constexpr ControlTemplate LoginControls[] = {
-    {-1, K::Label, "User name :", 13, 21, 41, 8, "userNameLabel"},
+    {-1, K::Label, "User name :", 13, 21, 41, 8, "userNameLabel", {}, StyleNone, nullptr, IdUserName},
     {IdUserName, K::Edit, "", 60, 18, 69, 14, "userNameEdit", {}, StyleNone, "User name"},
-    {-1, K::Label, "Password :", 13, 42, 37, 8, "passwordLabel"},
+    {-1, K::Label, "Password :", 13, 42, 37, 8, "passwordLabel", {}, StyleNone, nullptr, IdPassword},
     {IdPassword, K::PasswordEdit, "", 60, 39, 68, 14, "passwordEdit", {}, StyleNone, "Password"},
     {IdLoginOk, K::DefaultPushButton, "OK", 135, 21, 50, 14, "okButton"},
     {IdLoginCancel, K::PushButton, "Cancel", 135, 38, 50, 14, "cancelButton"},
 };
+// clang-format on
 
 } // namespace
 

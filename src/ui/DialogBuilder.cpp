@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVariant>
 
+#include <utility>
 #include <vector>
 
 namespace telvorin {
@@ -184,10 +185,13 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     const DialogUnits units = DialogUnits::ForFont(font);
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> groupBoxes;
+    std::vector<std::pair<QLabel*, int>> labels;
     for (const ControlTemplate& c : tpl.controls) {
         QWidget* widget = MakeControl(dialog, c, font, units);
         if (c.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
+        if (c.kind == ControlKind::Label && c.labelFor != 0)
+            labels.emplace_back(static_cast<QLabel*>(widget), c.labelFor);
         if (TakesFocus(c.kind))
             tabOrder.push_back(widget);
         else
@@ -195,6 +199,10 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     }
     for (QWidget* box : groupBoxes)
         box->lower();
+    for (const auto& [label, id] : labels) {
+        if (QWidget* target = FindControlWidget(dialog, id))
+            label->setBuddy(target);
+    }
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 

@@ -38,6 +38,9 @@ struct ControlTemplate {
     // What a screen reader calls a control that has no caption of its own (a list, an
     // address field, a drop-down list, an edit field).
     const char* accessibleName = nullptr;
+    // For a label: the id of the control it names, so screen readers announce the label
+    // with that control.
+    int labelFor = 0;
 };
 
 struct DialogTemplate {

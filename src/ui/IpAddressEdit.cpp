@@ -1,20 +1,24 @@
 #include "ui/IpAddressEdit.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace telvorin {
 
 IpAddressEdit::IpAddressEdit(QWidget* parent)
     : QFrame(parent)
 {
-    // Looks like one edit field: a sunken frame with the edit background.
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setBackgroundRole(QPalette::Base);
-    setAutoFillBackground(true);
+    // Looks like one edit field: the style's edit panel is drawn behind the octets
+    // (paintEvent), with the edit's frame width around them.
+    setFrameStyle(QFrame::NoFrame);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    setContentsMargins(frame, frame, frame, frame);
     setFocusPolicy(Qt::StrongFocus);
 
     const auto* digits =
@@ -27,6 +31,9 @@ IpAddressEdit::IpAddressEdit(QWidget* parent)
         field->setMaxLength(3);
         field->setValidator(digits);
         field->setTextMargins(0, 0, 0, 0);
+        // The field's panel shows through, its shading included, as under one edit. (A
+        // palette would not do: the application's style sheet resets it.)
+        field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
         // The whole field is one Tab stop, its first octet; the others are reached with
         // the arrows, a dot, typing or a click.
         if (i > 0)
@@ -123,6 +130,8 @@ QLineEdit* IpAddressEdit::octetField(int index) const
 
 bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update(); // the panel's focus frame
     if (event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);
     int index = -1;
@@ -177,18 +186,19 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
-void IpAddressEdit::changeEvent(QEvent* event)
-{
-    // A disabled field greys its background like a disabled edit.
-    if (event->type() == QEvent::EnabledChange)
-        setBackgroundRole(isEnabled() ? QPalette::Base : QPalette::Window);
-    QFrame::changeEvent(event);
-}
-
 void IpAddressEdit::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    QStyleOptionFrame panel;
+    panel.initFrom(this);
+    panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken;
+    // The panel shows the focus while any octet has it, as one edit field would.
+    if (isAncestorOf(QApplication::focusWidget()))
+        panel.state |= QStyle::State_HasFocus;
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     for (std::size_t i = 0; i + 1 < fields_.size(); ++i) {
         const QRect left = fields_[i]->geometry();

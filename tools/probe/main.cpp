@@ -3,6 +3,7 @@
 
 #include "Json.h"
 #include "protocol/PosixSocketLayer.h"
+#include "protocol/Printable.h"
 #include "protocol/Protocol.h"
 #include "rules/DottedAddress.h"
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "telvorin-probe: device %s did not answer\n", address.c_str());
         return 1;
     }
-    std::printf("%s\n", value.c_str());
+    // The value is the device's text: escaped, it cannot drive the terminal.
+    std::printf("%s\n", PrintableText(value).c_str());
     return 0;
 }

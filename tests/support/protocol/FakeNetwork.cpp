@@ -239,6 +239,27 @@ bool FakeNetwork::waitReadable(int socket, int timeoutMs)
     return false;
 }
 
+bool FakeNetwork::waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable)
+{
+    const std::int64_t limit = clock_.nowUs() + std::int64_t{timeoutMs} * 1000;
+    std::optional<std::int64_t> first;
+    for (const int socket : sockets) {
+        const int iface = IfaceOfReceive(socket);
+        if (const auto next = iface < 0 ? std::nullopt : NextArrivalUs(iface))
+            if (!first || *next < *first)
+                first = *next;
+    }
+    clock_.setUs(first && *first <= limit ? std::max(clock_.nowUs(), *first) : limit);
+    bool any = false;
+    for (std::size_t i = 0; i < sockets.size(); ++i) {
+        const int iface = IfaceOfReceive(sockets[i]);
+        const auto next = iface < 0 ? std::nullopt : NextArrivalUs(iface);
+        readable[i] = next && *next <= clock_.nowUs();
+        any |= readable[i];
+    }
+    return any;
+}
+
 int FakeNetwork::receive(int socket, std::span<std::uint8_t> buffer)
 {
     const int iface = IfaceOfReceive(socket);

@@ -88,6 +88,7 @@ public:
     void setMulticastInterface(int sendSocket, const std::string& localAddress) override;
     bool sendToGroup(int sendSocket, std::span<const std::uint8_t> datagram) override;
     bool waitReadable(int socket, int timeoutMs) override;
+    bool waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable) override;
     int receive(int socket, std::span<std::uint8_t> buffer) override;
     void close(int socket) override;
 

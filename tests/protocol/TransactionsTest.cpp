@@ -106,6 +106,9 @@ TEST(Transactions, GetRepliesFillTheirFieldsCutToCapacity)
         {&Protocol::GetBtFirmware, ItemBtFirmware, "12345678", [](auto& s) { return s.btFirmware.str(); },
          "1234567", "bt_firmware=12345678\n"},
         {&Protocol::GetDomain, ItemDomain, "", [](auto& s) { return s.domain.str(); }, "", "domain=\n"},
+        // The field keeps the device's bytes; the diagnostic line shows them escaped.
+        {&Protocol::GetDomain, ItemDomain, "WG\x1b]0;x\x07\nfake=1", [](auto& s) { return s.domain.str(); },
+         "WG\x1b]0;x\x07\nfake=1", "domain=WG\\x1b]0;x\\x07\\x0afake=1\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.diagnostic);

@@ -2,11 +2,14 @@
 // unicast, with the real protocol library and the real probe in the pc namespace.
 
 #include "LabTestUtil.h"
+#include "protocol/SequentialSearch.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 
+#include <chrono>
+#include <cstdio>
 #include <set>
 
 using telvorin::lab::Lab;
@@ -164,4 +167,65 @@ TEST(LabSearch, LargeSegmentsAreListedWhole)
     EXPECT_EQ(live.protocol.devices.count(), 20);
     for (int i = 0; i < 20; ++i)
         EXPECT_NE(live.find("10.64.1." + std::to_string(i + 1)), nullptr) << i;
+}
+
+// The parallel search against the one-window-after-another reference over 4 real
+// segments: a device heard on two of them, duplicated replies and replies late in the
+// window give the same list, order and interfaces.
+TEST(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
+{
+    const std::string two = device("TWO", "10.65.0.40", "\"key\": \"00aa00bb00cc\", \"delayMs\": 300");
+    const std::string twoLate = device("TWO", "10.65.0.40", "\"key\": \"00aa00bb00cc\", \"delayMs\": 20");
+    Lab lab(config({
+        segment("multicast", {device("A-1", "10.64.0.10", "\"duplicate\": 2"),
+                              device("A-LATE", "10.64.0.11", "\"delayMs\": 850")}),
+        segment("unicast", {two, device("B-1", "10.65.0.10", "\"duplicate\": 1, \"delayMs\": 400")}),
+        segment("multicast",
+                {device("C-EXT", "10.66.0.10", "\"extended\": true, \"selectors\": [3, 3]"),
+                 device("C-FILTERED", "10.66.0.11", "\"extended\": true, \"selectors\": [3, 4]")}),
+        segment("unicast", {twoLate, device("D-1", "10.67.0.10", "\"dhcp\": true, \"delayMs\": 700")}),
+    }));
+    ASSERT_TRUE(lab.ok()) << lab.error();
+    lab.enterPc();
+    LiveProtocol live;
+    auto& p = live.protocol;
+    ASSERT_EQ(p.interfaces.count, 4);
+
+    auto records = [&] {
+        std::vector<std::string> out;
+        for (const auto& r : p.devices) {
+            std::string id;
+            for (const std::uint8_t b : r.deviceId)
+                id += std::to_string(b) + ",";
+            out.push_back(r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
+                          r.netmaskText.str() + " " + r.dhcpFlag.str() + " " + id);
+        }
+        return out;
+    };
+    auto seconds = [](auto since) {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+    };
+
+    auto start = std::chrono::steady_clock::now();
+    telvorin::test::SequentialSearch(p, live.sockets, live.clock, 3, 3);
+    const double sequentialSeconds = seconds(start);
+    const auto reference = records();
+
+    start = std::chrono::steady_clock::now();
+    p.SearchDevices(3, 3);
+    const double parallelSeconds = seconds(start);
+    std::printf("search over 4 segments: one after another %.3f s, side by side %.3f s\n", sequentialSeconds,
+                parallelSeconds);
+
+    EXPECT_EQ(records(), reference);
+    // TWO answered on slots 1 and 3 and belongs to slot 1, however soon slot 3 heard it.
+    ASSERT_EQ(reference.size(), 6u);
+    const auto* twoRecord = live.find("10.65.0.40");
+    ASSERT_NE(twoRecord, nullptr);
+    EXPECT_EQ(twoRecord->interfaceIndex, 1);
+    EXPECT_NE(live.find("10.64.0.11"), nullptr) << "a reply late in the window is kept";
+    EXPECT_EQ(live.find("10.66.0.11"), nullptr);
+    // Generous bounds: one window against four.
+    EXPECT_LT(parallelSeconds, 2.0);
+    EXPECT_GT(sequentialSeconds, 3.5);
 }

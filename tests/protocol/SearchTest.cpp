@@ -1,6 +1,7 @@
 // Search windows, the device list they build, and the transport's slots.
 
 #include "Harness.h"
+#include "protocol/SequentialSearch.h"
 
 using namespace telvorin;
 using namespace telvorin::test;
@@ -29,11 +30,14 @@ TEST(Search, ListsEachDeviceOnceWithTheLowerSlot)
     h.protocol.SearchDevices(3, 3);
     EXPECT_EQ(Listed(h.protocol), (std::vector<std::string>{"both@10.0.0.5/0", "second@10.0.1.6/1"}));
 
-    // Two copies of the request per window, each through its own interface.
+    // Two copies of the request per window, each through its own interface, the
+    // windows side by side: both first copies at once, both second copies 50 ms later.
     ASSERT_EQ(h.net.sent().size(), 4u);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(h.net.sent()[static_cast<std::size_t>(i)].iface, i / 2);
-        EXPECT_EQ(h.net.sent()[static_cast<std::size_t>(i)].bytes.size(), 11u);
+        const auto& sent = h.net.sent()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(sent.iface, i % 2);
+        EXPECT_EQ(sent.atMs, i / 2 * 50);
+        EXPECT_EQ(sent.bytes.size(), 11u);
     }
     // A new search starts from an empty list.
     h.net.device(0).silent = true;
@@ -97,14 +101,15 @@ TEST(Search, WindowsKeepTheirDurationWhateverArrives)
         std::int64_t atMostMs;
     };
     const std::vector<Row> rows = {
-        {"idle", [](Harness&) {}, 2 * 1040},
-        {"error flood", [](Harness& h) { h.net.flood(0, {}, 0, 100'000); }, 2040 + 1040},
-        {"junk flood", [](Harness& h) { h.net.flood(1, Bytes(4096, 2), 0, 100'000); }, 1040 + 2040},
+        // Both windows run side by side: one window's time, or its bound under a flood.
+        {"idle", [](Harness&) {}, 1040},
+        {"error flood", [](Harness& h) { h.net.flood(0, {}, 0, 100'000); }, 2040},
+        {"junk flood", [](Harness& h) { h.net.flood(1, Bytes(4096, 2), 0, 100'000); }, 2040},
         {"corrupt stream",
          [](Harness& h) {
              h.net.flood(0, Bytes{2, 0, 0}, 3, 100'000);
          },
-         2040 + 1040},
+         2040},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -115,7 +120,7 @@ TEST(Search, WindowsKeepTheirDurationWhateverArrives)
         h.protocol.SearchDevices(3, 3);
         EXPECT_LE(h.clock.nowMs(), row.atMostMs + 1);
         if (std::string(row.what) == "idle") {
-            EXPECT_EQ(h.clock.nowMs(), 2 * 1040);
+            EXPECT_EQ(h.clock.nowMs(), 1040);
         }
     }
 }
@@ -156,6 +161,117 @@ TEST(Search, CorruptRepliesNeverBreakTheList)
     EXPECT_EQ(h.protocol.devices[2].netmaskText.str(), std::string(15, 'z'));
     EXPECT_EQ(h.protocol.devices[3].name.str(), std::string(20, 'z'));
     EXPECT_EQ(h.protocol.devices[4].name.str(), "");
+}
+
+std::vector<std::string> Records(const Protocol& p)
+{
+    std::vector<std::string> out;
+    for (const DeviceRecord& r : p.devices) {
+        std::string id;
+        for (const std::uint8_t b : r.deviceId)
+            id += std::to_string(b) + ",";
+        out.push_back(r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
+                      r.netmaskText.str() + " " + r.gatewayText.str() + " " + r.dhcpFlag.str() + " " + id);
+    }
+    return out;
+}
+
+// The parallel windows give exactly the list that one window after another gives:
+// same records, same order, same interfaces.
+TEST(Search, ParallelWindowsListWhatOneAfterAnotherLists)
+{
+    struct Scenario {
+        const char* what;
+        int interfaces;
+        std::function<void(FakeNetwork&)> devices;
+    };
+    auto device = [](const char* name, std::array<std::uint8_t, 4> ip, std::vector<int> segments,
+                     int delayMs = 0) {
+        FakeDevice d = Device(name, ip);
+        d.segments = std::move(segments);
+        d.replyDelayMs = delayMs;
+        d.gateway = "10.0.0.1";
+        return d;
+    };
+    const std::vector<Scenario> scenarios = {
+        {"one segment each", 4,
+         [&](FakeNetwork& n) {
+             for (int s = 0; s < 4; ++s)
+                 n.addDevice(device("d", {10, 0, static_cast<std::uint8_t>(s), 5}, {s}));
+         }},
+        {"answering on two, later slot first in time", 4,
+         [&](FakeNetwork& n) {
+             n.addDevice(device("late-on-0", {10, 0, 9, 9}, {2, 0}, 700)); // slot 0 hears it last
+             n.addDevice(device("early", {10, 0, 2, 1}, {2}, 1));
+             n.addDevice(device("b", {10, 0, 3, 7}, {3, 1}, 40));
+         }},
+        {"late replies at the window's end and beyond it", 3,
+         [&](FakeNetwork& n) {
+             n.addDevice(device("in-time", {10, 0, 0, 1}, {0, 1, 2}, 900));
+             n.addDevice(device("too-late", {10, 0, 0, 2}, {0, 1}, 1200));
+             n.addDevice(device("edge", {10, 0, 1, 3}, {1}, 1035));
+         }},
+        {"crowded segments with duplicates", 8,
+         [&](FakeNetwork& n) {
+             for (int i = 0; i < 120; ++i) {
+                 FakeDevice d =
+                     device(("n" + std::to_string(i)).c_str(),
+                            {10, 1, static_cast<std::uint8_t>(i / 100), static_cast<std::uint8_t>(i % 100)},
+                            {i % 8, (i * 3) % 8}, 2 + i % 50);
+                 d.dhcp = i % 2 ? '1' : '0';
+                 d.extended = i % 5 == 0;
+                 d.selector2 = i % 10 == 0 ? 4 : 3; // every tenth filtered out
+                 n.addDevice(d);
+             }
+         }},
+    };
+    for (const Scenario& scenario : scenarios) {
+        SCOPED_TRACE(scenario.what);
+        Harness sequential;
+        Harness parallel;
+        for (Harness* h : {&sequential, &parallel}) {
+            for (int i = 0; i < scenario.interfaces; ++i)
+                h->net.addInterface("veth" + std::to_string(i), "10.9." + std::to_string(i) + ".1");
+            scenario.devices(h->net);
+            h->protocol.OpenTransport();
+        }
+        SequentialSearch(sequential.protocol, sequential.net, sequential.clock, 3, 3);
+        parallel.protocol.SearchDevices(3, 3);
+        EXPECT_FALSE(parallel.protocol.devices.empty());
+        EXPECT_EQ(Records(parallel.protocol), Records(sequential.protocol));
+        // One window's time for all of them, against one per interface (a window whose
+        // selects end early on a reply is a little shorter).
+        EXPECT_LE(parallel.clock.nowMs(), 1040);
+        EXPECT_GT(sequential.clock.nowMs(), 1000 * scenario.interfaces);
+    }
+}
+
+TEST(Search, DeviceListStopsAtItsCapWithOneDiagnosticLine)
+{
+    Harness h;
+    h.open({"10.0.0.10", "10.0.1.10"});
+    // 2500 made-up devices on each link, all answering for our client: 5000 addresses.
+    for (int iface = 0; iface < 2; ++iface)
+        for (int i = 0; i < 2500; ++i) {
+            FakeDevice d =
+                Device("flood", {10, static_cast<std::uint8_t>(iface), static_cast<std::uint8_t>(i / 250),
+                                 static_cast<std::uint8_t>(i % 250)});
+            h.net.deliver(iface, SearchReply(h.protocol.clientId, d), 110);
+        }
+    h.protocol.SearchDevices(3, 3);
+    ASSERT_EQ(h.protocol.devices.count(), DeviceList::MaxRecords);
+    // Slot 0's 2500 first, then the first of slot 1's, as a list without a cap would start.
+    EXPECT_EQ(h.protocol.devices[2499].ipText.str(), "10.0.9.249");
+    EXPECT_EQ(h.protocol.devices[2500].ipText.str(), "10.1.0.0");
+    EXPECT_EQ(h.protocol.devices[2500].interfaceIndex, 1);
+    EXPECT_TRUE(h.protocol.FindDeviceByIp("10.1.6.95"));
+    EXPECT_FALSE(h.protocol.FindDeviceByIp("10.1.6.96"));
+    const std::string diag = h.diagnostics();
+    EXPECT_EQ(diag, "telvorin: device list full at 4096 devices; further replies dropped\n");
+
+    // The next search starts empty and may report again.
+    h.protocol.SearchDevices(3, 3);
+    EXPECT_TRUE(h.protocol.devices.empty());
 }
 
 TEST(Transport, SlotsAndClientId)

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "install/InstallState.h"
+#include "install/LocalStaging.h"
+#include "platform/DeviceFiles.h"
+#include "platform/ShareWriter.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace telvorin::install {
+
+// Turns one device file into a file on the device's share.
+//
+// A target "\\host\share\dir\name" is written on the share; a target in the local
+// staging folder is written there first, then copied to finalPath on the share, and the
+// local file is removed whatever happens. Either way the bytes go to a temporary name
+// in the destination folder and then take the final name, so a failed write never
+// costs the file that was there. The result is true only when every byte was written,
+// the file closed cleanly and the file at its final place has the device file's size;
+// a missing device file fails without writing anything. ExtractFailed is set to 0 on
+// success and 1 on failure.
+class Extractor {
+public:
+    Extractor(ShareWriter& share, DeviceFileStore& files, InstallState& state, LocalStaging& staging)
+        : share_(share)
+        , files_(files)
+        , state_(state)
+        , staging_(staging)
+    {
+    }
+
+    bool ExtractEmbeddedFile(std::string_view typeName, int id, std::string_view targetPath,
+                             std::string_view finalPath);
+
+    // Why the last extraction failed, for diagnostics.
+    const std::string& lastError() const { return error_; }
+    // Bytes the last successful extraction put on the share.
+    std::uint64_t lastSize() const { return lastSize_; }
+
+    // Attempts at reaching the share before a write.
+    static constexpr int ConnectAttempts = 6;
+
+private:
+    bool Run(std::string_view typeName, int id, std::string_view targetPath, std::string_view finalPath);
+    bool WriteLocal(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    bool ReadLocal(const std::string& path, std::vector<std::uint8_t>* bytes);
+    bool PutOnShare(const SharePath& path, const std::vector<std::uint8_t>& bytes);
+    bool Fail(std::string why);
+
+    ShareWriter& share_;
+    DeviceFileStore& files_;
+    InstallState& state_;
+    LocalStaging& staging_;
+    std::string error_;
+    std::uint64_t lastSize_ = 0;
+    unsigned tempCounter_ = 0;
+};
+
+} // namespace telvorin::install

@@ -1,0 +1,156 @@
+#include "install/InstallSequence.h"
+
+#include <cctype>
+
+namespace telvorin::install {
+
+namespace {
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+std::string NetworkPath(std::string_view host, std::string_view directory, std::string_view name)
+{
+    return "\\\\" + std::string(host) + "\\" + std::string(directory) + "\\" + std::string(name);
+}
+
+// The failure ending: the device is told to stop, the user to check the drives.
+InstallReport FailureEnding(InstallContext& c, std::string detail)
+{
+    c.state.ExtractFailed = 1;
+    c.protocol.state.stopValue = "stop";
+    c.protocol.SetStopMode();
+    return InstallReport{InstallOutcome::Failed, CheckHardDrivesMessage, std::move(detail)};
+}
+
+std::string MissingFileMessage(DeviceFileStore& files, std::string_view type, const InstallFile& file,
+                               std::uint32_t size)
+{
+    return "The device file " + std::string(type) + "/" + std::to_string(file.id) + " (installed as " +
+           file.name + ", " + std::to_string(size) +
+           " bytes) is missing or has the wrong size, so nothing was installed.\nDevice files belong in " +
+           files.Home() + ".";
+}
+
+} // namespace
+
+InstallMode ModeFor(const InstallState& state)
+{
+    return state.BtInstallMode == 1 ? InstallMode::Package : InstallMode::Codepage;
+}
+
+std::string CheckDeviceFiles(DeviceFileStore& files, InstallMode mode, int codepageIndex)
+{
+    auto check = [&](std::string_view type, const InstallFile& f) -> std::string {
+        const std::uint32_t want = ExpectedSize(type, f.id).value_or(0);
+        const auto have = files.Size(type, f.id);
+        return have && *have == want ? std::string() : MissingFileMessage(files, type, f, want);
+    };
+    if (mode == InstallMode::Package) {
+        for (const InstallFile& f : PackageFiles()) {
+            if (std::string m = check(TypeBt, f); !m.empty())
+                return m;
+        }
+        return {};
+    }
+    for (Layout layout : {Layout::HddA, Layout::Hdd1}) {
+        for (const InstallFile& f : FilesFor(codepageIndex, layout)) {
+            if (std::string m = check(TypeCodepage, f); !m.empty())
+                return m;
+        }
+    }
+    return {};
+}
+
+InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view selectedHost,
+                         const std::function<void(const WrittenFile&)>& onWritten)
+{
+    const bool package = mode == InstallMode::Package;
+    const int index = c.state.CodepageIndex;
+    c.state.ExtractFailed = 0;
+    if (!package && (index < 0 || index >= CodepageCount)) {
+        c.state.ExtractFailed = 1;
+        return InstallReport{InstallOutcome::Failed, CheckHardDrivesMessage,
+                             "no language has the index " + std::to_string(index)};
+    }
+    if (package) {
+        c.state.BtInstallMode = 0;
+        c.state.BtInstalled = 0;
+    }
+
+    if (std::string missing = CheckDeviceFiles(c.files, mode, index); !missing.empty()) {
+        c.state.ExtractFailed = 1;
+        c.state.BtInstalled = 0;
+        return InstallReport{InstallOutcome::FilesMissing, missing, missing};
+    }
+
+    ProtocolState& ps = c.protocol.state;
+    const std::string folder = package ? "Nas_Prog/BT" : ".codepages";
+    ps.writeModeValue = "rw";
+    c.protocol.SetWriteMode();
+
+    for (int attempt = 0; attempt < ShareNameAttempts; ++attempt) {
+        ps.shareName.clear();
+        c.protocol.GetShareName();
+        if (SameText(ps.shareName.view(), "HDD_1") || SameText(ps.shareName.view(), "HDD_a"))
+            break;
+    }
+
+    std::string directory;
+    Layout layout = Layout::HddA;
+    const std::string_view share = ps.shareName.view();
+    if (share.empty() || SameText(share, "HDD_a")) {
+        directory = "HDD_a\\" + folder;
+    } else if (SameText(share, "HDD_1")) {
+        layout = Layout::Hdd1;
+        // Codepage files go under the share as the device spelled it; the package under
+        // the fixed name.
+        directory = package ? "HDD_1\\" + folder : std::string(share) + "\\.systemfile\\" + folder;
+    } else {
+        return FailureEnding(c, "the device named an unknown share \"" + std::string(share) + "\"");
+    }
+
+    Extractor extractor(c.share, c.files, c.state, c.staging);
+    auto extract = [&](std::string_view type, const InstallFile& f, const std::string& target,
+                       const std::string& final) {
+        const std::int64_t start = c.clock.nowMs();
+        if (!extractor.ExtractEmbeddedFile(type, f.id, target, final))
+            return false;
+        if (onWritten)
+            onWritten(
+                WrittenFile{final.empty() ? target : final, extractor.lastSize(), c.clock.nowMs() - start});
+        return true;
+    };
+
+    if (package) {
+        if (!c.staging.Create())
+            return FailureEnding(c, "cannot make a private staging folder");
+        for (const InstallFile& f : PackageFiles()) {
+            if (!extract(TypeBt, f, c.staging.PathOf(f.name), NetworkPath(selectedHost, directory, f.name)))
+                return FailureEnding(c, extractor.lastError());
+        }
+        ps.packageValue = "BT";
+        c.protocol.SetPackage();
+        c.state.BtInstalled = 1;
+        return {};
+    }
+
+    const CodepageEntry& entry = Codepages()[static_cast<std::size_t>(index)];
+    for (const InstallFile& f : FilesFor(index, layout)) {
+        if (!extract(TypeCodepage, f, NetworkPath(selectedHost, directory, f.name), std::string()))
+            return FailureEnding(c, extractor.lastError());
+    }
+    ps.codepage = entry.codepage;
+    c.protocol.SetCodepage();
+    return {};
+}
+
+} // namespace telvorin::install

@@ -1,0 +1,75 @@
+#pragma once
+
+// The install a language or the package makes on the current device: allow writing, ask
+// for the share name, write the device files onto the share in their order, then
+// announce the codepage or the package; on a failure tell the device to stop. Runs to its
+// end without asking anyone; the caller shows the message it hands back.
+
+#include "install/Extraction.h"
+#include "install/InstallState.h"
+#include "install/InstallTables.h"
+#include "install/LocalStaging.h"
+#include "platform/DeviceFiles.h"
+#include "platform/ShareWriter.h"
+#include "protocol/Protocol.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace telvorin::install {
+
+// The values double as the install dialog's timer ids.
+enum class InstallMode { Codepage = 1, Package = 2 };
+
+enum class InstallOutcome {
+    Installed,    // codepage or package announced to the device
+    Failed,       // "stop" was sent; message is "Please check hard drives."
+    FilesMissing, // a device file is missing or of the wrong size; nothing was sent
+};
+
+struct InstallReport {
+    InstallOutcome outcome = InstallOutcome::Installed;
+    std::string message; // for the user; empty after a success
+    std::string detail;  // what went wrong, for logs and the command line
+};
+
+inline constexpr const char* CheckHardDrivesMessage = "Please check hard drives.";
+inline constexpr int ShareNameAttempts = 10;
+
+// One file put on the device, for progress and figures.
+struct WrittenFile {
+    std::string path; // "\\host\share\dir\name"
+    std::uint64_t bytes = 0;
+    std::int64_t ms = 0; // time the write took on the run's clock
+};
+
+// Everything one run needs; the caller owns it all and keeps it alive for the run. The
+// protocol is used by the run alone while it lasts.
+struct InstallContext {
+    Protocol& protocol;
+    ShareWriter& share;
+    DeviceFileStore& files;
+    InstallState& state;
+    LocalStaging& staging;
+    Clock& clock;
+};
+
+// The mode the install dialog runs in: the package mode while BtInstallMode is 1.
+InstallMode ModeFor(const InstallState& state);
+
+// Checks that every device file the run may write is there with its size: for a
+// codepage the chosen language's files of both layouts, for the package 215 and 220.
+// Empty when all are; otherwise the message for the user, naming the file and the folder
+// where device files belong.
+std::string CheckDeviceFiles(DeviceFileStore& files, InstallMode mode, int codepageIndex);
+
+// Runs one install against protocol.state.currentDeviceIp, with selectedHost as the
+// host of every share path. Codepage mode takes the language from state.CodepageIndex.
+// Sets ExtractFailed (0 at the start, 1 after any failure), BtInstallMode (0 once the
+// package mode starts) and BtInstalled (1 after the package was announced).
+InstallReport RunInstall(InstallContext& context, InstallMode mode, std::string_view selectedHost,
+                         const std::function<void(const WrittenFile&)>& onWritten = {});
+
+} // namespace telvorin::install

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace telvorin::install {
+
+// The private local folder where the package's files are staged before they are copied
+// to the device: made fresh with mode 0700 under $XDG_RUNTIME_DIR (else $TMPDIR or
+// /tmp), never a fixed shared path another user could prepare.
+class LocalStaging {
+public:
+    LocalStaging() = default;
+    ~LocalStaging(); // removes the folder when it is empty
+    LocalStaging(const LocalStaging&) = delete;
+    LocalStaging& operator=(const LocalStaging&) = delete;
+
+    // Makes the folder unless it exists already; false when it cannot be made.
+    bool Create();
+    bool exists() const { return !dir_.empty(); }
+    const std::string& dir() const { return dir_; }
+    // dir() + "/" + name; empty before Create().
+    std::string PathOf(std::string_view name) const;
+    // True for a path of a file directly in the folder.
+    bool Holds(std::string_view path) const;
+    // Removes the folder if it is empty; anything else is left alone.
+    void RemoveIfEmpty();
+
+private:
+    std::string dir_;
+};
+
+} // namespace telvorin::install

@@ -1,0 +1,35 @@
+#include "installui/DialogTimers.h"
+
+#include <QTimer>
+
+namespace telvorin {
+
+QtDialogTimers::~QtDialogTimers()
+{
+    for (auto& [id, timer] : timers_)
+        delete timer.data();
+}
+
+void QtDialogTimers::Set(int id, int ms, std::function<void()> tick)
+{
+    Kill(id);
+    auto* timer = new QTimer(owner_);
+    timer->setInterval(ms);
+    QObject::connect(timer, &QTimer::timeout, owner_, std::move(tick));
+    timers_[id] = timer;
+    timer->start();
+}
+
+void QtDialogTimers::Kill(int id)
+{
+    const auto it = timers_.find(id);
+    if (it == timers_.end())
+        return;
+    if (it->second) {
+        it->second->stop();
+        it->second->deleteLater();
+    }
+    timers_.erase(it);
+}
+
+} // namespace telvorin

@@ -1,0 +1,73 @@
+#include "installui/InstallDialog.h"
+
+#include "resources/InstallTemplates.h"
+#include "ui/DialogBuilder.h"
+#include "ui/Messages.h"
+
+#include <QCloseEvent>
+#include <QShowEvent>
+
+namespace telvorin {
+
+InstallDialog::InstallDialog(install::InstallContext& context, std::string selectedHost, Messages& messages,
+                             QWidget* parent, DialogTimers* timers)
+    : QDialog(parent)
+    , context_(context)
+    , selectedHost_(std::move(selectedHost))
+    , messages_(messages)
+    , ownTimers_(timers ? nullptr : std::make_unique<QtDialogTimers>(this))
+    , timers_(timers ? *timers : *ownTimers_)
+{
+    // A title bar without a close box: only the dialog itself ends this window.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    BuildDialog(*this, InstallTemplate);
+    setObjectName(QStringLiteral("installDialog"));
+}
+
+InstallDialog::~InstallDialog()
+{
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void InstallDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous() || timerId_ != 0)
+        return;
+    timerId_ = static_cast<int>(install::ModeFor(context_.state));
+    const int id = timerId_;
+    timers_.Set(id, StartDelayMs, [this, id] { OnTimer(id); });
+}
+
+void InstallDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+void InstallDialog::OnTimer(int id)
+{
+    // One tick runs the install; the timer goes before anything else can tick.
+    timers_.Kill(id);
+    if (started_)
+        return;
+    started_ = true;
+    const install::InstallMode mode =
+        id == 2 ? install::InstallMode::Package : install::InstallMode::Codepage;
+    worker_ = std::thread([this, mode] {
+        const install::InstallReport report = install::RunInstall(context_, mode, selectedHost_);
+        QMetaObject::invokeMethod(
+            this, [this, report] { Finish(report); }, Qt::QueuedConnection);
+    });
+}
+
+void InstallDialog::Finish(const install::InstallReport& report)
+{
+    worker_.join();
+    report_ = report;
+    if (!report.message.empty())
+        messages_.show(this, QString::fromStdString(report.message), QString(), MessageIcon::None);
+    QDialog::done(QDialog::Rejected);
+}
+
+} // namespace telvorin

@@ -1,0 +1,184 @@
+// telvorin-probe install against the lab's smbd and emulator: the bytes on the share are
+// the device files, and the device hears "rw", the share-name question, then the codepage
+// or "BT" (or "stop" after a failure).
+
+#include "lab/Lab.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+using telvorin::lab::Lab;
+using telvorin::lab::RecordedRequest;
+
+namespace {
+
+const std::string Standins = TELVORIN_STANDIN_HOME;
+const std::string Payload = Standins + "/telvorin/payload";
+
+struct Heard {
+    int opcode;
+    int item;
+    std::string value;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class InstallLab : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        lab_ = std::make_unique<Lab>(R"({"segments": [{"reply": "multicast", "devices": [
+            {"name": "NAS-A", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000010",
+             "volumes": ["HDD_a"], "smb": true},
+            {"name": "NAS-1", "ip": "10.64.0.11", "netmask": "255.255.0.0", "key": "0014a5000011",
+             "volumes": ["HDD_1"], "shareName": "hdd_1", "smb": true}]}]})");
+    }
+    static void TearDownTestSuite() { lab_.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(lab_->ok()) << lab_->error();
+        lab_->clearRequests();
+    }
+
+    // Runs the probe in the pc namespace; stdout into *out.
+    int probe(const std::vector<std::string>& args, std::string* out = nullptr,
+              const std::string& dataHome = Standins)
+    {
+        std::vector<std::string> cmd{"/usr/bin/env", "XDG_DATA_HOME=" + dataHome,
+                                     "XDG_DATA_DIRS=/nonexistent", TELVORIN_LAB_PROBE, "install"};
+        cmd.insert(cmd.end(), args.begin(), args.end());
+        return Lab::runCommand(lab_->pcCommand(cmd), out);
+    }
+
+    // What the device was asked, searches left out.
+    std::vector<Heard> heard(const std::string& device)
+    {
+        std::vector<Heard> out;
+        for (const RecordedRequest& r : lab_->requestsFor(device)) {
+            if (r.bytes.size() < 22 || r.bytes[0] == 1)
+                continue;
+            Heard h{r.bytes[0], r.bytes[21], {}};
+            if (h.opcode == 5 && r.bytes.size() > 60)
+                h.value.assign(r.bytes.begin() + 60, r.bytes.end());
+            out.push_back(h);
+        }
+        return out;
+    }
+
+    std::string share(const std::string& device, const std::string& name)
+    {
+        return lab_->shareDir(device, name);
+    }
+
+    static std::unique_ptr<Lab> lab_;
+};
+
+std::unique_ptr<Lab> InstallLab::lab_;
+
+} // namespace
+
+TEST_F(InstallLab, CodepageFilesLandOnTheShareAndTheDeviceHearsTheSequence)
+{
+    struct Row {
+        const char* device;
+        const char* ip;
+        const char* codepage;
+        std::string dir;
+        std::vector<std::pair<const char*, int>> files;
+    };
+    const Row rows[] = {
+        {"NAS-A",
+         "10.64.0.10",
+         "850",
+         share("NAS-A", "HDD_a") + "/.codepages",
+         {{"codepage.850", 143}, {"nls_cp850.o", 145}, {"unicode_map.850", 148}}},
+        {"NAS-1",
+         "10.64.0.11",
+         "932",
+         share("NAS-1", "HDD_1") + "/.systemfile/.codepages",
+         {{"codepage.932", 161},
+          {"nls_cp932.ko", 173},
+          {"nls_euc-jp.ko", 178},
+          {"nls_cp932_12.ko", 189},
+          {"nls_euc-jp_12.ko", 193},
+          {"unicode_map.932", 164}}},
+    };
+    for (const Row& row : rows) {
+        lab_->clearRequests();
+        // An older file at a name is replaced.
+        std::ofstream(row.dir + "/" + row.files[0].first) << "old contents";
+        std::string out;
+        ASSERT_EQ(probe({"codepage", row.ip, row.codepage}, &out), 0) << row.device;
+        for (const auto& [name, id] : row.files)
+            EXPECT_EQ(ReadFile(row.dir + "/" + name), ReadFile(Payload + "/CODEPAGE/" + std::to_string(id)))
+                << row.device << " " << name;
+        std::size_t onShare = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(row.dir))
+            ++onShare;
+        EXPECT_EQ(onShare, row.files.size()) << "no temporary files left";
+
+        const std::vector<Heard> h = heard(row.device);
+        ASSERT_EQ(h.size(), 3u) << row.device;
+        EXPECT_EQ(h[0].item, 10);
+        EXPECT_EQ(h[0].value, "rw");
+        EXPECT_EQ(h[1].opcode, 3);
+        EXPECT_EQ(h[1].item, 12);
+        EXPECT_EQ(h[2].item, 8);
+        EXPECT_EQ(h[2].value, row.codepage);
+    }
+}
+
+TEST_F(InstallLab, PackageLandsUnderNasProgAndIsAnnounced)
+{
+    std::string out;
+    ASSERT_EQ(probe({"bt", "10.64.0.11"}, &out), 0);
+    const std::string dir = share("NAS-1", "HDD_1") + "/Nas_Prog/BT";
+    EXPECT_EQ(ReadFile(dir + "/bt"), ReadFile(Payload + "/BT/215"));
+    EXPECT_EQ(ReadFile(dir + "/btdog"), ReadFile(Payload + "/BT/220"));
+    EXPECT_NE(out.find("\"bytes\":6940408"), std::string::npos) << out;
+    const std::vector<Heard> h = heard("NAS-1");
+    ASSERT_FALSE(h.empty());
+    EXPECT_EQ(h.front().value, "rw");
+    EXPECT_EQ(h.back().item, 14);
+    EXPECT_EQ(h.back().value, "BT");
+}
+
+TEST_F(InstallLab, AFolderAtAFileNameFailsTheInstallAndStopsTheDevice)
+{
+    const std::string dir = share("NAS-A", "HDD_a") + "/.codepages";
+    std::filesystem::create_directories(dir + "/nls_cp949.o");
+    EXPECT_EQ(probe({"codepage", "10.64.0.10", "949"}), 1);
+    EXPECT_EQ(ReadFile(dir + "/codepage.949"), ReadFile(Payload + "/CODEPAGE/165")) << "written before";
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/nls_cp949.o"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "/nls_euc-kr.o")) << "nothing after the failure";
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        EXPECT_NE(e.path().filename().native().rfind(".nls_cp949.o", 0), 0u) << "temporary file left";
+    const std::vector<Heard> h = heard("NAS-A");
+    ASSERT_FALSE(h.empty());
+    EXPECT_EQ(h.back().item, 13);
+    EXPECT_EQ(h.back().value, "stop");
+    for (const Heard& x : h)
+        EXPECT_NE(x.item, 8) << "no codepage announced";
+    std::filesystem::remove(dir + "/nls_cp949.o");
+}
+
+TEST_F(InstallLab, MissingDeviceFilesSendNothing)
+{
+    const std::string empty = std::filesystem::temp_directory_path() / "telvorin-no-payload";
+    std::filesystem::create_directories(empty);
+    EXPECT_EQ(probe({"bt", "10.64.0.10"}, nullptr, empty), 3);
+    EXPECT_TRUE(heard("NAS-A").empty());
+    EXPECT_TRUE(lab_->requests(0).empty()) << "not even a search";
+    std::filesystem::remove(empty);
+}

@@ -1,0 +1,138 @@
+// A flood of tens of thousands of datagrams a second on a real segment, during a search
+// and during a transaction: wrong opcodes, other clients' replies, and replies for our
+// client from thousands of addresses. Each still ends within its bound and the device
+// list stays capped. Prints the figures.
+
+#include "LabTestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+
+using telvorin::lab::Lab;
+using namespace labtest;
+
+namespace {
+
+// The flooder in a segment's namespace, in the background until it ends by itself.
+class Flood {
+public:
+    Flood(const Lab& lab, int segment, const telvorin::ClientId& id, double seconds, int rate, int addresses)
+        : out_(lab.dir() + "/flood.out")
+    {
+        char hex[13];
+        std::snprintf(hex, sizeof hex, "%02x%02x%02x%02x%02x%02x", id[0], id[1], id[2], id[3], id[4], id[5]);
+        const auto& seg = lab.segments()[static_cast<std::size_t>(segment)];
+        const std::vector<std::string> argv = {"ip",
+                                               "netns",
+                                               "exec",
+                                               seg.namespaceName,
+                                               TELVORIN_LAB_FLOODER,
+                                               seg.pcAddress,
+                                               hex,
+                                               std::to_string(seconds),
+                                               std::to_string(rate),
+                                               std::to_string(addresses)};
+        pid_ = fork();
+        if (pid_ == 0) {
+            const int fd = open(out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(fd, 1);
+            std::vector<char*> args;
+            for (const std::string& a : argv)
+                args.push_back(const_cast<char*>(a.c_str()));
+            args.push_back(nullptr);
+            execvp(args[0], args.data());
+            _exit(127);
+        }
+    }
+    ~Flood() { finish(); }
+
+    // Waits for the flooder; its "sent=N seconds=S" line.
+    std::string finish()
+    {
+        if (pid_ > 0) {
+            int status = 0;
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
+        }
+        std::ifstream in(out_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+private:
+    std::string out_;
+    pid_t pid_ = -1;
+};
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+TEST(LabFlood, SearchAndTransactionEndInTimeAndTheListStaysCapped)
+{
+    Lab lab(config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})}));
+    ASSERT_TRUE(lab.ok()) << lab.error();
+    lab.enterPc();
+
+    char* diagText = nullptr;
+    std::size_t diagSize = 0;
+    std::FILE* diag = open_memstream(&diagText, &diagSize);
+    telvorin::PosixSocketLayer sockets;
+    telvorin::SteadyClock clock;
+    {
+        telvorin::Protocol p(sockets, clock, diag);
+        p.OpenTransport();
+        p.SearchDevices(3, 3);
+        ASSERT_EQ(p.devices.count(), 1);
+        p.state.currentDeviceIp = "10.64.0.10";
+
+        const int rate = 30000;
+        Flood flood(lab, 0, p.clientId, 7.0, rate, 20000);
+        clock.sleepMs(500); // the flood fills the receive buffer first
+
+        // A get transaction: 11 flush polls, 21 polls; the cut-off adds at most a second.
+        auto start = std::chrono::steady_clock::now();
+        p.state.domain.clear();
+        const int result = p.GetDomain();
+        const double transactionSeconds = SecondsSince(start);
+
+        start = std::chrono::steady_clock::now();
+        p.SearchDevices(3, 3);
+        const double searchSeconds = SecondsSince(start);
+        const int kept = p.devices.count();
+
+        const std::string sent = flood.finish();
+        std::fflush(diag);
+        const std::string lines(diagText, diagSize);
+        std::printf("flood: %s", sent.c_str());
+        std::printf("flood: transaction %.3f s (result %d), search %.3f s, %d records kept\n",
+                    transactionSeconds, result, searchSeconds, kept);
+
+        EXPECT_LT(transactionSeconds, 2.32 + 1.0 + 0.5);
+        EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
+        EXPECT_LE(kept, telvorin::DeviceList::MaxRecords);
+        // 20000 addresses were on offer: the cap is reached and said once.
+        EXPECT_EQ(kept, telvorin::DeviceList::MaxRecords);
+        EXPECT_NE(lines.find("device list full at 4096 devices"), std::string::npos) << lines;
+        EXPECT_EQ(lines.find("device list full"), lines.rfind("device list full"));
+        unsigned long long count = 0;
+        ASSERT_EQ(std::sscanf(sent.c_str(), "sent=%llu", &count), 1) << sent;
+        EXPECT_GT(count, 20000u) << "the flood was too thin to show anything";
+        p.CloseTransport();
+    }
+    std::fclose(diag);
+    std::free(diagText);
+}

@@ -1,0 +1,113 @@
+#include "MemoryShare.h"
+
+#include "install/InstallTables.h"
+
+#include <cctype>
+#include <cerrno>
+
+namespace telvorin::test {
+
+bool MemoryShare::Fail(int e, const std::string& what)
+{
+    errno_ = e;
+    error_ = what;
+    return false;
+}
+
+bool MemoryShare::Connect(const std::string& host, const std::string& share)
+{
+    log.push_back("connect \\\\" + host + "\\" + share);
+    return unreachable ? Fail(EHOSTUNREACH, "unreachable") : true;
+}
+
+bool MemoryShare::CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes)
+{
+    const std::string name = path.text();
+    log.push_back("create " + name);
+    if (unreachable)
+        return Fail(EHOSTUNREACH, "unreachable");
+    if (files.count(name) || folders.count(name))
+        return Fail(EEXIST, name + " exists");
+    if (++creates_ == failCreateNumber) {
+        files[name] = Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2));
+        return Fail(ENOSPC, name + ": no space left");
+    }
+    files[name] = Bytes(bytes.begin(), bytes.end());
+    return true;
+}
+
+bool MemoryShare::Replace(const SharePath& from, const SharePath& to)
+{
+    const std::string a = from.text();
+    const std::string b = to.text();
+    log.push_back("replace " + a + " -> " + b);
+    if (failReplace)
+        return Fail(EACCES, "replace refused");
+    if (folders.count(b))
+        return Fail(EISDIR, b + " is a folder");
+    auto it = files.find(a);
+    if (it == files.end())
+        return Fail(ENOENT, a + " missing");
+    files[b] = std::move(it->second);
+    files.erase(a);
+    return true;
+}
+
+bool MemoryShare::Remove(const SharePath& path)
+{
+    log.push_back("remove " + path.text());
+    return files.erase(path.text()) ? true : Fail(ENOENT, "missing");
+}
+
+std::optional<std::uint64_t> MemoryShare::FileSize(const SharePath& path)
+{
+    auto it = files.find(path.text());
+    if (it == files.end())
+        return std::nullopt;
+    return it->second.size();
+}
+
+std::vector<std::string> MemoryShare::names(const std::string& prefix) const
+{
+    std::vector<std::string> out;
+    for (const auto& [name, bytes] : files) {
+        if (name.rfind(prefix, 0) == 0)
+            out.push_back(name);
+    }
+    return out;
+}
+
+std::string MemoryDeviceFiles::Key(std::string_view type, int id)
+{
+    std::string t(type);
+    for (char& c : t)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t + "/" + std::to_string(id);
+}
+
+MemoryDeviceFiles MemoryDeviceFiles::Complete()
+{
+    MemoryDeviceFiles m;
+    for (const install::DeviceFileInfo& f : install::InstallableFiles())
+        m.files[Key(f.type, f.id)] = Bytes(f.size, static_cast<std::uint8_t>(f.id));
+    return m;
+}
+
+std::optional<std::uint64_t> MemoryDeviceFiles::Size(std::string_view type, int id)
+{
+    auto it = files.find(Key(type, id));
+    if (it == files.end())
+        return std::nullopt;
+    return it->second.size();
+}
+
+bool MemoryDeviceFiles::Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes)
+{
+    auto it = files.find(Key(type, id));
+    if (it == files.end())
+        return false;
+    *bytes = it->second;
+    return true;
+}
+
+} // namespace telvorin::test

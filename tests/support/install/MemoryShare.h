@@ -1,0 +1,65 @@
+#pragma once
+
+// In-memory stand-ins for the install engine's unit tests: a share that keeps its files
+// in a map (and can be told to fail a given write), and a set of device files.
+
+#include "platform/DeviceFiles.h"
+#include "platform/ShareWriter.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace telvorin::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class MemoryShare final : public ShareWriter {
+public:
+    // Files by SharePath::text(); folders are implied, except those listed in `folders`,
+    // which stand at a name as a folder would.
+    std::map<std::string, Bytes> files;
+    std::set<std::string> folders;
+    // Every call, in order: "connect \\h\s", "create ...", "replace A -> B", "remove ...".
+    std::vector<std::string> log;
+
+    int failCreateNumber = 0; // the Nth CreateFile (1-based) fails after half its bytes
+    bool failReplace = false; // every Replace fails
+    bool unreachable = false; // Connect fails
+
+    bool Connect(const std::string& host, const std::string& share) override;
+    bool CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
+    bool Replace(const SharePath& from, const SharePath& to) override;
+    bool Remove(const SharePath& path) override;
+    std::optional<std::uint64_t> FileSize(const SharePath& path) override;
+    std::string LastError() const override { return error_; }
+    int LastErrorNumber() const override { return errno_; }
+
+    // The files whose path starts with prefix, in name order.
+    std::vector<std::string> names(const std::string& prefix = {}) const;
+
+private:
+    bool Fail(int e, const std::string& what);
+
+    int creates_ = 0;
+    std::string error_;
+    int errno_ = 0;
+};
+
+// Device files held in memory, by "TYPE/id" with TYPE in upper case.
+class MemoryDeviceFiles final : public DeviceFileStore {
+public:
+    std::map<std::string, Bytes> files;
+
+    // Every installable file at its size, each filled with a pattern of its own id.
+    static MemoryDeviceFiles Complete();
+
+    std::optional<std::uint64_t> Size(std::string_view type, int id) override;
+    bool Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) override;
+    std::string Home() const override { return "/home/user/.local/share/telvorin/payload"; }
+
+    static std::string Key(std::string_view type, int id);
+};
+
+} // namespace telvorin::test

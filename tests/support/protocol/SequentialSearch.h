@@ -1,0 +1,68 @@
+#pragma once
+
+// The search one window after another, slot by slot: the reference that the parallel
+// search must match record for record. Kept in the tests only.
+
+#include "protocol/Clock.h"
+#include "protocol/Protocol.h"
+#include "protocol/Replies.h"
+#include "protocol/SocketLayer.h"
+
+#include <algorithm>
+#include <array>
+
+namespace telvorin::test {
+
+inline void SequentialSearch(Protocol& protocol, SocketLayer& sockets, Clock& clock, int selector1,
+                             int selector2)
+{
+    constexpr int SearchPolls = 32;
+    constexpr int SelectMs = 10;
+    constexpr int SendPauseMs = 50;
+    constexpr int PollPauseMs = 20;
+    constexpr int WindowMs = 2 * SendPauseMs + SearchPolls * SelectMs + (SearchPolls - 1) * PollPauseMs;
+    constexpr int CutOffMs = Protocol::OverrunLimitMs - 50;
+
+    protocol.devices.clear();
+    std::array<std::uint8_t, DatagramCapacity> request{};
+    const int length = protocol.BuildSearchRequest(SendBuffer(request));
+    const auto requestBytes = std::span(request.data(), static_cast<std::size_t>(length));
+
+    std::array<std::uint8_t, DatagramCapacity + 1> bytes{};
+    const InterfaceTable& table = protocol.interfaces;
+    for (int slot = 0; slot < table.count; ++slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        const int receiveSocket = table.receiveSocket[index];
+        const std::int64_t deadline = clock.nowMs() + WindowMs + CutOffMs;
+        for (int copy = 0; copy < 2; ++copy) {
+            sockets.setMulticastInterface(table.sendSocket[index], table.address[index].str());
+            sockets.sendToGroup(table.sendSocket[index], requestBytes);
+            clock.sleepMs(SendPauseMs);
+        }
+        auto receiveOne = [&] {
+            const int n = sockets.receive(receiveSocket, std::span(bytes.data(), DatagramCapacity));
+            if (n < 0)
+                return false;
+            const auto d = std::span<const std::uint8_t>(bytes.data(), static_cast<std::size_t>(n));
+            if (protocol.CheckClientId(d))
+                if (const auto record = ParseSearchReply(d, slot, selector1, selector2))
+                    protocol.devices.add(*record);
+            return true;
+        };
+        int polls = 0;
+        while (clock.nowMs() < deadline) {
+            if (sockets.waitReadable(receiveSocket, SelectMs)) {
+                if (!receiveOne())
+                    continue;
+                while (clock.nowMs() < deadline && sockets.waitReadable(receiveSocket, 0))
+                    if (!receiveOne())
+                        break;
+            }
+            if (++polls >= SearchPolls || clock.nowMs() + PollPauseMs >= deadline)
+                break;
+            clock.sleepMs(PollPauseMs);
+        }
+    }
+}
+
+} // namespace telvorin::test
