@@ -125,12 +125,15 @@ bool Extractor::PutOnShare(const SharePath& path, const std::vector<std::uint8_t
     // rename on the share and never a second copy.
     static thread_local std::mt19937 random{std::random_device{}()};
     SharePath temp = path;
+    const std::int64_t start = clock_ ? clock_->nowMs() : 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
         temp.components.back() = "." + path.components.back() + ".telvorin-" +
                                  std::to_string(random() % 1000000) + "-" + std::to_string(++tempCounter_);
         if (share_.CreateFile(temp, bytes)) {
-            if (share_.Replace(temp, path))
+            if (share_.Replace(temp, path)) {
+                lastTransferMs_ = clock_ ? clock_->nowMs() - start : 0;
                 return true;
+            }
             const std::string why = share_.LastError();
             share_.Remove(temp);
             return Fail("cannot put the file in place: " + why);

@@ -4,6 +4,7 @@
 #include "install/LocalStaging.h"
 #include "platform/DeviceFiles.h"
 #include "platform/ShareWriter.h"
+#include "protocol/Clock.h"
 
 #include <cstdint>
 #include <string>
@@ -23,11 +24,14 @@ namespace telvorin::install {
 // success and 1 on failure.
 class Extractor {
 public:
-    Extractor(ShareWriter& share, DeviceFileStore& files, InstallState& state, LocalStaging& staging)
+    // clock, when given, times the writes on the share (lastTransferMs).
+    Extractor(ShareWriter& share, DeviceFileStore& files, InstallState& state, LocalStaging& staging,
+              Clock* clock = nullptr)
         : share_(share)
         , files_(files)
         , state_(state)
         , staging_(staging)
+        , clock_(clock)
     {
     }
 
@@ -38,6 +42,8 @@ public:
     const std::string& lastError() const { return error_; }
     // Bytes the last successful extraction put on the share.
     std::uint64_t lastSize() const { return lastSize_; }
+    // Time the last successful extraction spent writing on the share and renaming there.
+    std::int64_t lastTransferMs() const { return lastTransferMs_; }
 
     // Attempts at reaching the share before a write.
     static constexpr int ConnectAttempts = 6;
@@ -54,7 +60,9 @@ private:
     InstallState& state_;
     LocalStaging& staging_;
     std::string error_;
+    Clock* clock_;
     std::uint64_t lastSize_ = 0;
+    std::int64_t lastTransferMs_ = 0;
     unsigned tempCounter_ = 0;
 };
 

@@ -118,15 +118,15 @@ InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view s
         return FailureEnding(c, "the device named an unknown share \"" + std::string(share) + "\"");
     }
 
-    Extractor extractor(c.share, c.files, c.state, c.staging);
+    Extractor extractor(c.share, c.files, c.state, c.staging, &c.clock);
     auto extract = [&](std::string_view type, const InstallFile& f, const std::string& target,
                        const std::string& final) {
         const std::int64_t start = c.clock.nowMs();
         if (!extractor.ExtractEmbeddedFile(type, f.id, target, final))
             return false;
         if (onWritten)
-            onWritten(
-                WrittenFile{final.empty() ? target : final, extractor.lastSize(), c.clock.nowMs() - start});
+            onWritten(WrittenFile{final.empty() ? target : final, extractor.lastSize(),
+                                  c.clock.nowMs() - start, extractor.lastTransferMs()});
         return true;
     };
 

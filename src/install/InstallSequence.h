@@ -42,7 +42,8 @@ inline constexpr int ShareNameAttempts = 10;
 struct WrittenFile {
     std::string path; // "\\host\share\dir\name"
     std::uint64_t bytes = 0;
-    std::int64_t ms = 0; // time the write took on the run's clock
+    std::int64_t ms = 0;         // the whole extraction, on the run's clock
+    std::int64_t transferMs = 0; // of which writing and renaming on the share
 };
 
 // Everything one run needs; the caller owns it all and keeps it alive for the run. The

@@ -75,8 +75,8 @@ int RunInstallCommand(int argc, char** argv)
     LocalStaging staging;
     InstallContext context{protocol, share, files, state, staging, clock};
     const InstallReport report = RunInstall(context, mode, address, [](const WrittenFile& w) {
-        std::printf("{\"file\":%s,\"bytes\":%" PRIu64 ",\"ms\":%" PRId64 "}\n", JsonString(w.path).c_str(),
-                    w.bytes, w.ms);
+        std::printf("{\"file\":%s,\"bytes\":%" PRIu64 ",\"ms\":%" PRId64 ",\"transferMs\":%" PRId64 "}\n",
+                    JsonString(w.path).c_str(), w.bytes, w.ms, w.transferMs);
         std::fflush(stdout);
     });
     protocol.CloseTransport();
