@@ -1,6 +1,7 @@
 // telvorin-probe: searches the LAN for devices and runs single transactions, printing
 // JSON for scripts and the lab tests.
 
+#include "InstallCommand.h"
 #include "Json.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Printable.h"
@@ -20,7 +21,8 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: telvorin-probe search | volumes IP | "
-                         "get IP codepage|sharename|ide|bt-firmware|domain\n");
+                         "get IP codepage|sharename|ide|bt-firmware|domain | "
+                         "install codepage IP CODEPAGE | install bt IP\n");
     return 2;
 }
 
@@ -85,6 +87,8 @@ int main(int argc, char** argv)
     if (argc < 2)
         return Usage();
     const std::string_view command = argv[1];
+    if (command == "install")
+        return telvorin::probe::RunInstallCommand(argc, argv);
 
     std::string address;
     std::function<bool(Protocol&, std::string&)> getter;
