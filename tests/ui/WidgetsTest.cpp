@@ -5,6 +5,7 @@
 #include "ui/Messages.h"
 #include "ui/ModalHelper.h"
 #include "ui/QtPrinters.h"
+#include "ui/ReportList.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,10 +14,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 using namespace telvorin;
 
@@ -155,6 +161,103 @@ TEST(IpAddressEdit, TypingMovesThroughTheOctets)
     }
 }
 
+namespace {
+
+// The direct child of `dialog` that holds the keyboard focus (an address field for any
+// of its octets).
+QWidget* FocusedControl(const QDialog& dialog)
+{
+    QWidget* w = QApplication::focusWidget();
+    while (w && w->parentWidget() != &dialog)
+        w = w->parentWidget();
+    return w;
+}
+
+} // namespace
+
+TEST(IpAddressEdit, EachAddressFieldIsOneTabStopInTemplateOrder)
+{
+    QDialog dialog;
+    BuildDialog(dialog, MainTemplate);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+
+    std::vector<QWidget*> expected;
+    for (const ControlTemplate& c : MainTemplate.controls) {
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::GroupBox)
+            expected.push_back(dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName)));
+    }
+    expected.front()->setFocus(Qt::TabFocusReason);
+
+    // Forwards and backwards, once round the window each.
+    for (const bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "Shift+Tab" : "Tab");
+        std::vector<QWidget*> visited{FocusedControl(dialog)};
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                            backwards ? Qt::ShiftModifier : Qt::NoModifier);
+            visited.push_back(FocusedControl(dialog));
+        }
+        std::vector<QWidget*> want = expected;
+        if (backwards)
+            std::reverse(want.begin() + 1, want.end());
+        want.push_back(want.front());
+        EXPECT_EQ(visited, want);
+    }
+
+    // Tab and Shift+Tab leave an address field from any of its octets.
+    auto* ip = FindControl<IpAddressEdit>(dialog, IdIpAddress);
+    auto* netmask = FindControl<IpAddressEdit>(dialog, IdNetmask);
+    auto* configuration = FindControl<QPushButton>(dialog, IdConfiguration);
+    for (int octet = 0; octet < 4; ++octet) {
+        SCOPED_TRACE(octet);
+        ip->focusOctet(octet);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), netmask->octetField(0));
+        ip->focusOctet(octet);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), configuration);
+    }
+    dialog.hide();
+}
+
+TEST(IpAddressEdit, ArrowsDotAndBackspaceMoveBetweenOctets)
+{
+    IpAddressEdit edit;
+    edit.setOctets({10, 20, 30, 40});
+    edit.show();
+    edit.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+
+    struct Row {
+        int from;
+        int cursor; // cursor position in the octet; -1 leaves the octet's text selected
+        Qt::Key key;
+        int to; // octet with the focus afterwards
+        int cursorAfter;
+    };
+    const Row rows[] = {
+        {0, 2, Qt::Key_Right, 1, 0},     {0, 1, Qt::Key_Right, 0, 2},   // only at the octet's end
+        {3, 2, Qt::Key_Right, 3, 2},     {1, 0, Qt::Key_Left, 0, 2},    // the last octet keeps it
+        {1, 1, Qt::Key_Left, 1, 0},      {0, 0, Qt::Key_Left, 0, 0},    // the first too
+        {1, 2, Qt::Key_Period, 2, 2},    {1, -1, Qt::Key_Period, 1, 2}, // a dot on a selection does nothing
+        {2, 0, Qt::Key_Backspace, 1, 2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << "octet " << r.from << " key " << r.key);
+        edit.setOctets({10, 20, 30, 40});
+        edit.focusOctet(r.from);
+        QLineEdit* field = edit.octetField(r.from);
+        if (r.cursor >= 0)
+            field->setCursorPosition(r.cursor);
+        QTest::keyClick(field, r.key);
+        EXPECT_EQ(QApplication::focusWidget(), edit.octetField(r.to));
+        EXPECT_EQ(edit.octetField(r.to)->cursorPosition(), r.cursorAfter);
+        EXPECT_EQ(edit.text(), QStringLiteral("10.20.30.40")); // moving never edits
+    }
+}
+
 TEST(Messages, OneOkButtonCaptionAndIcon)
 {
     struct Row {
@@ -229,4 +332,55 @@ TEST(Colours, DialogsAndTheirTextAreColouredOthersKeepTheirLook)
     auto* ip = FindControl<IpAddressEdit>(dialog, IdIpAddress);
     EXPECT_NE(ip->octetField(0)->palette().color(QPalette::Base), DialogBackground);
     dialog.hide();
+}
+
+TEST(ReportList, ADoubleClickIsOneClick)
+{
+    ReportList list;
+    list.setColumns({{"Name", 94}, {"IP", 81}});
+    new QTreeWidgetItem(&list, {QStringLiteral("NAS-1"), QStringLiteral("10.64.0.10")});
+    list.resize(300, 120);
+    list.show();
+    QApplication::processEvents();
+    const QPoint row = list.visualItemRect(list.topLevelItem(0)).center();
+    const QPoint below(row.x(), list.viewport()->height() - 4);
+
+    // The event sequences a window system delivers for the gestures.
+    using E = QEvent::Type;
+    struct Row {
+        const char* gesture;
+        std::vector<std::pair<E, QPoint>> events;
+        int clicks;
+    };
+    const Row rows[] = {
+        {"click on a row", {{E::MouseButtonPress, row}, {E::MouseButtonRelease, row}}, 1},
+        {"click below the rows", {{E::MouseButtonPress, below}, {E::MouseButtonRelease, below}}, 1},
+        {"double click",
+         {{E::MouseButtonPress, row},
+          {E::MouseButtonRelease, row},
+          {E::MouseButtonPress, row},
+          {E::MouseButtonDblClick, row},
+          {E::MouseButtonRelease, row}},
+         1},
+        {"double click, then a click",
+         {{E::MouseButtonPress, row},
+          {E::MouseButtonRelease, row},
+          {E::MouseButtonPress, row},
+          {E::MouseButtonDblClick, row},
+          {E::MouseButtonRelease, row},
+          {E::MouseButtonPress, row},
+          {E::MouseButtonRelease, row}},
+         2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.gesture);
+        QSignalSpy clicks(&list, &ReportList::clickedAnywhere);
+        for (const auto& [type, pos] : r.events) {
+            const bool down = type != E::MouseButtonRelease;
+            QMouseEvent event(type, pos, list.viewport()->mapToGlobal(pos), Qt::LeftButton,
+                              down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(list.viewport(), &event);
+        }
+        EXPECT_EQ(clicks.count(), r.clicks);
+    }
 }
