@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang-format
     clang libclang-rt-14-dev
-    qt6-base-dev qt6-svg-dev libglib2.0-dev libglib2.0-bin libsmbclient-dev
+    qt6-base-dev qt6-base-private-dev qt6-svg-dev libglib2.0-dev libglib2.0-bin libsmbclient-dev
     libgtest-dev libgmock-dev
     samba smbclient gvfs gvfs-backends gvfs-fuse fuse3
     dbus dbus-x11 fonts-liberation xdg-utils
