@@ -4,6 +4,9 @@
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
+#include "install/MemoryShare.h"
+#include "installui/InstallDialog.h"
+#include "installui/RestartDialog.h"
 #include "lab/Lab.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
@@ -15,15 +18,20 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 
 using namespace telvorin;
 
@@ -180,16 +188,53 @@ QImage RenderLogin()
     return Frame(login);
 }
 
+QImage RenderInstall()
+{
+    OfflineServices offline;
+    test::MemoryShare share;
+    test::MemoryDeviceFiles files;
+    InstallState state;
+    install::LocalStaging staging;
+    install::InstallContext context{offline.protocol, share, files, state, staging, offline.clock};
+    InstallDialog dialog(context, "10.64.0.10", offline.messages);
+    return Frame(dialog);
+}
+
+// Most of the way through: the first steps come at once, then the worker takes its time.
+class HalfwayClock final : public Clock {
+public:
+    std::int64_t nowMs() override { return 0; }
+    void sleepMs(int) override
+    {
+        if (++sleeps_ > 45)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+
+private:
+    std::atomic<int> sleeps_{0};
+};
+
+QImage RenderRestart()
+{
+    HalfwayClock clock;
+    InstallState state;
+    RestartDialog dialog(state, clock);
+    dialog.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (dialog.progressBar()->value() < 47 && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return Frame(dialog);
+}
+
 struct Render {
     const char* name;
     std::function<QImage()> render;
 };
 
 const Render Renders[] = {
-    {"main-empty", RenderMainEmpty},
-    {"main-devices", RenderMainDevices},
-    {"about", RenderAbout},
-    {"login", RenderLogin},
+    {"main-empty", RenderMainEmpty}, {"main-devices", RenderMainDevices}, {"about", RenderAbout},
+    {"login", RenderLogin},          {"install", RenderInstall},          {"restart", RenderRestart},
 };
 
 } // namespace
