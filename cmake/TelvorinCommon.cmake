@@ -41,3 +41,16 @@ function(telvorin_add_test name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;TELVORIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};TELVORIN_BINARY_DIR=${PROJECT_BINARY_DIR}"
     SKIP_RETURN_CODE 77)
 endfunction()
+
+# telvorin_add_scaled_test(TEST FACTOR)
+# Runs an existing GUI test again with QT_SCALE_FACTOR=FACTOR, as "<TEST>_<FACTOR>x".
+function(telvorin_add_scaled_test name factor)
+  add_test(NAME ${name}_${factor}x COMMAND ${name})
+  foreach(_property LABELS TIMEOUT ENVIRONMENT SKIP_RETURN_CODE)
+    get_test_property(${name} ${_property} _value)
+    if(_property STREQUAL ENVIRONMENT)
+      list(APPEND _value QT_SCALE_FACTOR=${factor})
+    endif()
+    set_tests_properties(${name}_${factor}x PROPERTIES ${_property} "${_value}")
+  endforeach()
+endfunction()

@@ -199,6 +199,16 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     }
     for (QWidget* box : groupBoxes)
         box->lower();
+    // A window without a caption is named after its first label, so a screen reader
+    // has something to announce when it opens.
+    if (dialog.windowTitle().isEmpty()) {
+        for (const ControlTemplate& c : tpl.controls) {
+            if (c.kind == ControlKind::Label && c.text && *c.text) {
+                dialog.setAccessibleName(QString::fromUtf8(c.text).trimmed());
+                break;
+            }
+        }
+    }
     for (const auto& [label, id] : labels) {
         if (QWidget* target = FindControlWidget(dialog, id))
             label->setBuddy(target);
