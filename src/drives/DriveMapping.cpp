@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 #include <string>
+#include <string_view>
 
 namespace telvorin {
 
@@ -50,6 +51,39 @@ void ShowFailedToMap(MainContext& ctx)
                                 QStringLiteral("Error"), MessageIcon::Stop);
 }
 
+QString Shown(std::string_view bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// The list shows a display form of the device's bytes, and a name that is not UTF-8 does
+// not survive the trip through it; the name is taken from the device's record, as the
+// device click does.
+std::string DeviceName(const Protocol& protocol, const QTreeWidgetItem* row)
+{
+    const std::string ip = row->text(IpColumn).toStdString();
+    for (const DeviceRecord& record : protocol.devices) {
+        if (record.ipText.view() == ip)
+            return record.name.str();
+    }
+    return row->text(NameColumn).toStdString();
+}
+
+// Row i of the volume list was built from entry i of the volume list; its bytes are used
+// while the row still shows that entry. Two names may look alike on screen, so the row's
+// position decides before its text does.
+std::string VolumeName(const VolumeList& volumes, const QTreeWidget* list, int row)
+{
+    const QString shown = list->topLevelItem(row)->text(VolumeNameColumn);
+    if (row < volumes.count() && Shown(volumes[row].name.view()) == shown)
+        return volumes[row].name.str();
+    for (const VolumeEntry& volume : volumes) {
+        if (Shown(volume.name.view()) == shown)
+            return volume.name.str();
+    }
+    return shown.toStdString();
+}
+
 void RebuildDriveLetters(MainContext& ctx)
 {
     DriveService& drives = *ctx.services.drives;
@@ -82,7 +116,7 @@ void OnConnect(MainContext& ctx)
     if (deviceRow >= 0) {
         const QTreeWidgetItem* row = c.deviceList->topLevelItem(deviceRow);
         deviceIp = row->text(IpColumn).toStdString();
-        serverName = row->text(NameColumn).toStdString();
+        serverName = DeviceName(protocol, row);
         ctx.SelectedHost = deviceIp;
     }
     const int volumeRow = SelectedRow(c.volumeList);
@@ -91,8 +125,7 @@ void OnConnect(MainContext& ctx)
                                     QStringLiteral("Warning"), MessageIcon::Exclamation);
         return;
     }
-    const std::string volumeName =
-        c.volumeList->topLevelItem(volumeRow)->text(VolumeNameColumn).toStdString();
+    const std::string volumeName = VolumeName(protocol.volumes, c.volumeList, volumeRow);
 
     if (c.driveLetters->currentIndex() < 0)
         return;
@@ -191,8 +224,8 @@ void OnDisconnect(MainContext& ctx)
     RebuildDriveLetters(ctx);
     if (const int deviceRow = SelectedRow(c.deviceList); deviceRow >= 0) {
         const QTreeWidgetItem* row = c.deviceList->topLevelItem(deviceRow);
-        ctx.driveTable->ShowVolumeLocations(c.volumeList, ctx.services.protocol->volumes,
-                                            row->text(NameColumn).toStdString(),
+        const Protocol& protocol = *ctx.services.protocol;
+        ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, DeviceName(protocol, row),
                                             row->text(IpColumn).toStdString(), true);
     }
 }

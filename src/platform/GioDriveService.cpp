@@ -11,6 +11,8 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <thread>
 
 #include <dirent.h>
@@ -122,6 +124,85 @@ void WaitUntilReadable(const std::string& path, std::chrono::milliseconds limit)
     const auto end = std::chrono::steady_clock::now() + limit;
     while (!DirectoryReadable(path) && std::chrono::steady_clock::now() < end)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+// Whether gvfsd-fuse lists `target` among its mounts. Its listing follows mounts and
+// unmounts made by any program, without touching a share; GIO's own picture in this
+// process can lag behind one that another program made.
+bool ListedInFuse(const std::string& target)
+{
+    const std::string parent = ParentOf(target);
+    if (!IsOnFuse(parent))
+        return false;
+    const std::string name = target.substr(target.find_last_of('/') + 1);
+    bool listed = false;
+    if (DIR* dir = opendir(parent.c_str())) {
+        while (const dirent* e = readdir(dir))
+            listed = listed || name == e->d_name;
+        closedir(dir);
+    }
+    return listed;
+}
+
+// A mount's folder stays in gvfsd-fuse's listing until the FUSE daemon hears of the
+// unmount, a moment after the unmount itself reports success.
+bool StillListed(const std::string& target)
+{
+    for (int tries = 0; tries < 40; ++tries) {
+        if (!ListedInFuse(target))
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+// What .remote/X says about letter X: the remote name, who made the mount, the domain.
+struct Record {
+    std::string remoteName;
+    bool madeHere = false;
+    std::string domain;
+};
+
+constexpr std::string_view MadeHereLine = "mounted-by=telvorin";
+constexpr std::string_view FoundLine = "mounted-by=other";
+constexpr std::string_view DomainKey = "domain=";
+
+// A record without the mounted-by line (an older one, or none) counts as a mount that was
+// found: the cautious reading, since removing the letter then never unmounts.
+std::optional<Record> ReadRecord(const std::string& path)
+{
+    std::ifstream in(path);
+    Record record;
+    if (!in || !std::getline(in, record.remoteName))
+        return std::nullopt;
+    for (std::string line; std::getline(in, line);) {
+        if (line == MadeHereLine)
+            record.madeHere = true;
+        else if (line.starts_with(DomainKey))
+            record.domain = line.substr(DomainKey.size());
+    }
+    return record;
+}
+
+bool WriteRecord(const std::string& path, const Record& record)
+{
+    const std::string temporary = path + ".new";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        out << record.remoteName << '\n'
+            << (record.madeHere ? MadeHereLine : FoundLine) << '\n'
+            << DomainKey << record.domain << '\n';
+        out.flush();
+        if (!out) {
+            unlink(temporary.c_str());
+            return false;
+        }
+    }
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 // One asynchronous GIO call run to its end in a private main context on the calling
@@ -267,10 +348,51 @@ void OnAskPassword(GMountOperation* op, const char* message, const char* default
     g_mount_operation_reply(op, G_MOUNT_OPERATION_HANDLED);
 }
 
+// Unmounts the mount that holds `location` and waits until it is gone from the FUSE folder
+// too. Ok when it is gone (or was already), so a caller never reports a removal that did
+// not happen.
+DriveResult UnmountEnclosing(GFile* location, bool force, std::chrono::milliseconds timeout)
+{
+    // GIO keeps what it learnt of a mount; when another program unmounted a share and it
+    // was mounted again since, the first try can go to the gone daemon. The failed call
+    // makes GIO forget it, so one more try reaches the live mount.
+    for (int attempt = 1;; ++attempt) {
+        GErrorHolder err;
+        const GPtr<GMount> mount(g_file_find_enclosing_mount(location, nullptr, err.out()));
+        if (!mount)
+            return DriveResult::Ok;
+        const GPtr<GFile> root(g_mount_get_root(mount.get()));
+        const GText localPath(g_file_get_path(root.get()));
+        const GText uri(g_file_get_uri(root.get()));
+        GioCall call(timeout);
+        g_mount_unmount_with_operation(
+            mount.get(), force ? G_MOUNT_UNMOUNT_FORCE : G_MOUNT_UNMOUNT_NONE, nullptr, call.cancellable(),
+            [](GObject* source, GAsyncResult* result, gpointer self) {
+                GError* error = nullptr;
+                g_mount_unmount_with_operation_finish(G_MOUNT(source), result, &error);
+                static_cast<GioCall*>(self)->finish(error);
+            },
+            &call);
+        if (!call.wait() && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_NOT_MOUNTED)) {
+            if (attempt == 1 && !call.timedOut())
+                continue;
+            std::fprintf(stderr, "telvorin: unmounting %s failed: %s\n", uri.get(),
+                         call.timedOut() ? "timed out" : call.message());
+            return DriveResult::Failed;
+        }
+        if (localPath && StillListed(localPath.get())) {
+            std::fprintf(stderr, "telvorin: %s is still mounted after unmounting it\n", uri.get());
+            return DriveResult::Failed;
+        }
+        return DriveResult::Ok;
+    }
+}
+
 } // namespace
 
-GioDriveService::GioDriveService(std::string drivesFolder)
+GioDriveService::GioDriveService(std::string drivesFolder, std::string autostartFolder)
     : folder_(drivesFolder.empty() ? DefaultDrivesFolder() : std::move(drivesFolder))
+    , autostart_(std::move(autostartFolder))
 {
     while (folder_.size() > 1 && folder_.back() == '/')
         folder_.pop_back();
@@ -343,7 +465,7 @@ std::string GioDriveService::mountRemoteName(const std::string& path) const
     const GPtr<GFile> file(g_file_new_for_path(path.c_str()));
     // GVfs turns a path inside its FUSE folder into the share's own URI; anything that
     // stays a plain file is not a network mount.
-    if (g_file_has_uri_scheme(file.get(), "file"))
+    if (g_file_has_uri_scheme(file.get(), "file") || (IsOnFuse(ParentOf(path)) && !ListedInFuse(path)))
         return {};
     GErrorHolder err;
     const GPtr<GMount> mount(g_file_find_enclosing_mount(file.get(), nullptr, err.out()));
@@ -371,10 +493,9 @@ std::string GioDriveService::mountRemoteName(const std::string& path) const
 
 std::string GioDriveService::recordedRemoteName(char letter, const std::string& live) const
 {
-    std::ifstream in(recordPath(letter));
-    std::string recorded;
-    if (in && std::getline(in, recorded) && EqualIgnoringUnicodeCase(recorded, live))
-        return recorded;
+    const auto record = ReadRecord(recordPath(letter));
+    if (record && EqualIgnoringUnicodeCase(record->remoteName, live))
+        return record->remoteName;
     return live;
 }
 
@@ -453,6 +574,8 @@ DriveResult GioDriveService::AddConnection(const std::string& drive, const std::
 
     const std::string uri = ShareUri(server, share);
     const GPtr<GFile> file(g_file_new_for_uri(uri.c_str()));
+    // Whether this call made the mount, rather than finding it there already.
+    bool madeMount = false;
     {
         GioCall call(timeout_);
         cred.call = &call;
@@ -466,9 +589,9 @@ DriveResult GioDriveService::AddConnection(const std::string& drive, const std::
                 static_cast<GioCall*>(self)->finish(error);
             },
             &call);
-        const bool mounted = call.wait();
+        madeMount = call.wait();
         g_signal_handlers_disconnect_by_data(op.get(), &cred);
-        if (!mounted && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_ALREADY_MOUNTED)) {
+        if (!madeMount && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_ALREADY_MOUNTED)) {
             const bool refused = g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_FAILED_HANDLED);
             std::fprintf(stderr, "telvorin: mounting %s failed: %s\n", uri.c_str(),
                          call.timedOut() ? "timed out"
@@ -484,28 +607,44 @@ DriveResult GioDriveService::AddConnection(const std::string& drive, const std::
         std::fprintf(stderr, "telvorin: no mount for %s: %s\n", uri.c_str(), err.message());
         return DriveResult::Failed;
     }
+    // A mapping that fails from here on leaves the share as it was found: a mount made
+    // by this call goes again, one that was there already stays.
+    const auto fail = [&]() {
+        if (madeMount)
+            UnmountEnclosing(file.get(), true, timeout_);
+        return DriveResult::Failed;
+    };
     const GPtr<GFile> root(g_mount_get_root(mount.get()));
     const GText localPath(g_file_get_path(root.get()));
     if (!localPath) {
         std::fprintf(stderr, "telvorin: %s has no local path (is gvfsd-fuse running?)\n", uri.c_str());
-        return DriveResult::Failed;
+        return fail();
     }
 
     WaitUntilReadable(localPath.get(),
                       std::min<std::chrono::milliseconds>(timeout_, std::chrono::seconds(10)));
 
-    if (!MakeFolders(folder_ + "/.remote"))
-        return DriveResult::Failed;
+    if (!MakeFolders(folder_ + "/.remote")) {
+        std::fprintf(stderr, "telvorin: cannot make the folder %s/.remote\n", folder_.c_str());
+        return fail();
+    }
     // Build the link aside and rename it over the entry, so the letter never points at a
     // half-made entry.
     const std::string temporary = folder_ + "/." + *letter + ".new";
     unlink(temporary.c_str());
     if (symlink(localPath.get(), temporary.c_str()) != 0 || rename(temporary.c_str(), entry.c_str()) != 0) {
         unlink(temporary.c_str());
-        return DriveResult::Failed;
+        return fail();
     }
-    std::ofstream record(recordPath(*letter), std::ios::trunc);
-    record << remoteName << '\n';
+    // A mount found already there is still ours to remove when another letter of ours made it.
+    const Record record{remoteName, madeMount || otherLetterMade(*letter, localPath.get()), cred.domain};
+    if (!WriteRecord(recordPath(*letter), record)) {
+        unlink(entry.c_str());
+        return fail();
+    }
+    // The mapping itself stands without the entry; it is only not mounted again at login.
+    if ((flags & ConnectUpdateProfile) && !autostart_.write())
+        std::fprintf(stderr, "telvorin: cannot write the autostart entry %s\n", autostart_.path().c_str());
     return DriveResult::Ok;
 }
 
@@ -521,7 +660,29 @@ bool GioDriveService::otherEntryPointsAt(char letter, const std::string& target)
     return false;
 }
 
-DriveResult GioDriveService::CancelConnection(const std::string& drive, unsigned /*flags*/, bool force)
+bool GioDriveService::otherLetterMade(char letter, const std::string& target) const
+{
+    for (char other = 'A'; other <= 'Z'; ++other) {
+        bool isLink = false;
+        if (other == letter || EntryTarget(entryPath(other), &isLink) != target || !isLink)
+            continue;
+        if (const auto record = ReadRecord(recordPath(other)); record && record->madeHere)
+            return true;
+    }
+    return false;
+}
+
+bool GioDriveService::anyMapping() const
+{
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        bool isLink = false;
+        if (!EntryTarget(entryPath(letter), &isLink).empty() && isLink)
+            return true;
+    }
+    return false;
+}
+
+DriveResult GioDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
 {
     const auto letter = DriveLetter(drive);
     if (!letter)
@@ -532,35 +693,66 @@ DriveResult GioDriveService::CancelConnection(const std::string& drive, unsigned
     if (target.empty() || !isLink)
         return DriveResult::NotConnected; // no entry, or a real folder that is not ours to remove
 
-    // A share that another letter also carries stays mounted for that letter.
-    if (!otherEntryPointsAt(*letter, target)) {
+    // Only a mount this service made is unmounted, and only when no other letter carries
+    // it; one the user made elsewhere merely loses this letter.
+    const auto record = ReadRecord(recordPath(*letter));
+    if (record && record->madeHere && !otherEntryPointsAt(*letter, target)) {
         const GPtr<GFile> file(g_file_new_for_path(target.c_str()));
-        GErrorHolder err;
-        GPtr<GMount> mount;
-        if (!g_file_has_uri_scheme(file.get(), "file"))
-            mount.reset(g_file_find_enclosing_mount(file.get(), nullptr, err.out()));
-        if (mount) {
-            GioCall call(timeout_);
-            g_mount_unmount_with_operation(
-                mount.get(), force ? G_MOUNT_UNMOUNT_FORCE : G_MOUNT_UNMOUNT_NONE, nullptr,
-                call.cancellable(),
-                [](GObject* source, GAsyncResult* result, gpointer self) {
-                    GError* error = nullptr;
-                    g_mount_unmount_with_operation_finish(G_MOUNT(source), result, &error);
-                    static_cast<GioCall*>(self)->finish(error);
-                },
-                &call);
-            if (!call.wait() && !g_error_matches(call.error(), G_IO_ERROR, G_IO_ERROR_NOT_MOUNTED)) {
-                std::fprintf(stderr, "telvorin: unmounting %s failed: %s\n", target.c_str(),
-                             call.timedOut() ? "timed out" : call.message());
-                return DriveResult::Failed;
-            }
+        const DriveResult unmounted = g_file_has_uri_scheme(file.get(), "file")
+                                          ? DriveResult::Ok
+                                          : UnmountEnclosing(file.get(), force, timeout_);
+        if (unmounted != DriveResult::Ok)
+            return unmounted;
+        // GVfs could not name a mount there, yet its folder is still listed: not removed.
+        if (StillListed(target)) {
+            std::fprintf(stderr, "telvorin: cannot unmount %s\n", target.c_str());
+            return DriveResult::Failed;
         }
     }
     if (unlink(entry.c_str()) != 0)
         return DriveResult::Failed;
     unlink(recordPath(*letter).c_str());
+    if ((flags & ConnectUpdateProfile) && !anyMapping() && !autostart_.remove())
+        std::fprintf(stderr, "telvorin: cannot remove the autostart entry %s\n", autostart_.path().c_str());
     return DriveResult::Ok;
+}
+
+std::vector<MappedDrive> GioDriveService::MappedDrives()
+{
+    std::vector<MappedDrive> mapped;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        bool isLink = false;
+        const std::string target = EntryTarget(entryPath(letter), &isLink);
+        if (target.empty() || !isLink)
+            continue;
+        MappedDrive drive;
+        drive.letter = letter;
+        const std::string live = mountRemoteName(target);
+        drive.mounted = !live.empty();
+        if (drive.mounted)
+            drive.remoteName = recordedRemoteName(letter, live);
+        else if (const auto record = ReadRecord(recordPath(letter)))
+            drive.remoteName = record->remoteName;
+        mapped.push_back(std::move(drive));
+    }
+    return mapped;
+}
+
+DriveResult GioDriveService::Reconnect(char letter)
+{
+    const auto record = ReadRecord(recordPath(letter));
+    if (!record || record->remoteName.empty())
+        return DriveResult::NotConnected;
+    // As the first Connect attempt: with a domain, the user's own name and the default
+    // password (which makes a guest login here); without one, empty user and password.
+    std::string user;
+    const char* password = "";
+    if (!record->domain.empty()) {
+        user = record->domain + "\\" + NetworkUserName();
+        password = nullptr;
+    }
+    return AddConnection(std::string{letter, ':'}, record->remoteName, password, user.c_str(),
+                         ConnectUpdateProfile);
 }
 
 std::string GioDriveService::NetworkUserName()

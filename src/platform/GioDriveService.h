@@ -1,28 +1,42 @@
 #pragma once
 
+#include "platform/AutostartEntry.h"
 #include "platform/CredentialAnswerer.h"
 #include "platform/DriveService.h"
 
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace telvorin {
 
 // The drive service over GIO/GVfs. A letter X is a symbolic link named "X" in the drives
 // folder that points at the local (FUSE) path of a GVfs mount of smb://server/share.
-// Next to the links, the hidden folder ".remote" keeps the remote name each letter was
-// mapped with, because GVfs lower-cases server and share in its URIs and paths and the
-// program compares server names with their case.
+// Next to the links, the hidden folder ".remote" keeps for each letter the remote name it
+// was mapped with (GVfs lower-cases server and share in its URIs and paths, and the
+// program compares server names with their case), whether this service made the mount or
+// found it already there (made by the user in a file manager, say: removing the letter
+// then leaves it alone), and the domain of the user name, for mounting it again at login.
+//
+// A persistent mapping (ConnectUpdateProfile) also keeps the user's autostart entry that
+// runs `telvorin-probe drives restore` at login; removing the last letter removes it.
 //
 // Credentials: GVfs asks for them only after its own attempts (Kerberos) failed. Empty user
 // and password, or a null password (the user's default, which nothing stores here), answer
 // with a guest login; otherwise user, domain ("DOMAIN\user") and password are given. A
 // refused answer ends the attempt: GVfs is not left asking again.
+// A letter that carries a mapping, mounted or not.
+struct MappedDrive {
+    char letter = 0;
+    std::string remoteName; // as mapped; empty when it was never recorded and is not mounted
+    bool mounted = false;
+};
+
 class GioDriveService final : public DriveService {
 public:
-    // An empty folder means DefaultDrivesFolder().
-    explicit GioDriveService(std::string drivesFolder = {});
+    // Empty folders mean DefaultDrivesFolder() and AutostartEntry::DefaultFolder().
+    explicit GioDriveService(std::string drivesFolder = {}, std::string autostartFolder = {});
 
     // ${XDG_DATA_HOME:-$HOME/.local/share}/telvorin/drives
     static std::string DefaultDrivesFolder();
@@ -35,6 +49,14 @@ public:
     std::string NetworkUserName() override;
 
     const std::string& drivesFolder() const { return folder_; }
+    const AutostartEntry& autostart() const { return autostart_; }
+
+    // Every letter from A: to Z: whose entry is a mapping (a link), in that order.
+    std::vector<MappedDrive> MappedDrives();
+    // Mounts a mapped letter's share again with what a first Connect attempt gives: a guest
+    // login, or the user's own name in the domain it was mapped with and no password
+    // (none is stored). Never asks. Cancelled when the share wants a password.
+    DriveResult Reconnect(char letter);
 
     // How long one mount or unmount may take before it is cancelled.
     void setTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
@@ -58,8 +80,12 @@ private:
     // The remote name recorded at mapping time, if it still names the live mount.
     std::string recordedRemoteName(char letter, const std::string& live) const;
     bool otherEntryPointsAt(char letter, const std::string& target) const;
+    // Whether another letter points at `target` and its record says this service made it.
+    bool otherLetterMade(char letter, const std::string& target) const;
+    bool anyMapping() const;
 
     std::string folder_;
+    AutostartEntry autostart_;
     std::chrono::milliseconds timeout_{std::chrono::seconds(30)};
     CredentialAnswerer answerer_;
 };

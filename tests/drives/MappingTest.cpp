@@ -282,6 +282,39 @@ TEST(Connect, UnsafeDeviceTextsAreRefusedAndTheOldMappingKept)
     }
 }
 
+TEST(Connect, NamesThatAreNotUtf8MapTheDevicesOwnBytes)
+{
+    // Latin-1 names: the list shows both volumes alike, as "Donn\uFFFDes".
+    const std::string server = "NAS-\xe9";
+    const std::string first = "Donn\xe9"
+                              "es";
+    const std::string second = "Donn\xe8"
+                               "es";
+    MappingWindow w(Nas(server, first + ":" + second));
+    w.drives.mapDrive("Y:", "\\\\" + server + "\\" + first);
+    w.clickDevice(0);
+    ASSERT_EQ(w.c().volumeList->topLevelItem(0)->text(0), w.c().volumeList->topLevelItem(1)->text(0));
+    w.c().volumeList->topLevelItem(1)->setSelected(true);
+    w.chooseLetter(QStringLiteral("Z:"));
+
+    OnConnect(w.ctx());
+
+    ASSERT_EQ(w.drives.addCalls().size(), 1u);
+    EXPECT_EQ(w.drives.addCalls()[0].remoteName, "\\\\" + server + "\\" + second);
+    EXPECT_EQ(w.messages.last().text, Mapped);
+    // Each letter is found again on its own volume by the same bytes.
+    EXPECT_EQ(w.c().volumeList->topLevelItem(0)->text(1), QStringLiteral("Y:"));
+    EXPECT_EQ(w.c().volumeList->topLevelItem(1)->text(1), QStringLiteral("Z:"));
+
+    w.c().volumeList->topLevelItem(1)->setSelected(true);
+    OnDisconnect(w.ctx());
+    EXPECT_EQ(w.messages.last().text, Unmapped);
+    ASSERT_FALSE(w.drives.cancelCalls().empty());
+    EXPECT_EQ(w.drives.cancelCalls().back().drive, "Z:");
+    EXPECT_EQ(w.c().volumeList->topLevelItem(0)->text(1), QStringLiteral("Y:"));
+    EXPECT_EQ(w.c().volumeList->topLevelItem(1)->text(1), QString());
+}
+
 TEST(Disconnect, RemovesTheLetterOfTheSelectedVolumeOrOfTheCombo)
 {
     struct Row {

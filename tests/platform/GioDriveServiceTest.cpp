@@ -1,12 +1,15 @@
 // The GIO drive service where no share is needed: names, letters and entries that are
 // not network mounts.
 #include "platform/GioDriveService.h"
+#include "platform/AutostartEntry.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -115,7 +118,7 @@ TEST(GioDriveEntries, LocalEntriesAreTypedAndNeverTakenForConnections)
     ASSERT_EQ(symlink((temp.path() + "/gone").c_str(), (drives + "/G").c_str()), 0); // mount gone
     std::ofstream(drives + "/.remote-not-a-letter") << "";
 
-    GioDriveService service(drives + "/"); // a trailing slash changes nothing
+    GioDriveService service(drives + "/", temp.path() + "/autostart"); // a trailing slash changes nothing
     struct Row {
         const char* drive;
         int type;
@@ -142,6 +145,98 @@ TEST(GioDriveEntries, LocalEntriesAreTypedAndNeverTakenForConnections)
     EXPECT_TRUE(std::ifstream(local + "/keep.txt").good());
     EXPECT_EQ(service.CancelConnection("G:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_NE(service.CancelConnection("F:", ConnectUpdateProfile, true), DriveResult::Ok);
+}
+
+TEST(GioDriveEntries, MappedLettersAreListedWithTheirRecordAndTheAutostartEntryGoesWithTheLast)
+{
+    TempFolder temp;
+    const std::string drives = temp.path() + "/drives";
+    ASSERT_EQ(mkdir(drives.c_str(), 0700), 0);
+    ASSERT_EQ(mkdir((drives + "/.remote").c_str(), 0700), 0);
+    // Letters whose mounts went with the last session: links to nothing.
+    ASSERT_EQ(symlink((temp.path() + "/gone1").c_str(), (drives + "/M").c_str()), 0);
+    std::ofstream(drives + "/.remote/M") << "\\\\NAS-1\\HDD_a\nmounted-by=telvorin\ndomain=\n";
+    ASSERT_EQ(symlink((temp.path() + "/gone2").c_str(), (drives + "/E").c_str()), 0); // no record
+    ASSERT_EQ(mkdir((drives + "/D").c_str(), 0700), 0); // the user's own folder: no mapping
+
+    GioDriveService service(drives, temp.path() + "/autostart");
+    ASSERT_TRUE(service.autostart().write("/usr/bin/telvorin-probe"));
+    const std::vector<MappedDrive> mapped = service.MappedDrives();
+    ASSERT_EQ(mapped.size(), 2u);
+    EXPECT_EQ(mapped[0].letter, 'E');
+    EXPECT_EQ(mapped[0].remoteName, "");
+    EXPECT_FALSE(mapped[0].mounted);
+    EXPECT_EQ(mapped[1].letter, 'M');
+    EXPECT_EQ(mapped[1].remoteName, "\\\\NAS-1\\HDD_a");
+    EXPECT_FALSE(mapped[1].mounted);
+
+    // Without a record there is nothing to mount again.
+    EXPECT_EQ(service.Reconnect('E'), DriveResult::NotConnected);
+
+    EXPECT_EQ(service.CancelConnection("M:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_FALSE(std::ifstream(drives + "/.remote/M").good());
+    EXPECT_TRUE(service.autostart().exists()) << "E: is still mapped";
+    EXPECT_EQ(service.CancelConnection("E:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_FALSE(service.autostart().exists());
+    EXPECT_TRUE(service.MappedDrives().empty());
+}
+
+TEST(AutostartEntry, ExecLineQuotesWhatTheDesktopEntryRulesReserve)
+{
+    struct Row {
+        const char* argument;
+        const char* exec;
+    };
+    const Row rows[] = {
+        {"/usr/bin/telvorin-probe", "/usr/bin/telvorin-probe"},
+        {"telvorin-probe", "telvorin-probe"},
+        {"/opt/my apps/telvorin-probe", "\"/opt/my apps/telvorin-probe\""},
+        {"/opt/100%/p", "/opt/100%%/p"},
+        {"/opt/a$b/p", "\"/opt/a\\\\$b/p\""},
+        {"/opt/a\"b/p", "\"/opt/a\\\\\"b/p\""},
+        {"/opt/a\\b/p", "\"/opt/a\\\\\\\\b/p\""},
+        {"/opt/`x`/p", "\"/opt/\\\\`x\\\\`/p\""},
+        {"", "\"\""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(AutostartEntry::ExecArgument(row.argument), row.exec) << row.argument;
+
+    const std::string text = AutostartEntry::Text("/opt/my apps/telvorin-probe");
+    EXPECT_TRUE(text.starts_with("[Desktop Entry]\n")) << text;
+    EXPECT_NE(text.find("\nType=Application\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nExec=\"/opt/my apps/telvorin-probe\" drives restore\n"), std::string::npos)
+        << text;
+}
+
+TEST(AutostartEntry, LivesInXdgConfigHomeAndIsWrittenOnceAndRemoved)
+{
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = savedConfig ? savedConfig : "";
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("XDG_CONFIG_HOME", "/config/here", 1);
+    EXPECT_EQ(AutostartEntry::DefaultFolder(), "/config/here/autostart");
+    setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored
+    EXPECT_EQ(AutostartEntry::DefaultFolder(), home + "/.config/autostart");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(AutostartEntry().path(), home + "/.config/autostart/telvorin-drives.desktop");
+    if (savedConfig)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+
+    TempFolder temp;
+    const AutostartEntry entry(temp.path() + "/new/autostart/");
+    EXPECT_FALSE(entry.exists());
+    EXPECT_TRUE(entry.remove()) << "nothing to remove is not a failure";
+    ASSERT_TRUE(entry.write("/usr/bin/telvorin-probe")); // makes the missing folders
+    EXPECT_EQ(entry.path(), temp.path() + "/new/autostart/telvorin-drives.desktop");
+    std::ifstream in(entry.path());
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, AutostartEntry::Text("/usr/bin/telvorin-probe"));
+    ASSERT_TRUE(entry.write("/usr/local/bin/telvorin-probe")); // a moved program is followed
+    std::ifstream again(entry.path());
+    const std::string moved((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(moved, AutostartEntry::Text("/usr/local/bin/telvorin-probe"));
+    EXPECT_TRUE(entry.remove());
+    EXPECT_FALSE(entry.exists());
 }
 
 } // namespace

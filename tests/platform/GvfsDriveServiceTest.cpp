@@ -11,6 +11,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,7 +36,7 @@ protected:
         SharesLabTest::SetUp();
         if (HasFatalFailure())
             return;
-        service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder());
+        service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder(), autostartFolder());
     }
     void TearDown() override
     {
@@ -43,6 +44,17 @@ protected:
             return;
         for (const char* drive : {"X:", "Y:", "Z:"})
             service_->CancelConnection(drive, ConnectUpdateProfile, true);
+        // Mounts made outside the service go the way they came.
+        if (!gvfs_->mountedPaths().empty())
+            GioMount("-u smb://NAS-1/HDD_a");
+    }
+
+    std::string autostartFolder() const { return gvfs_->dir() + "/autostart"; }
+
+    // `gio mount ARGS`: a mount made as in a file manager, not by the drive service.
+    static int GioMount(const std::string& args)
+    {
+        return std::system(("gio mount " + args + " </dev/null >/dev/null 2>&1").c_str());
     }
 
     std::unique_ptr<GioDriveService> service_;
@@ -122,12 +134,66 @@ TEST_F(GvfsDriveService, ShareOnTwoLettersStaysForTheOtherWhenOneIsRemoved)
 {
     ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
+    EXPECT_TRUE(service_->autostart().exists()) << "the first mapping brings the autostart entry";
     ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     ASSERT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_EQ(ReadFile(entry('Y') + "/hello.txt"), "guest data\n");
     std::string remote;
     EXPECT_TRUE(service_->GetConnection("Y:", remote));
+    EXPECT_TRUE(service_->autostart().exists());
+
+    // The last letter takes its share's mount and the autostart entry with it.
+    ASSERT_EQ(service_->CancelConnection("Y:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_TRUE(gvfs_->mountedPaths().empty());
+    EXPECT_FALSE(service_->autostart().exists());
+}
+
+TEST_F(GvfsDriveService, MountMadeBeforeTheMappingOutlivesTheLetter)
+{
+    ASSERT_EQ(GioMount("-a smb://NAS-1/HDD_a"), 0);
+    ASSERT_EQ(gvfs_->mountedPaths().size(), 1u);
+    const std::string userMount = gvfs_->mountedPaths().front();
+
+    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_EQ(ReadFile(entry('Z') + "/hello.txt"), "guest data\n");
+    // A second letter on the same share does not make the mount ours either.
+    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+              DriveResult::Ok);
+    EXPECT_EQ(service_->CancelConnection("Y:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+
+    EXPECT_FALSE(Exists(entry('Z')));
+    EXPECT_EQ(service_->GetDriveType("Z:"), DriveNoRootDir);
+    EXPECT_EQ(gvfs_->mountedPaths(), std::vector<std::string>{userMount});
+    EXPECT_EQ(ReadFile(userMount + "/hello.txt"), "guest data\n");
+    EXPECT_EQ(GioMount("-u smb://NAS-1/HDD_a"), 0);
+}
+
+TEST_F(GvfsDriveService, MappingThatFailsAfterMountingLeavesTheShareAsItWasFound)
+{
+    // A plain file where the records belong: the mount succeeds, the mapping cannot be kept.
+    const std::string records = gvfs_->drivesFolder() + "/.remote";
+    rmdir(records.c_str());
+    ASSERT_FALSE(Exists(records));
+    std::ofstream(records) << "in the way\n";
+    struct Cleanup {
+        std::string path;
+        ~Cleanup() { unlink(path.c_str()); }
+    } cleanup{records};
+
+    for (const bool mountedBefore : {false, true}) {
+        SCOPED_TRACE(mountedBefore ? "share mounted before" : "share not mounted before");
+        if (mountedBefore) {
+            ASSERT_EQ(GioMount("-a smb://NAS-1/HDD_a"), 0);
+        }
+        EXPECT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+                  DriveResult::Failed);
+        EXPECT_FALSE(Exists(entry('Z')));
+        EXPECT_EQ(gvfs_->mountedPaths().size(), mountedBefore ? 1u : 0u);
+        EXPECT_FALSE(service_->autostart().exists());
+    }
 }
 
 TEST_F(GvfsDriveService, MountThatWentAwayIsRemoteWithoutConnection)
@@ -135,9 +201,7 @@ TEST_F(GvfsDriveService, MountThatWentAwayIsRemoteWithoutConnection)
     ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     // Another program unmounts the share behind our back (a file manager, a logout).
-    GioDriveService other(gvfs_->drivesFolder() + "-other");
-    ASSERT_EQ(other.AddConnection("Q:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile), DriveResult::Ok);
-    ASSERT_EQ(other.CancelConnection("Q:", ConnectUpdateProfile, true), DriveResult::Ok);
+    ASSERT_EQ(GioMount("-u smb://NAS-1/HDD_a"), 0);
     ASSERT_TRUE(gvfs_->mountedPaths().empty());
 
     std::string remote;

@@ -1,6 +1,7 @@
 // telvorin-probe: searches the LAN for devices and runs single transactions, printing
 // JSON for scripts and the lab tests.
 
+#include "DrivesCommand.h"
 #include "InstallCommand.h"
 #include "Json.h"
 #include "protocol/PosixSocketLayer.h"
@@ -21,7 +22,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: telvorin-probe search | volumes IP | "
-                         "get IP codepage|sharename|ide|bt-firmware|domain | "
+                         "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore] | "
                          "install codepage IP CODEPAGE | install bt IP\n");
     return 2;
 }
@@ -87,6 +88,8 @@ int main(int argc, char** argv)
     if (argc < 2)
         return Usage();
     const std::string_view command = argv[1];
+    if (command == "drives")
+        return telvorin::probe::RunDrives(argc, argv);
     if (command == "install")
         return telvorin::probe::RunInstallCommand(argc, argv);
 

@@ -225,6 +225,9 @@ bool GvfsSession::start()
     environment_.push_back("DBUS_SESSION_BUS_ADDRESS=" + busAddress_);
     setenv("DBUS_SESSION_BUS_ADDRESS", busAddress_.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtimeDir_.c_str(), 1);
+    // A mapping writes the user's autostart entry: the tests' entries land in the session's
+    // home, never in the real one.
+    setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
 
     // gvfsd would start its own FUSE daemon; ours is started apart so it can be waited for.
     gvfsd_ = spawn({Gvfsd, "--no-fuse"});

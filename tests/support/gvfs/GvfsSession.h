@@ -4,7 +4,8 @@
 //
 // It starts its own D-Bus session bus (without service activation, so nothing but what it
 // starts runs on it), gvfsd and gvfsd-fuse, all in a fresh temporary folder, and points
-// this process at them (DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR). GIO decides once per
+// this process at them (DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR, and XDG_CONFIG_HOME, so
+// autostart entries go into the session's home). GIO decides once per
 // process which bus and VFS it uses, so build the session before anything in the process
 // touches GIO, and only one per process:
 //

@@ -1,0 +1,161 @@
+#include "platform/AutostartEntry.h"
+
+#include "platform/UserAccount.h"
+#include "rules/SafeNames.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string_view>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace telvorin {
+
+namespace {
+
+constexpr const char* EntryName = "telvorin-drives.desktop";
+constexpr const char* ProbeName = "telvorin-probe";
+
+bool MakeFolders(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    const auto slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash)))
+        return false;
+    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return in ? text.str() : std::string();
+}
+
+} // namespace
+
+AutostartEntry::AutostartEntry(std::string folder)
+{
+    if (folder.empty())
+        folder = DefaultFolder();
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    path_ = folder + "/" + EntryName;
+}
+
+std::string AutostartEntry::DefaultFolder()
+{
+    // Relative values are to be ignored, like an unset one.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+        return std::string(config) + "/autostart";
+    std::string home;
+    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
+        home = h;
+    else
+        home = CurrentUserAccount().homeFolder;
+    return home + "/.config/autostart";
+}
+
+std::string AutostartEntry::DefaultProgram()
+{
+    std::string self(4096, '\0');
+    const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
+    if (n > 0) {
+        self.resize(static_cast<std::size_t>(n));
+        const auto slash = self.find_last_of('/');
+        const std::string beside = self.substr(0, slash + 1) + ProbeName;
+        if (slash != std::string::npos && !HasControlCharacter(beside) && access(beside.c_str(), X_OK) == 0)
+            return beside;
+    }
+    return ProbeName;
+}
+
+std::string AutostartEntry::ExecArgument(const std::string& argument)
+{
+    // Field codes start with "%", so a literal one is doubled.
+    std::string text;
+    bool reserved = argument.empty();
+    for (const char c : argument) {
+        if (c == '%')
+            text += '%';
+        text += c;
+        if (std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos)
+            reserved = true;
+    }
+    if (reserved) {
+        std::string quoted = "\"";
+        for (const char c : text) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\')
+                quoted += '\\';
+            quoted += c;
+        }
+        text = quoted + '"';
+    }
+    // The key's value is itself escaped: a backslash is written twice again.
+    std::string value;
+    for (const char c : text) {
+        if (c == '\\')
+            value += '\\';
+        value += c;
+    }
+    return value;
+}
+
+std::string AutostartEntry::Text(const std::string& program)
+{
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Telvorin drive letters\n"
+           "Comment=Mounts the shares of the drive letters mapped with Telvorin again\n"
+           "Exec=" +
+           ExecArgument(program) +
+           " drives restore\n"
+           "Terminal=false\n"
+           "NoDisplay=true\n";
+}
+
+bool AutostartEntry::exists() const
+{
+    struct stat st {};
+    return lstat(path_.c_str(), &st) == 0;
+}
+
+bool AutostartEntry::write(const std::string& program) const
+{
+    const std::string text = Text(program);
+    if (ReadAll(path_) == text)
+        return true;
+    const auto slash = path_.find_last_of('/');
+    if (!MakeFolders(path_.substr(0, slash)))
+        return false;
+    // Written aside and renamed over, so a login never reads half an entry.
+    const std::string temporary = path_ + ".new";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        out << text;
+        out.flush();
+        if (!out) {
+            unlink(temporary.c_str());
+            return false;
+        }
+    }
+    if (rename(temporary.c_str(), path_.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool AutostartEntry::remove() const
+{
+    return unlink(path_.c_str()) == 0 || errno == ENOENT;
+}
+
+} // namespace telvorin

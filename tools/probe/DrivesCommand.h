@@ -1,0 +1,9 @@
+#pragma once
+
+namespace telvorin::probe {
+
+// `telvorin-probe drives [restore]`: argv[1] is "drives". Lists the mapped drive letters
+// as JSON lines, or mounts their shares again; see DrivesCommand.cpp.
+int RunDrives(int argc, char** argv);
+
+} // namespace telvorin::probe
