@@ -49,9 +49,15 @@ bool Extractor::Run(std::string_view typeName, int id, std::string_view targetPa
     if (!destination || destination->components.empty())
         return Fail("not a file on a share: " + std::string(staged ? finalPath : targetPath));
 
-    bool reached = false;
-    for (int attempt = 0; attempt < ConnectAttempts && !reached; ++attempt)
-        reached = share_.Connect(destination->host, destination->share);
+    for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
+        if (share_.Connect(destination->host, destination->share))
+            break;
+        // Asking again at once helps a share that refused for a moment, not a host that
+        // is gone: each of those tries would wait out the whole time-out.
+        const int e = share_.LastErrorNumber();
+        if (e == ETIMEDOUT || e == EHOSTUNREACH || e == ENETUNREACH || e == EHOSTDOWN)
+            break;
+    }
     // A share that did not answer shows in the write below; its error says more.
 
     if (staged) {

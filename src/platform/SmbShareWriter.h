@@ -13,7 +13,7 @@ namespace telvorin {
 // time; creating and freeing the library's contexts is serialised across objects.
 class SmbShareWriter final : public ShareWriter {
 public:
-    explicit SmbShareWriter(int timeoutMs = 30000);
+    explicit SmbShareWriter(int timeoutMs = 10000);
     ~SmbShareWriter() override;
     SmbShareWriter(const SmbShareWriter&) = delete;
     SmbShareWriter& operator=(const SmbShareWriter&) = delete;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace telvorin;
@@ -99,6 +100,14 @@ TEST(Extraction, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile)
         EXPECT_EQ(f.share.files.at(Target), (Bytes{'o', 'l', 'd'})) << row.name;
         EXPECT_EQ(f.others({Target}), 0u) << row.name;
         EXPECT_FALSE(f.extractor.lastError().empty()) << row.name;
+    }
+
+    // A host that is gone is asked once, not six times.
+    {
+        Fixture f;
+        f.share.unreachable = true;
+        EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("CODEPAGE", 143, Target, ""));
+        EXPECT_EQ(std::count(f.share.log.begin(), f.share.log.end(), "connect \\\\10.64.0.10\\HDD_a"), 1);
     }
 
     // A folder at the name is no success either.
