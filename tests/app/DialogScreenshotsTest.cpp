@@ -1,6 +1,6 @@
 // Renders each dialog of the program to a PNG under ${TELVORIN_BINARY_DIR}/screenshots,
 // with a plain title strip showing the window's icon and caption. To add a dialog, add
-// one row to Renders below.
+// one row to Renders below. Run at scale factor 1, and again at 2 (files named "-2x").
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
@@ -44,32 +44,38 @@ QString ScreenshotDir()
         .filePath(QStringLiteral("screenshots"));
 }
 
-// The client area under a title strip, as a window manager would frame it.
+// The client area under a title strip, as a window manager would frame it, in device
+// pixels: twice the size at a scale factor of 2.
 QImage Frame(QWidget& window)
 {
     window.show();
     QApplication::processEvents();
     const QPixmap client = window.grab();
+    const qreal scale = client.devicePixelRatio();
     const int strip = 24;
-    QImage image(client.width(), client.height() + strip, QImage::Format_ARGB32);
+    QImage image(client.width(), client.height() + qRound(strip * scale), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(QColor(0x3c, 0x3c, 0x3c));
     QPainter painter(&image);
+    const int width = qRound(client.width() / scale);
     const QIcon icon = window.windowIcon();
     if (!icon.isNull())
         painter.drawPixmap(4, 4, icon.pixmap(16, 16));
     painter.setPen(Qt::white);
-    painter.drawText(QRect(26, 0, client.width() - 30, strip), Qt::AlignVCenter | Qt::AlignLeft,
-                     window.windowTitle());
+    painter.drawText(QRect(26, 0, width - 30, strip), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
     painter.drawPixmap(0, strip, client);
     painter.end();
     window.hide();
     return image;
 }
 
+// Renders at a scale factor other than 1 get it in their name ("main-devices-2x").
 void Save(const QImage& image, const QString& name)
 {
     QDir().mkpath(ScreenshotDir());
-    const QString path = QDir(ScreenshotDir()).filePath(name + QStringLiteral(".png"));
+    const qreal scale = image.devicePixelRatio();
+    const QString suffix = scale == 1.0 ? QString() : QStringLiteral("-%1x").arg(scale);
+    const QString path = QDir(ScreenshotDir()).filePath(name + suffix + QStringLiteral(".png"));
     ASSERT_TRUE(image.save(path)) << path.toStdString();
     std::printf("rendered %s\n", qPrintable(path));
 }

@@ -3,6 +3,9 @@
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
+#include "install/MemoryShare.h"
+#include "installui/InstallDialog.h"
+#include "installui/RestartDialog.h"
 #include "protocol/Protocol.h"
 #include "settings/LoginDialog.h"
 #include "ui/OfflineNetwork.h"
@@ -19,8 +22,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 using namespace telvorin;
 
@@ -166,9 +171,17 @@ QStringList FaultsWhileShown(QWidget& window)
         faults << QStringLiteral("drawn at scale %1, not %2")
                       .arg(window.devicePixelRatio())
                       .arg(ScaleUnderTest());
-    window.hide();
+    window.close();
     return faults;
 }
+
+// A clock whose sleeps take a little real time, so the restart window's worker stays
+// mid-way while the test measures the window.
+class SlowClock final : public Clock {
+public:
+    std::int64_t nowMs() override { return 0; }
+    void sleepMs(int) override { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
+};
 
 } // namespace
 
@@ -194,6 +207,24 @@ TEST(WindowLayout, TextsFitAndControlsStayApart)
          [&] {
              LoginDialog login(state, 1);
              return FaultsWhileShown(login);
+         }},
+        {"install window",
+         [] {
+             OfflineMain main;
+             test::MemoryShare share;
+             test::MemoryDeviceFiles files;
+             InstallState install;
+             install::LocalStaging staging;
+             install::InstallContext context{main.protocol, share, files, install, staging, main.clock};
+             InstallDialog dialog(context, "10.64.0.10", main.messages);
+             return FaultsWhileShown(dialog);
+         }},
+        {"restart window",
+         [] {
+             SlowClock clock;
+             InstallState install;
+             RestartDialog dialog(install, clock);
+             return FaultsWhileShown(dialog);
          }},
     };
     for (const Row& r : rows) {
