@@ -21,6 +21,13 @@ class DriveService;
 class DriveTable;
 class WebCheck;
 class BrowserLauncher;
+struct InstallState;
+class ShareWriter;
+class DeviceFileStore;
+class DialogTimers;
+namespace install {
+class LocalStaging;
+}
 
 // The controls of the main window that handlers read and write.
 struct MainControls {
@@ -52,6 +59,14 @@ struct MainServices {
     DriveService* drives = nullptr;
     WebCheck* webCheck = nullptr;
     BrowserLauncher* browser = nullptr;
+    // The language and package installs: their shared flags, the device's share, the
+    // device files, the local staging folder, and the install and restart windows'
+    // timers (null: real ones).
+    InstallState* installState = nullptr;
+    ShareWriter* share = nullptr;
+    DeviceFileStore* deviceFiles = nullptr;
+    install::LocalStaging* staging = nullptr;
+    DialogTimers* installTimers = nullptr;
 };
 
 // Everything a handler of the main window works on: its controls, the services, and the

@@ -2,7 +2,9 @@
 
 #include "app/AboutDialog.h"
 #include "app/OnRefresh.h"
+#include "bittorrent/OnBitTorrent.h"
 #include "drives/DriveMapping.h"
+#include "language/OnLanguage.h"
 #include "protocol/Protocol.h"
 #include "resources/Strings.h"
 #include "resources/Templates.h"
@@ -85,9 +87,10 @@ void MainDialog::connectControls()
     route(c.configuration, &OnConfiguration);
     route(c.connect, &OnConnect);
     route(c.disconnect, &OnDisconnect);
+    route(c.language, &OnLanguage);
+    route(c.bitTorrent, &OnBitTorrent);
     connect(c.exit, &QPushButton::clicked, this, &MainDialog::OnExit);
     connect(c.about, &QPushButton::clicked, this, &MainDialog::OnAbout);
-    // "Language" and "BitTorrent" get their handlers with their own flows.
 
     // No button is the default one, not even the first: Qt would otherwise make the
     // first auto-default button the default when the window shows. Enter is routed by

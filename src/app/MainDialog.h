@@ -21,6 +21,9 @@ class ReportList;
 //   Configuration                           -> OnConfiguration    settings/WebConfiguration.cpp
 //   Connect                                 -> OnConnect          drives/DriveMapping.cpp
 //   Disconnect                              -> OnDisconnect       drives/DriveMapping.cpp
+//   Language                                -> OnLanguage         language/OnLanguage.cpp
+//                                              (its window: language/LanguageDialog.cpp)
+//   BitTorrent                              -> OnBitTorrent       bittorrent/OnBitTorrent.cpp
 //   About (and system commands 16..31)      -> OnAbout            app/MainDialog.cpp
 //                                              (the box itself: app/AboutDialog.cpp)
 //   Exit                                    -> OnExit             app/MainDialog.cpp

@@ -2,8 +2,12 @@
 
 #include "app/MainDialog.h"
 #include "drives/CredentialPrompt.h"
+#include "install/InstallState.h"
+#include "install/LocalStaging.h"
 #include "platform/BrowserLauncher.h"
+#include "platform/DeviceFiles.h"
 #include "platform/GioDriveService.h"
+#include "platform/SmbShareWriter.h"
 #include "platform/WebCheck.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
@@ -38,6 +42,10 @@ int TelvorinApp::InitInstance()
     drives.setCredentialAnswerer(CredentialPrompt::OverActiveWindow());
     TcpWebCheck webCheck;
     GioBrowserLauncher browser;
+    InstallState installState;
+    SmbShareWriter share;
+    XdgDeviceFiles deviceFiles;
+    install::LocalStaging staging;
 
     ApplyColourScheme(*this);
 
@@ -48,6 +56,10 @@ int TelvorinApp::InitInstance()
     services.drives = &drives;
     services.webCheck = &webCheck;
     services.browser = &browser;
+    services.installState = &installState;
+    services.share = &share;
+    services.deviceFiles = &deviceFiles;
+    services.staging = &staging;
 
     MainDialog dialog(services);
     dialog.exec();

@@ -1,0 +1,35 @@
+#include "language/OnLanguage.h"
+
+#include "app/MainContext.h"
+#include "drives/DriveTable.h"
+#include "install/InstallState.h"
+#include "language/LanguageDialog.h"
+#include "resources/InstallFlowTexts.h"
+#include "ui/Messages.h"
+
+namespace telvorin {
+
+void OnLanguage(MainContext& ctx)
+{
+    MainServices& s = ctx.services;
+    if (ctx.DeviceSelected == 0) {
+        s.messages->show(ctx.controls.dialog, QString::fromUtf8(SelectDeviceMessage), QStringLiteral("Error"),
+                         MessageIcon::Stop);
+        return;
+    }
+    {
+        LanguageDialog dialog(ctx, ctx.controls.dialog);
+        dialog.exec();
+    }
+    InstallState& state = *s.installState;
+    state.BtInstallMode = 0;
+    if (state.SetupOutcome != 0)
+        return;
+    ctx.driveTable->RefreshDriveTable(*s.drives);
+    ctx.driveTable->FillDriveLetters(ctx.controls.driveLetters, *s.drives);
+    if (ctx.OnRefresh)
+        ctx.OnRefresh();
+    ctx.DeviceSelected = 0;
+}
+
+} // namespace telvorin

@@ -1,0 +1,13 @@
+#pragma once
+
+// Messages the language and package flows share. Both show them without a caption of
+// their own and without an icon, except the missing selection.
+
+namespace telvorin {
+
+inline constexpr const char* SelectDeviceMessage = "Please select a device.";
+inline constexpr const char* NoHardDrivesMessage = "No hard drives were detected.\nPlease verify that the "
+                                                   "hard drives are properly connected before continuing.";
+inline constexpr const char* FormatDriveMessage = "Please format hard drive.";
+
+} // namespace telvorin
