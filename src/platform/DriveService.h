@@ -44,10 +44,15 @@ public:
     // network mount (or one that is gone), DriveFixed when it points at a local directory.
     virtual int GetDriveType(const std::string& drive) = 0;
     // Maps "\\server\share" on the drive. A null password means the user's default; a
-    // user name may carry a domain as "DOMAIN\user".
+    // user name may carry a domain as "DOMAIN\user". A mapping that fails leaves the share
+    // mounted or not as it found it. ConnectUpdateProfile makes the mapping come back at
+    // the next login.
     virtual DriveResult AddConnection(const std::string& drive, const std::string& remoteName,
                                       const char* password, const char* userName, unsigned flags) = 0;
-    // Removes the drive's connection (forced) and its entry.
+    // Removes the drive's entry. Its mount goes too (by force when `force`) when this
+    // service made it and no other letter carries it; a mount found already there when the
+    // letter was mapped stays. Ok only when the entry is gone and so is the mount, unless
+    // the mount was not this service's to remove.
     virtual DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
     // The name of the user under which network connections are made.
     virtual std::string NetworkUserName() = 0;
