@@ -2,6 +2,7 @@
 
 #include "app/MainContext.h"
 #include "protocol/Protocol.h"
+#include "ui/BlockingStep.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -23,12 +24,16 @@ void SearchAndShowDevices(MainContext& ctx)
     c.deviceList->clear();
     c.volumeList->clear();
 
-    // The search blocks this thread for about a second per interface; the button is
-    // disabled meanwhile so a second press cannot queue another search.
+    // The button is disabled during the search so a second press cannot queue another.
+    // Disabling it would hand its focus on to "Configuration", where the next Enter or
+    // Space would land; the focus comes back to it afterwards.
+    const bool refreshHadFocus = c.refresh->window()->focusWidget() == c.refresh;
     c.refresh->setEnabled(false);
-    if (ctx.services.protocol)
-        ctx.services.protocol->SearchDevices(3, 3);
+    if (Protocol* protocol = ctx.services.protocol)
+        RunBlockingStep([protocol] { protocol->SearchDevices(3, 3); });
     c.refresh->setEnabled(true);
+    if (refreshHadFocus)
+        c.refresh->setFocus();
 
     if (!ctx.services.protocol)
         return;
@@ -39,6 +44,10 @@ void SearchAndShowDevices(MainContext& ctx)
         row->setText(2, Text(device.netmaskText.view()));
         row->setText(3, Text(device.gatewayText.view()));
     }
+    // No row is current either: the list would draw the current row like a selected one
+    // (and make the first row current when it gets the focus), while nothing is selected
+    // until the user clicks a device.
+    c.deviceList->setCurrentItem(nullptr);
 }
 
 } // namespace telvorin

@@ -5,8 +5,9 @@ namespace telvorin {
 struct MainContext;
 
 // Empties the device and volume lists, searches the network with the Refresh button
-// disabled, and lists every device that answered, one row each. Refresh and Apply both
-// end this way; neither the address fields nor DeviceSelected are touched here.
+// disabled (as a blocking step: the window stays painted, input waits for its end), and
+// lists every device that answered, one row each, none of them current. Refresh and Apply
+// both end this way; neither the address fields nor DeviceSelected are touched here.
 void SearchAndShowDevices(MainContext& ctx);
 
 } // namespace telvorin

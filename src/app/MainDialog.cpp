@@ -11,6 +11,7 @@
 #include "settings/DeviceDetails.h"
 #include "settings/LanSettings.h"
 #include "settings/WebConfiguration.h"
+#include "ui/BlockingStep.h"
 #include "ui/DialogBuilder.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ReportList.h"
@@ -46,6 +47,10 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
 
     ctx_.services = services;
+    if (services.drives) {
+        blockingDrives_.emplace(*services.drives);
+        ctx_.services.drives = &*blockingDrives_;
+    }
     ctx_.driveTable = &driveTable_;
     ctx_.OnRefresh = [this] { OnRefresh(ctx_); };
     bindControls();
@@ -115,28 +120,45 @@ bool MainDialog::OnInitDialog()
     if (initialised_)
         return true;
     initialised_ = true;
+    prepareLists();
+    readDrivesAndSearch();
+    return true;
+}
 
+void MainDialog::prepareLists()
+{
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
     MainControls& c = ctx_.controls;
     static_cast<ReportList*>(c.deviceList)
         ->setColumns({{"Name", 94}, {"IP", 81}, {"Netmask", 81}, {"Gateway", 81}});
     static_cast<ReportList*>(c.volumeList)->setColumns({{"Volume Name", 120}, {"Location", 100}});
+}
 
+void MainDialog::readDrivesAndSearch()
+{
+    MainControls& c = ctx_.controls;
     if (ctx_.services.drives) {
         driveTable_.RefreshDriveTable(*ctx_.services.drives);
         driveTable_.FillDriveLetters(c.driveLetters, *ctx_.services.drives);
     }
     OnRefresh(ctx_);
     ctx_.DeviceSelected = 0;
-    return true;
 }
 
 void MainDialog::setVisible(bool visible)
 {
-    // The first search runs before the window appears, whichever way it is shown.
-    if (visible && !initialised_)
-        OnInitDialog();
-    QDialog::setVisible(visible);
+    if (!visible || initialised_) {
+        QDialog::setVisible(visible);
+        return;
+    }
+    // The window shows at once, its list empty and Refresh disabled until the first
+    // search has filled it; the search runs as a blocking step, so the window is painted
+    // meanwhile and input waits for its end.
+    initialised_ = true;
+    prepareLists();
+    ctx_.controls.refresh->setEnabled(false);
+    QDialog::setVisible(true);
+    readDrivesAndSearch();
 }
 
 void MainDialog::OnSysCommand(unsigned commandId)
@@ -173,6 +195,13 @@ void MainDialog::OnClose()
 
 void MainDialog::closeEvent(QCloseEvent* event)
 {
+    // A close request that comes while a step waits must not close the sockets under it;
+    // it is handled once the step is over, as one held back with the input would be.
+    if (BlockingStepRunning()) {
+        event->ignore();
+        AfterBlockingSteps(this, [this] { close(); });
+        return;
+    }
     OnClose();
     QDialog::closeEvent(event);
 }

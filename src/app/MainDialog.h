@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/BlockingDriveService.h"
 #include "app/MainContext.h"
 #include "drives/DriveTable.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QTreeWidget;
 
@@ -32,9 +35,14 @@ class ReportList;
 // Enter (when no push button has the focus) and Escape end the modal run without the
 // clean-up of Exit and close.
 //
-// Initialisation (OnInitDialog: drive letters, the first search) runs once, just before
-// the window is first shown, so exec() and show() both find a filled list. Tests may
-// call OnInitDialog() themselves before showing; it then does not run again.
+// Every wait of a handler (the search, a transaction, a mount) runs as a blocking step
+// (ui/BlockingStep.h): the window stays painted and answering, and input waits for the
+// step's end. The drive service handed in is called through BlockingDriveService.
+//
+// Initialisation (OnInitDialog: list columns, drive letters, the first search) runs once.
+// Shown by show() or exec(), the window appears at once with the list empty and Refresh
+// disabled, and the first search fills it before show() returns. Tests may call
+// OnInitDialog() themselves before showing; it then does not run again.
 class MainDialog : public QDialog {
     Q_OBJECT
 public:
@@ -69,8 +77,11 @@ private:
     void OnClose();
     void bindControls();
     void connectControls();
+    void prepareLists();
+    void readDrivesAndSearch();
     void closeTransportOnce();
 
+    std::optional<BlockingDriveService> blockingDrives_;
     MainContext ctx_;
     DriveTable driveTable_;
     bool initialised_ = false;

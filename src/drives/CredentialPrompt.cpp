@@ -1,5 +1,7 @@
 #include "drives/CredentialPrompt.h"
 
+#include "ui/BlockingStep.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -82,7 +84,9 @@ CredentialAnswerer CredentialPrompt::OverActiveWindow()
     return [](CredentialRequest& request) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return false;
-        return Ask(QApplication::activeWindow(), request);
+        // GVfs asks on the thread that mounts, a blocking step's; the prompt is a widget
+        // and opens on the UI thread.
+        return AskOnUiThread([&] { return Ask(QApplication::activeWindow(), request); });
     };
 }
 

@@ -20,7 +20,8 @@ public:
     // Fills `request` from what was typed; false when the prompt was cancelled.
     static bool Ask(QWidget* parent, CredentialRequest& request);
     // The answerer the program hands to the drive service: the prompt over whichever
-    // window is active when GVfs asks; no answer without a widget application.
+    // window is active when GVfs asks; no answer without a widget application. It may be
+    // called on any thread: the prompt opens on the UI thread.
     static CredentialAnswerer OverActiveWindow();
 
     void store(CredentialRequest& request) const;

@@ -5,6 +5,7 @@
 #include "protocol/Protocol.h"
 #include "rules/DottedAddress.h"
 #include "settings/AddressFields.h"
+#include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ListRows.h"
 
@@ -91,7 +92,7 @@ void OnDeviceListClick(MainContext& ctx)
         ShowDottedAddress(*c.gateway, gateway);
 
     // Empties the volume list first, so a device that does not answer shows none.
-    protocol.GetVolumeList();
+    RunBlockingStep([&] { protocol.GetVolumeList(); });
 
     ctx.SelectedHost = ip;
     ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, deviceName, ip, true);

@@ -6,6 +6,7 @@
 #include "rules/DottedAddress.h"
 #include "settings/AddressFields.h"
 #include "settings/LoginDialog.h"
+#include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/Messages.h"
 
@@ -32,10 +33,13 @@ bool AdministratorLogin(MainContext& ctx, LoginDialog& dialog)
     Protocol& protocol = *ctx.services.protocol;
     protocol.state.adminUser = "admin";
     protocol.state.adminPassword = "";
-    if (protocol.VerifyLogin() != 0)
+    // Each transaction is a step of its own: the login dialog between them opens on this
+    // thread, with the window answering again.
+    auto verify = [&] { return RunBlockingStep([&] { return protocol.VerifyLogin(); }); };
+    if (verify() != 0)
         return true;
     dialog.exec();
-    if (protocol.VerifyLogin() != 0)
+    if (verify() != 0)
         return true;
     Show(ctx, "Wrong administrator password input!", "Error", MessageIcon::Stop);
     return false;
@@ -52,7 +56,7 @@ void ApplyDhcp(MainContext& ctx, LoginDialog& dialog)
 {
     if (!AdministratorLogin(ctx, dialog))
         return;
-    if (!ctx.services.protocol->SetDhcp()) {
+    if (!RunBlockingStep([&] { return ctx.services.protocol->SetDhcp(); })) {
         Show(ctx, "Set to dhcp client fail.", "Error", MessageIcon::Stop);
         return;
     }
@@ -98,7 +102,7 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
     if (!AdministratorLogin(ctx, dialog))
         return;
     // The device may not confirm; the search below shows where it is now either way.
-    ctx.services.protocol->SetStaticIp();
+    RunBlockingStep([&] { ctx.services.protocol->SetStaticIp(); });
     ClearAddressFields(c);
     SearchAndShowDevices(ctx);
 }

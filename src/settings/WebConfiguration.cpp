@@ -5,6 +5,7 @@
 #include "platform/BrowserLauncher.h"
 #include "platform/WebCheck.h"
 #include "protocol/Clock.h"
+#include "ui/BlockingStep.h"
 #include "ui/ListRows.h"
 #include "ui/Messages.h"
 
@@ -39,7 +40,7 @@ int WaitDeviceWeb(MainContext& ctx, WebCheckResult& result)
         }
         if (outcome == -1 || looks >= LooksBeforeGivingUp)
             break;
-        ctx.services.clock->sleepMs(1000);
+        RunBlockingStep([&] { ctx.services.clock->sleepMs(1000); });
     }
     ctx.services.messages->show(ctx.controls.dialog, QStringLiteral("Device is no longer available."),
                                 QStringLiteral("Warning"), MessageIcon::Exclamation);

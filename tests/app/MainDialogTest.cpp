@@ -1,6 +1,8 @@
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
+#include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
+#include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
 #include "ui/OfflineNetwork.h"
@@ -9,6 +11,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +21,11 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+#include <memory>
+#include <optional>
 
 using namespace telvorin;
 
@@ -37,6 +46,29 @@ protected:
     }
     ~MainDialogTest() override { EXPECT_NO_WINDOW_LEFT(); }
 
+    // Runs `look` on this thread while the next search waits at its first poll.
+    void lookDuringNextSearch(QObject* context, std::function<void()> look)
+    {
+        auto looked = std::make_shared<std::promise<void>>();
+        auto waiting = std::make_shared<std::atomic<bool>>(false);
+        std::shared_future<void> lookedAt = looked->get_future().share();
+        sockets.onWait = [lookedAt, waiting] {
+            *waiting = true;
+            lookedAt.wait();
+        };
+        auto poll = std::make_shared<QTimer>();
+        poll->setInterval(1);
+        QObject::connect(poll.get(), &QTimer::timeout, context,
+                         [poll, looked, waiting, look = std::move(look)] {
+                             if (!*waiting)
+                                 return;
+                             poll->stop();
+                             look();
+                             looked->set_value();
+                         });
+        poll->start();
+    }
+
     QStringList comboItems(const QComboBox* combo) const
     {
         QStringList items;
@@ -53,34 +85,53 @@ protected:
     MainServices services;
 };
 
-// Runs `step` once the dialog's modal run is under way, then returns the run's result.
+// Runs `step` once the dialog's modal run is under way and the first search is over, as
+// a user's input would come, then returns the run's result.
 int ExecWith(QDialog& dialog, std::function<void()> step)
 {
-    QTimer::singleShot(0, &dialog, std::move(step));
+    QTimer::singleShot(0, &dialog, [&dialog, step = std::move(step)] { AfterBlockingSteps(&dialog, step); });
     return dialog.exec();
 }
 
 } // namespace
 
-TEST_F(MainDialogTest, InitialisationSearchesBeforeTheWindowShows)
+TEST_F(MainDialogTest, WindowShowsAtOnceAndTheFirstSearchFillsIt)
 {
     MainDialog dialog(services);
-    std::vector<bool> visibleDuringSearch;
-    sockets.onWait = [&] { visibleDuringSearch.push_back(dialog.isVisible()); };
+    const MainControls& c = dialog.controls();
+    struct Seen {
+        bool visible = false;
+        bool refreshEnabled = true;
+        int rows = -1;
+        bool busyCursor = false;
+        bool lettersFilled = false;
+    } seen;
+    lookDuringNextSearch(&dialog, [&] {
+        seen.visible = dialog.isVisible();
+        seen.refreshEnabled = c.refresh->isEnabled();
+        seen.rows = c.deviceList->topLevelItemCount();
+        seen.busyCursor =
+            QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        seen.lettersFilled = c.driveLetters->count() > 0;
+    });
     EXPECT_EQ(sockets.sends, 0);
 
     dialog.show();
-    ASSERT_FALSE(visibleDuringSearch.empty());
-    EXPECT_TRUE(
-        std::none_of(visibleDuringSearch.begin(), visibleDuringSearch.end(), [](bool v) { return v; }));
+    EXPECT_TRUE(seen.visible);
+    EXPECT_FALSE(seen.refreshEnabled);
+    EXPECT_EQ(seen.rows, 0);
+    EXPECT_TRUE(seen.busyCursor);
+    EXPECT_TRUE(seen.lettersFilled);
+    // show() returns once the search is over.
     EXPECT_EQ(sockets.sends, 4); // two copies on each interface
+    EXPECT_TRUE(c.refresh->isEnabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Showing again does not search again.
     dialog.hide();
     dialog.show();
     EXPECT_EQ(sockets.sends, 4);
 
-    const MainControls& c = dialog.controls();
     EXPECT_EQ(c.deviceList->topLevelItemCount(), 0);
     EXPECT_EQ(c.volumeList->topLevelItemCount(), 0);
     EXPECT_EQ(dialog.context().DeviceSelected, 0);
@@ -149,13 +200,11 @@ TEST_F(MainDialogTest, RefreshClearsThePanelAndKeepsTheDhcpChoice)
     ctx.DeviceSelected = 1;
     protocol.state.currentDeviceIp = "10.64.0.10";
 
-    std::vector<bool> refreshEnabledDuringSearch;
-    sockets.onWait = [&] { refreshEnabledDuringSearch.push_back(c.refresh->isEnabled()); };
+    std::optional<bool> refreshEnabledDuringSearch;
+    lookDuringNextSearch(&dialog, [&] { refreshEnabledDuringSearch = c.refresh->isEnabled(); });
     QTest::mouseClick(c.refresh, Qt::LeftButton);
 
-    ASSERT_FALSE(refreshEnabledDuringSearch.empty());
-    EXPECT_TRUE(std::none_of(refreshEnabledDuringSearch.begin(), refreshEnabledDuringSearch.end(),
-                             [](bool v) { return v; }));
+    EXPECT_EQ(refreshEnabledDuringSearch, false);
     EXPECT_TRUE(c.refresh->isEnabled());
     EXPECT_EQ(c.deviceList->topLevelItemCount(), 0);
     EXPECT_EQ(c.volumeList->topLevelItemCount(), 0);
@@ -298,5 +347,65 @@ TEST_F(MainDialogTest, ClicksReachTheDetailsHandlers)
     EXPECT_FALSE(c.ipAddress->isEnabled());
     EXPECT_FALSE(c.netmask->isEnabled());
     EXPECT_FALSE(c.gateway->isEnabled());
+    dialog.hide();
+}
+
+TEST(MainDialogSearch, RefreshKeepsTheFocusAndLeavesNoRowCurrent)
+{
+    test::FakeClock clock;
+    test::FakeNetwork net{clock};
+    net.addInterface("veth0", "10.64.0.1");
+    for (const std::uint8_t host : {10, 11}) {
+        test::FakeDevice device;
+        device.name = "NAS-" + std::to_string(host);
+        device.address = {10, 64, 0, host};
+        net.addDevice(device);
+    }
+    Protocol protocol{net, clock, nullptr};
+    protocol.OpenTransport();
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+    MainServices services;
+    services.protocol = &protocol;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.drives = &drives;
+
+    MainDialog dialog(services);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const MainControls& c = dialog.controls();
+    ASSERT_EQ(c.deviceList->topLevelItemCount(), 2);
+
+    struct Row {
+        const char* what;
+        std::function<void()> press;
+    };
+    const Row rows[] = {
+        {"Space on Refresh", [&] { QTest::keyClick(c.refresh, Qt::Key_Space); }},
+        {"Enter on Refresh", [&] { QTest::keyClick(c.refresh, Qt::Key_Return); }},
+        {"a click on Refresh", [&] { QTest::mouseClick(c.refresh, Qt::LeftButton); }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        // A device clicked before: its row was current and selected.
+        c.deviceList->setCurrentItem(c.deviceList->topLevelItem(1));
+        c.refresh->setFocus();
+        r.press();
+
+        ASSERT_EQ(c.deviceList->topLevelItemCount(), 2);
+        EXPECT_EQ(dialog.focusWidget(), c.refresh);
+        EXPECT_EQ(c.deviceList->currentItem(), nullptr);
+        EXPECT_TRUE(c.deviceList->selectedItems().isEmpty());
+        // Tabbing into the list does not make its first row current either.
+        c.deviceList->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(c.deviceList->currentItem(), nullptr);
+        EXPECT_TRUE(c.deviceList->selectedItems().isEmpty());
+    }
+    // A search started elsewhere leaves the focus where it is.
+    c.apply->setFocus();
+    dialog.context().OnRefresh();
+    EXPECT_EQ(dialog.focusWidget(), c.apply);
     dialog.hide();
 }

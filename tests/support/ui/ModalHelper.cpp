@@ -1,5 +1,7 @@
 #include "ui/ModalHelper.h"
 
+#include "ui/BlockingStep.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -25,6 +27,9 @@ ModalAnswerer::~ModalAnswerer() = default;
 void ModalAnswerer::poll()
 {
     if (answered_)
+        return;
+    // A person's answer waits for the step's end, like any input.
+    if (BlockingStepRunning())
         return;
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) {
