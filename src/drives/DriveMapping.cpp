@@ -7,6 +7,7 @@
 #include "protocol/Protocol.h"
 #include "rules/SafeNames.h"
 #include "settings/LoginDialog.h"
+#include "ui/BlockingStep.h"
 #include "ui/ListRows.h"
 #include "ui/Messages.h"
 
@@ -155,7 +156,7 @@ void OnConnect(MainContext& ctx)
         }
     } else {
         state.domain.clear();
-        protocol.GetDomain();
+        RunBlockingStep([&] { protocol.GetDomain(); });
         const std::string domain = state.domain.str();
         if (!IsSafeDomain(domain)) {
             ShowFailedToMap(ctx);
