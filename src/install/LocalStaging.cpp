@@ -11,15 +11,18 @@ namespace telvorin::install {
 
 namespace {
 
-std::string Base()
+// Where a private folder may go, best first.
+std::vector<std::string> Bases()
 {
+    std::vector<std::string> bases;
     for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
         const char* v = std::getenv(name);
         struct stat st {};
         if (v && v[0] == '/' && ::stat(v, &st) == 0 && S_ISDIR(st.st_mode))
-            return v;
+            bases.emplace_back(v);
     }
-    return "/tmp";
+    bases.emplace_back("/tmp");
+    return bases;
 }
 
 } // namespace
@@ -37,13 +40,16 @@ bool LocalStaging::Create()
             return true;
         dir_.clear();
     }
-    std::string pattern = Base() + "/telvorin-bt.XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!::mkdtemp(buffer.data())) // mode 0700
-        return false;
-    dir_ = buffer.data();
-    return true;
+    for (const std::string& base : Bases()) {
+        const std::string pattern = base + "/telvorin-bt.XXXXXX";
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        if (::mkdtemp(buffer.data())) { // mode 0700
+            dir_ = buffer.data();
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string LocalStaging::PathOf(std::string_view name) const

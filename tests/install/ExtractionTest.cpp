@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 using namespace telvorin;
@@ -160,4 +161,21 @@ TEST(Extraction, PathsThatLeaveTheirFolderAreRefused)
     EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, "/tmp/btdog", BtFinal));
     EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, f.staging.PathOf("../btdog"), BtFinal));
     EXPECT_TRUE(f.share.files.empty());
+}
+
+TEST(Extraction, StagingFolderIsPrivateAndFallsBackWhenTheRuntimeFolderIsNotWritable)
+{
+    const char* old = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_RUNTIME_DIR", "/proc", 1);
+    LocalStaging staging;
+    const bool made = staging.Create();
+    if (old)
+        ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_RUNTIME_DIR");
+    ASSERT_TRUE(made);
+    EXPECT_NE(staging.dir().rfind("/proc", 0), 0u) << staging.dir();
+    EXPECT_EQ(std::filesystem::status(staging.dir()).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
 }
