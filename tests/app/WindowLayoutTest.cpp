@@ -6,6 +6,7 @@
 #include "install/MemoryShare.h"
 #include "installui/InstallDialog.h"
 #include "installui/RestartDialog.h"
+#include "language/LanguageDialog.h"
 #include "protocol/Protocol.h"
 #include "settings/LoginDialog.h"
 #include "ui/OfflineNetwork.h"
@@ -147,6 +148,7 @@ struct OfflineMain {
     Protocol protocol{sockets, clock, nullptr};
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
+    InstallState install;
     std::unique_ptr<MainDialog> dialog;
 
     OfflineMain()
@@ -158,6 +160,7 @@ struct OfflineMain {
         services.clock = &clock;
         services.messages = &messages;
         services.drives = &drives;
+        services.installState = &install;
         dialog = std::make_unique<MainDialog>(services);
     }
 };
@@ -217,6 +220,12 @@ TEST(WindowLayout, TextsFitAndControlsStayApart)
              install::LocalStaging staging;
              install::InstallContext context{main.protocol, share, files, install, staging, main.clock};
              InstallDialog dialog(context, "10.64.0.10", main.messages);
+             return FaultsWhileShown(dialog);
+         }},
+        {"language window",
+         [] {
+             OfflineMain main;
+             LanguageDialog dialog(main.dialog->context());
              return FaultsWhileShown(dialog);
          }},
         {"restart window",
