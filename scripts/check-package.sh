@@ -61,7 +61,7 @@ LC_ALL=C sort "$root/tests/package/files.txt" >"$scratch/expected.txt"
 diff -u "$scratch/expected.txt" "$scratch/files.txt" >&2 || fail "the package's files differ from tests/package/files.txt"
 
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in libqt6widgets6 libqt6svg6 libglib2.0-0 gvfs gvfs-backends gvfs-fuse xdg-utils fonts-liberation; do
+for needed in libqt6widgets6 libqt6svg6 libglib2.0-0 libsmbclient gvfs gvfs-backends gvfs-fuse xdg-utils fonts-liberation; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed (Depends: $depends)"
 done
 
