@@ -8,6 +8,7 @@
 #include "installui/InstallDialog.h"
 #include "installui/RestartDialog.h"
 #include "lab/Lab.h"
+#include "language/LanguageDialog.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "settings/LoginDialog.h"
@@ -233,6 +234,19 @@ QImage RenderRestart()
     return Frame(dialog);
 }
 
+// As the device's current language shows when the window opens.
+QImage RenderLanguage()
+{
+    OfflineServices offline;
+    InstallState state;
+    MainContext ctx;
+    ctx.services = offline.services();
+    ctx.services.installState = &state;
+    LanguageDialog dialog(ctx);
+    dialog.languageList()->setCurrentIndex(2);
+    return Frame(dialog);
+}
+
 struct Render {
     const char* name;
     std::function<QImage()> render;
@@ -241,6 +255,7 @@ struct Render {
 const Render Renders[] = {
     {"main-empty", RenderMainEmpty}, {"main-devices", RenderMainDevices}, {"about", RenderAbout},
     {"login", RenderLogin},          {"install", RenderInstall},          {"restart", RenderRestart},
+    {"language", RenderLanguage},
 };
 
 } // namespace

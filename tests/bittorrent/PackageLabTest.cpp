@@ -1,0 +1,183 @@
+// "BitTorrent" on the real main window against the lab's emulated devices: the support
+// check refuses with its message and leaves the program running, or the package lands on
+// the device's share, the restart wait runs, and the main window is brought up to date
+// with the flags cleared and the staging folder gone. Pauses and the restart wait run on
+// a fake clock, the install and restart timers fire at once.
+
+#include "app/MainDialog.h"
+#include "bittorrent/SupportCheck.h"
+#include "flows/FlowRig.h"
+#include "lab/Lab.h"
+#include "resources/InstallFlowTexts.h"
+#include "ui/ModalHelper.h"
+#include "ui/QtPrinters.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include <unistd.h>
+
+using namespace telvorin;
+using namespace telvorin::test;
+using telvorin::lab::Lab;
+using telvorin::lab::RecordedRequest;
+
+namespace {
+
+const std::string Payload = std::string(TELVORIN_STANDIN_HOME) + "/telvorin/payload";
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class PackageLab : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        lab_ = std::make_unique<Lab>(R"({"segments": [{"reply": "multicast", "devices": [
+            {"name": "NoDisk", "ip": "10.64.0.10", "key": "0014a5000020", "ideState": "1", "btFirmware": "1"},
+            {"name": "Unformatted", "ip": "10.64.0.11", "key": "0014a5000021", "ideState": "2",
+             "btFirmware": "1"},
+            {"name": "OldFirmware", "ip": "10.64.0.12", "key": "0014a5000022", "ideState": "5",
+             "btFirmware": "2"},
+            {"name": "Unicode", "ip": "10.64.0.13", "key": "0014a5000023", "ideState": "4", "btFirmware": "1",
+             "volumes": ["HDD_a"], "smb": true}]}]})");
+        if (lab_->ok())
+            lab_->enterPc();
+        // The staging folder is made under the runtime folder: a private one shows it gone.
+        runtimeDir_ = std::filesystem::temp_directory_path() / ("package-lab-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(runtimeDir_);
+        ::setenv("XDG_RUNTIME_DIR", runtimeDir_.c_str(), 1);
+    }
+    static void TearDownTestSuite()
+    {
+        lab_.reset();
+        std::filesystem::remove_all(runtimeDir_);
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(lab_->ok()) << lab_->error();
+        rig_ = std::make_unique<FlowRig>(Payload);
+        rig_->open();
+        window_ = std::make_unique<MainDialog>(rig_->services());
+        window_->show();
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        rig_.reset();
+        EXPECT_NO_WINDOW_LEFT();
+    }
+
+    void RunPackage(const char* device)
+    {
+        ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QString::fromLatin1(device))) << device;
+        ASSERT_EQ(window_->context().DeviceSelected, 1);
+        lab_->clearRequests();
+        QTest::mouseClick(window_->controls().bitTorrent, Qt::LeftButton);
+    }
+
+    static int Asked(const char* device, int opcode, int item)
+    {
+        int n = 0;
+        for (const RecordedRequest& r : lab_->requestsFor(device))
+            n += r.bytes.size() > 21 && r.bytes[0] == opcode && r.bytes[21] == item ? 1 : 0;
+        return n;
+    }
+    static int Searches()
+    {
+        int n = 0;
+        for (const RecordedRequest& r : lab_->requests(0))
+            n += r.device == "*" ? 1 : 0;
+        return n;
+    }
+
+    static std::unique_ptr<Lab> lab_;
+    static std::filesystem::path runtimeDir_;
+    std::unique_ptr<FlowRig> rig_;
+    std::unique_ptr<MainDialog> window_;
+};
+
+std::unique_ptr<Lab> PackageLab::lab_;
+std::filesystem::path PackageLab::runtimeDir_;
+
+} // namespace
+
+TEST_F(PackageLab, ARefusalShowsItsMessageAndTheProgramKeepsRunning)
+{
+    struct Row {
+        const char* device;
+        const char* message;
+        const char* webPage;
+        int firmwareQuestions;
+    };
+    const Row rows[] = {
+        {"NoDisk", NoHardDrivesMessage, nullptr, 2},
+        {"Unformatted", FormatDriveMessage, "http://10.64.0.11", 2},
+        {"OldFirmware", bittorrent::NotSupportedMessage, nullptr, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.device);
+        SetUp();
+        RunPackage(row.device);
+
+        ASSERT_EQ(rig_->messages.count(), 1u);
+        const RecordedMessage& m = rig_->messages.last();
+        EXPECT_EQ(m.text, QString::fromUtf8(row.message));
+        EXPECT_TRUE(m.caption.isEmpty());
+        EXPECT_EQ(m.icon, MessageIcon::None);
+        EXPECT_EQ(m.owner, window_.get());
+        EXPECT_EQ(rig_->browser.opened,
+                  row.webPage ? std::vector<std::string>{row.webPage} : std::vector<std::string>{});
+        EXPECT_EQ(Asked(row.device, 3, ItemBtFirmware), row.firmwareQuestions);
+        EXPECT_EQ(Asked(row.device, 5, ItemPackage), 0);
+        EXPECT_TRUE(rig_->timers.asked.empty()) << "nothing installed";
+        EXPECT_EQ(rig_->installState.SetupOutcome, -1);
+        EXPECT_EQ(rig_->installState.BtInstallMode, 0);
+        EXPECT_EQ(Searches(), 0);
+        EXPECT_TRUE(window_->isVisible()) << "the main window stays open";
+        EXPECT_EQ(window_->result(), 0);
+        TearDown();
+    }
+}
+
+TEST_F(PackageLab, AnInstallAndItsWaitLeaveTheFlagsClearedTheSelectionGoneAndNoStagingFolder)
+{
+    const std::string bt = lab_->shareDir("Unicode", "HDD_a") + "/Nas_Prog/BT";
+    std::filesystem::remove_all(bt);
+    std::filesystem::create_directories(bt);
+    RunPackage("Unicode");
+
+    EXPECT_TRUE(rig_->messages.empty());
+    EXPECT_EQ(ReadFile(bt + "/bt"), ReadFile(Payload + "/BT/215"));
+    EXPECT_EQ(ReadFile(bt + "/btdog"), ReadFile(Payload + "/BT/220"));
+    lab::DeviceState state;
+    ASSERT_TRUE(lab_->deviceState("Unicode", &state));
+    EXPECT_EQ(state.package, "BT");
+    // The install window's two seconds (package timer 2), then the restart window's ninety.
+    EXPECT_EQ(rig_->timers.asked, (std::vector<std::pair<int, int>>{{2, 2000}, {1, 90000}}));
+    EXPECT_EQ(rig_->clock.nowMs(), 2000 + 1000 + 2000 + 99 * 900);
+
+    const InstallState& flags = rig_->installState;
+    EXPECT_EQ(flags.BtInstallMode, 0);
+    EXPECT_EQ(flags.BtInstalled, 0);
+    EXPECT_EQ(flags.ExtractFailed, 0);
+    EXPECT_EQ(flags.SetupOutcome, 0);
+    EXPECT_FALSE(rig_->staging.exists());
+    EXPECT_TRUE(std::filesystem::is_empty(runtimeDir_)) << "the staging folder is removed";
+    EXPECT_GT(Searches(), 0) << "searched again";
+    EXPECT_EQ(window_->context().DeviceSelected, 0);
+    EXPECT_EQ(window_->controls().volumeList->topLevelItemCount(), 0);
+    EXPECT_TRUE(window_->isVisible());
+}

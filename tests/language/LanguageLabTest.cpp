@@ -1,0 +1,328 @@
+// "Language" on the real main window against the lab's emulated devices: the device's
+// disk and language state decides what the window does, the firmware decides which
+// languages it takes, and an install either ends in the restart wait and a refreshed
+// main window or, failed, in a new language window. Pauses and the restart wait run on
+// a fake clock, the install and restart timers fire at once.
+
+#include "app/MainDialog.h"
+#include "flows/FlowRig.h"
+#include "lab/Lab.h"
+#include "language/LanguageRules.h"
+#include "resources/InstallFlowTexts.h"
+#include "ui/ModalHelper.h"
+#include "ui/QtPrinters.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace telvorin;
+using namespace telvorin::test;
+using telvorin::lab::Lab;
+using telvorin::lab::RecordedRequest;
+
+namespace {
+
+const std::string Payload = std::string(TELVORIN_STANDIN_HOME) + "/telvorin/payload";
+
+struct Heard {
+    int opcode;
+    int item;
+    std::string value;
+};
+
+class LanguageLab : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        lab_ = std::make_unique<Lab>(R"({"segments": [{"reply": "multicast", "devices": [
+            {"name": "NoDisk", "ip": "10.64.0.10", "key": "0014a5000010", "ideState": "1"},
+            {"name": "Unformatted", "ip": "10.64.0.11", "key": "0014a5000011", "ideState": "2"},
+            {"name": "SixLanguages", "ip": "10.64.0.12", "key": "0014a5000012", "ideState": "3",
+             "codepage": "850"},
+            {"name": "Unicode", "ip": "10.64.0.13", "key": "0014a5000013", "ideState": "4"},
+            {"name": "Turkish", "ip": "10.64.0.18", "key": "0014a5000018", "ideState": "5", "codepage": "857"},
+            {"name": "AllLanguages", "ip": "10.64.0.14", "key": "0014a5000014", "ideState": "5",
+             "codepage": "857", "volumes": ["HDD_a"], "smb": true},
+            {"name": "Silent", "ip": "10.64.0.15", "key": "0014a5000015", "ideState": "3", "unanswered": [11]},
+            {"name": "NoCodepage", "ip": "10.64.0.16", "key": "0014a5000016", "ideState": "3",
+             "codepage": "857", "unanswered": [9]},
+            {"name": "NoShare", "ip": "10.64.0.17", "key": "0014a5000017", "ideState": "3", "codepage": "850",
+             "volumes": ["HDD_a"]}]}]})");
+        if (lab_->ok())
+            lab_->enterPc();
+    }
+    static void TearDownTestSuite() { lab_.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(lab_->ok()) << lab_->error();
+        rig_ = std::make_unique<FlowRig>(Payload);
+        rig_->open();
+        window_ = std::make_unique<MainDialog>(rig_->services());
+        window_->show();
+        lab_->clearRequests();
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        rig_.reset();
+        EXPECT_NO_WINDOW_LEFT();
+    }
+
+    // Selects the device and presses "Language"; returns when the flow has ended.
+    void RunLanguage(const char* device)
+    {
+        ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QString::fromLatin1(device))) << device;
+        ASSERT_EQ(window_->context().DeviceSelected, 1);
+        lab_->clearRequests();
+        QTest::mouseClick(window_->controls().language, Qt::LeftButton);
+    }
+
+    // What the device was asked, searches left out.
+    static std::vector<Heard> HeardBy(const char* device)
+    {
+        std::vector<Heard> out;
+        for (const RecordedRequest& r : lab_->requestsFor(device)) {
+            if (r.bytes.size() < 22)
+                continue;
+            Heard h{r.bytes[0], r.bytes[21], {}};
+            if (h.opcode == 5 && r.bytes.size() > 60)
+                h.value.assign(r.bytes.begin() + 60, r.bytes.end());
+            out.push_back(h);
+        }
+        return out;
+    }
+    static int Count(const std::vector<Heard>& heard, int opcode, int item)
+    {
+        int n = 0;
+        for (const Heard& h : heard)
+            n += h.opcode == opcode && h.item == item ? 1 : 0;
+        return n;
+    }
+    static int Searches()
+    {
+        int n = 0;
+        for (const RecordedRequest& r : lab_->requests(0))
+            n += r.device == "*" ? 1 : 0;
+        return n;
+    }
+
+    static std::unique_ptr<Lab> lab_;
+    std::unique_ptr<FlowRig> rig_;
+    std::unique_ptr<MainDialog> window_;
+};
+
+std::unique_ptr<Lab> LanguageLab::lab_;
+
+QComboBox* ListOf(QWidget* dialog)
+{
+    return dialog->findChild<QComboBox*>(QStringLiteral("languageList"));
+}
+
+void Click(QWidget* dialog, const char* button)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+} // namespace
+
+TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentLanguage)
+{
+    struct Row {
+        const char* device;
+        const char* message;   // nullptr: the window opens
+        const char* preselect; // the language shown when it opens
+        const char* webPage;   // opened after the message
+        int ideQuestions;
+        int codepageQuestions;
+    };
+    const Row rows[] = {
+        {"NoDisk", NoHardDrivesMessage, nullptr, nullptr, 1, 0},
+        {"Unformatted", FormatDriveMessage, nullptr, "http://10.64.0.11", 1, 0},
+        {"Unicode", language::UnicodeMessage, nullptr, nullptr, 1, 0},
+        {"Silent", language::NotSupportedMessage, nullptr, nullptr, 10, 0},
+        {"SixLanguages", nullptr, "Western European", nullptr, 1, 1},
+        {"Turkish", nullptr, "Turkish", nullptr, 1, 1},
+        {"NoCodepage", nullptr, "Western European", nullptr, 1, 10},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.device);
+        SetUp();
+        QString shown;
+        ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
+                                 shown = ListOf(dialog)->currentText();
+                                 QTest::keyClick(dialog, Qt::Key_Escape);
+                             }}});
+        RunLanguage(row.device);
+
+        const std::int64_t pausedMs = (row.ideQuestions + row.codepageQuestions) * language::QueryPauseMs;
+        EXPECT_EQ(rig_->clock.nowMs(), pausedMs);
+        const std::vector<Heard> heard = HeardBy(row.device);
+        EXPECT_EQ(Count(heard, 3, ItemIdeState), row.ideQuestions);
+        EXPECT_EQ(Count(heard, 3, ItemCodepageGet), row.codepageQuestions);
+        EXPECT_EQ(Count(heard, 5, ItemCodepageSet), 0);
+        if (row.message) {
+            EXPECT_EQ(script.answered(), 0) << "the window never showed";
+            ASSERT_EQ(rig_->messages.count(), 1u);
+            const RecordedMessage& m = rig_->messages.last();
+            EXPECT_EQ(m.text, QString::fromUtf8(row.message));
+            EXPECT_TRUE(m.caption.isEmpty());
+            EXPECT_EQ(m.icon, MessageIcon::None);
+            EXPECT_EQ(m.owner, window_.get());
+        } else {
+            EXPECT_EQ(script.answered(), 1);
+            EXPECT_EQ(shown, QString::fromLatin1(row.preselect));
+            EXPECT_TRUE(rig_->messages.empty());
+        }
+        EXPECT_EQ(rig_->browser.opened,
+                  row.webPage ? std::vector<std::string>{row.webPage} : std::vector<std::string>{});
+        EXPECT_EQ(rig_->installState.SetupOutcome, -1);
+        EXPECT_EQ(rig_->installState.ExtendedCodepages, std::string_view(row.device) == "Turkish" ? 1 : 0);
+        EXPECT_EQ(Searches(), 0) << "no refresh after a refusal or Cancel";
+        EXPECT_EQ(window_->context().DeviceSelected, 1);
+        EXPECT_TRUE(rig_->timers.asked.empty()) << "nothing installed";
+        TearDown();
+    }
+}
+
+TEST_F(LanguageLab, SixLanguageFirmwareRefusesTheExtendedOnesOnSelectionAndOnOk)
+{
+    bool ownedByTheWindow = false;
+    int indexAfterRefusedOk = -1;
+    bool openAfterRefusedOk = false;
+    std::size_t messagesBeforeKorean = 0;
+    ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
+                             QComboBox* list = ListOf(dialog);
+                             list->setFocus();
+                             QTest::keyClick(list, Qt::Key_Down); // Northern European
+                             ownedByTheWindow =
+                                 !rig_->messages.empty() && rig_->messages.last().owner == dialog;
+                             Click(dialog, "okButton");
+                             indexAfterRefusedOk = list->currentIndex();
+                             openAfterRefusedOk = dialog->isVisible();
+                             QTest::keyClick(list, Qt::Key_Down); // Central European
+                             QTest::keyClick(list, Qt::Key_Down); // Turkish
+                             messagesBeforeKorean = rig_->messages.count();
+                             QTest::keyClick(list, Qt::Key_Down); // Korean Hangul
+                             Click(dialog, "cancelButton");
+                         }}});
+    RunLanguage("SixLanguages");
+
+    EXPECT_EQ(script.answered(), 1);
+    EXPECT_TRUE(ownedByTheWindow);
+    EXPECT_EQ(indexAfterRefusedOk, 3) << "a refused language stays selected";
+    EXPECT_TRUE(openAfterRefusedOk);
+    EXPECT_EQ(messagesBeforeKorean, 4u) << "Northern, OK, Central, Turkish";
+    ASSERT_EQ(rig_->messages.count(), 4u);
+    for (const RecordedMessage& m : rig_->messages.all()) {
+        EXPECT_EQ(m.text, QString::fromUtf8(language::FirmwareMessage));
+        EXPECT_TRUE(m.caption.isEmpty());
+        EXPECT_EQ(m.icon, MessageIcon::None);
+    }
+    EXPECT_EQ(rig_->installState.CodepageIndex, 3);
+    EXPECT_EQ(rig_->installState.SetupOutcome, -1);
+    EXPECT_EQ(Count(HeardBy("SixLanguages"), 5, ItemCodepageSet), 0);
+    EXPECT_TRUE(rig_->timers.asked.empty());
+}
+
+TEST_F(LanguageLab, NorthernEuropeanWritesNoFileSendsItsCodepageAndWaitsForTheRestart)
+{
+    const std::string codepages = lab_->shareDir("AllLanguages", "HDD_a") + "/.codepages";
+    std::filesystem::remove_all(codepages);
+    std::filesystem::create_directories(codepages);
+    ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
+                             QComboBox* list = ListOf(dialog);
+                             list->setFocus();
+                             QTest::keyClick(list, Qt::Key_Home); // Traditional Chinese
+                             for (int i = 0; i < 3; ++i)
+                                 QTest::keyClick(list, Qt::Key_Down); // ... Northern European
+                             Click(dialog, "okButton");
+                         }}});
+    RunLanguage("AllLanguages");
+
+    EXPECT_EQ(script.answered(), 1);
+    EXPECT_TRUE(rig_->messages.empty()) << "all nine languages are allowed";
+    EXPECT_TRUE(std::filesystem::is_empty(codepages));
+    const std::vector<Heard> heard = HeardBy("AllLanguages");
+    ASSERT_EQ(Count(heard, 5, ItemCodepageSet), 1);
+    for (const Heard& h : heard) {
+        if (h.opcode == 5 && h.item == ItemCodepageSet) {
+            EXPECT_EQ(h.value, "865");
+        }
+    }
+    lab::DeviceState state;
+    ASSERT_TRUE(lab_->deviceState("AllLanguages", &state));
+    EXPECT_EQ(state.codepage, "865");
+    // The install window's two seconds, then the restart window's ninety.
+    EXPECT_EQ(rig_->timers.asked, (std::vector<std::pair<int, int>>{{1, 2000}, {1, 90000}}));
+    EXPECT_EQ(rig_->clock.nowMs(), 2 * language::QueryPauseMs + 99 * 900);
+    EXPECT_EQ(rig_->installState.CodepageIndex, 3);
+    EXPECT_EQ(rig_->installState.SetupOutcome, 0);
+}
+
+TEST_F(LanguageLab, AFailedInstallOpensANewWindowWhoseCancelLeavesTheMainWindowAlone)
+{
+    ModalScript script({
+        {QStringLiteral("languageDialog"), [](QWidget* dialog) { Click(dialog, "okButton"); }},
+        {QStringLiteral("languageDialog"), [](QWidget* dialog) { Click(dialog, "cancelButton"); }},
+    });
+    RunLanguage("NoShare");
+
+    EXPECT_EQ(script.answered(), 2);
+    ASSERT_EQ(rig_->messages.count(), 1u);
+    EXPECT_EQ(rig_->messages.last().text, QStringLiteral("Please check hard drives."));
+    EXPECT_EQ(rig_->installState.ExtractFailed, 1);
+    EXPECT_EQ(rig_->timers.asked, (std::vector<std::pair<int, int>>{{1, 2000}})) << "no restart wait";
+    const std::vector<Heard> heard = HeardBy("NoShare");
+    EXPECT_EQ(Count(heard, 5, ItemCodepageSet), 0);
+    EXPECT_EQ(Count(heard, 3, ItemIdeState), 2) << "the new window asks again";
+    EXPECT_EQ(rig_->installState.SetupOutcome, -1);
+    EXPECT_EQ(Searches(), 0);
+    EXPECT_EQ(window_->context().DeviceSelected, 1);
+    EXPECT_EQ(window_->controls().volumeList->topLevelItemCount(), 1);
+}
+
+TEST_F(LanguageLab, ACompletedWaitRefreshesTheListsSearchesAgainAndClearsTheSelection)
+{
+    const std::string codepages = lab_->shareDir("AllLanguages", "HDD_a") + "/.codepages";
+    std::filesystem::remove_all(codepages);
+    std::filesystem::create_directories(codepages);
+    ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
+                             QComboBox* list = ListOf(dialog);
+                             list->setFocus();
+                             QTest::keyClick(list, Qt::Key_Home); // Traditional Chinese
+                             for (int i = 0; i < 2; ++i)
+                                 QTest::keyClick(list, Qt::Key_Down); // ... Western European
+                             Click(dialog, "okButton");
+                         }}});
+    ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QStringLiteral("AllLanguages")));
+    // A letter taken meanwhile must be gone from the choice after the refresh.
+    QComboBox* letters = window_->controls().driveLetters;
+    ASSERT_NE(letters->findText(QStringLiteral("Z:")), -1);
+    rig_->drives.mapDrive("Z:", "\\\\elsewhere\\share");
+    RunLanguage("AllLanguages");
+
+    EXPECT_EQ(script.answered(), 1);
+    EXPECT_TRUE(rig_->messages.empty());
+    for (const char* name : {"codepage.850", "nls_cp850.o", "unicode_map.850"})
+        EXPECT_TRUE(std::filesystem::exists(codepages + "/" + name)) << name;
+    lab::DeviceState state;
+    ASSERT_TRUE(lab_->deviceState("AllLanguages", &state));
+    EXPECT_EQ(state.codepage, "850");
+
+    EXPECT_EQ(rig_->installState.SetupOutcome, 0);
+    EXPECT_GT(Searches(), 0) << "searched again";
+    const MainControls& c = window_->controls();
+    EXPECT_EQ(c.deviceList->topLevelItemCount(), 9);
+    EXPECT_TRUE(c.deviceList->selectedItems().isEmpty());
+    EXPECT_EQ(c.volumeList->topLevelItemCount(), 0);
+    EXPECT_NE(letters->findText(QStringLiteral("Z: \\\\elsewhere\\share")), -1) << "drive letters read again";
+    EXPECT_EQ(window_->context().DeviceSelected, 0);
+}
