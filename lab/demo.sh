@@ -4,6 +4,7 @@
 # your display, and tears the lab down when the window closes.
 #
 #   sudo lab/demo.sh [CONFIG.json]      (default: lab/default-lab.json)
+#   sudo lab/demo.sh flows              (lab/flows-lab.json: Language and BitTorrent)
 #
 # Root is needed for the namespaces; the window itself runs as the user who called
 # sudo. Nothing is sent on the machine's own network: the program only sees the lab's
@@ -22,6 +23,7 @@ die() { echo "demo.sh: $*" >&2; exit 1; }
 [[ $(id -u) -eq 0 ]] || die "run it with sudo: the lab needs root for its network namespaces"
 
 config=${1:-$here/default-lab.json}
+[[ $config != flows ]] || config=$here/flows-lab.json
 [[ -f $config ]] || die "no lab config $config"
 
 build=${TELVORIN_BINARY_DIR:-$source_dir/build}
@@ -60,12 +62,52 @@ if [[ -z $display && -z $wayland && -z $platform ]]; then
     die "no display found (DISPLAY or WAYLAND_DISPLAY); run it from your desktop session"
 fi
 
+# What the Language and BitTorrent buttons did to the devices: the codepage and package
+# each one was told to take, and the files that landed on its shares.
+report_installs() {
+    local state f
+    for state in "$lab_dir"/seg*/state.json; do
+        [[ -f $state ]] || continue
+        python3 - "$state" <<'PY' || true
+import json, sys
+for d in json.load(open(sys.argv[1])).get("devices", []):
+    line = f"demo.sh: {d['name']} ({d['ip']}): codepage {d.get('codepage') or '-'}"
+    if d.get("writeMode"):
+        line += ", install started"
+    if d.get("package"):
+        line += f", package {d['package']}"
+    if d.get("stop"):
+        line += ", told to stop after a failed install"
+    print(line)
+PY
+    done
+    while IFS= read -r f; do
+        echo "demo.sh:   ${f#"$lab_dir"/} ($(stat -c %s "$f") bytes)"
+    done < <(find "$lab_dir" -path '*/shares/*' -type f 2>/dev/null | sort)
+}
+
+flows_guide() {
+    cat <<'TXT'
+demo.sh: Language and BitTorrent on these devices (select a device, then press the button):
+  ALL-LANGUAGES  all nine languages, Turkish preselected; the package installs (HDD_a)
+  SIX-LANGUAGES  six languages (Northern, Central European and Turkish are refused);
+                 the codepage files go to hdd_1/.systemfile/.codepages; the package is refused
+  UNICODE        "This device supports Unicode."; the package installs
+  UNFORMATTED    "Please format hard drive." and the device's web page
+  NO-DISK        "No hard drives were detected."
+  NO-SHARE       no share to write to: "Please check hard drives.", then the language
+                 window again
+  A successful install ends with the device's restart wait (90 seconds), then a new search.
+TXT
+}
+
 lab_dir=
 scratch=
 cleanup() {
     local rc=$?
     trap - EXIT INT TERM
     if [[ -n $lab_dir ]]; then
+        report_installs
         echo "demo.sh: tearing the lab down"
         "$here/lab.sh" down "$lab_dir" || true
     fi
@@ -84,6 +126,7 @@ echo "demo.sh: bringing the lab up from $config"
 lab_dir=$("$here/lab.sh" up "$config" "" "$$" | tail -n 1)
 [[ -d $lab_dir ]] || die "the lab did not come up"
 echo "demo.sh: lab in $lab_dir; starting Telvorin as $user"
+[[ $config != "$here/flows-lab.json" ]] || flows_guide
 
 scratch=$(mktemp -d /tmp/telvorin-demo.XXXXXX)
 mkdir -p "$scratch/runtime" "$scratch/data/telvorin"
