@@ -1,0 +1,51 @@
+#!/bin/bash
+# Times the main window over 1, 2, 4 and 8 lab segments: start to shown and to the full
+# list, and the longest gap of its event loop during a Refresh, a device click and an
+# Apply against a device that answers only the search, and a Connect and Disconnect over
+# GVfs. Needs root and a build (scripts/build.sh); figures only, no pass or fail.
+#   bench/window.sh [BUILD_DIR] [SEGMENT_COUNTS...]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build}
+shift || true
+counts=("$@")
+[[ ${#counts[@]} -gt 0 ]] || counts=(1 2 4 8)
+bench=$build/bench/telvorin-bench-window
+export TELVORIN_EMULATOR=$build/emulator/telvorin-emulator
+[[ -x $bench && -x $TELVORIN_EMULATOR ]] || { echo "bench/window.sh: build first (scripts/build.sh $build)" >&2; exit 1; }
+[[ $(id -u) -eq 0 ]] || { echo "bench/window.sh: needs root (network namespaces)" >&2; exit 1; }
+
+work=$(mktemp -d /tmp/telvorin-bench-window.XXXXXX)
+lab=""
+cleanup() {
+    [[ -n $lab ]] && "$root/lab/lab.sh" down "$lab" || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Segment 0 holds a device with a guest share and one that answers only the search;
+# every other segment one device of its own.
+make_config() {
+    local segments=$1 s
+    {
+        echo '{"segments": ['
+        for ((s = 0; s < segments; s++)); do
+            ((s > 0)) && echo ','
+            echo '{"reply": "multicast", "devices": ['
+            printf '{"name": "BENCH-%d", "ip": "10.%d.0.10", "netmask": "255.255.0.0", "volumes": ["HDD_a"], "smb": %s}' \
+                "$s" $((64 + s)) "$( ((s == 0)) && echo true || echo false)"
+            ((s == 0)) && printf ',\n{"name": "SILENT", "ip": "10.64.0.11", "netmask": "255.255.0.0", "answers": "search-only"}'
+            echo ']}'
+        done
+        echo ']}'
+    } >"$work/config.json"
+}
+
+for segments in "${counts[@]}"; do
+    make_config "$segments"
+    lab=$("$root/lab/lab.sh" up "$work/config.json" "$work/lab" | tail -1)
+    "$root/lab/lab.sh" exec "$lab" env QT_QPA_PLATFORM=offscreen "$bench" "segments=$segments" SILENT BENCH-0 HDD_a ||
+        echo "segments=$segments: the benchmark failed ($?)"
+    "$root/lab/lab.sh" down "$lab"
+    lab=""
+done
