@@ -1,14 +1,23 @@
-// "Language" and "BitTorrent" without a device selected: the error, and nothing asked of
-// any device and no install flag left set.
+// "Language" and "BitTorrent" on the main window without a network: with no device
+// selected they only say so; with one, their questions to the device wait off the UI
+// thread, the window handling events under a busy cursor.
 
 #include "app/MainDialog.h"
 #include "flows/FlowRig.h"
+#include "ui/BlockingStep.h"
 #include "ui/ModalHelper.h"
 #include "ui/OfflineNetwork.h"
 #include "ui/QtPrinters.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <future>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +51,81 @@ TEST(FlowButtons, WithoutASelectedDeviceTheyOnlySayToSelectOne)
         EXPECT_EQ(rig.installState.BtInstallMode, 0);
         EXPECT_EQ(rig.installState.SetupOutcome, 0);
         EXPECT_TRUE(rig.timers.asked.empty());
+        window.hide();
+        protocol.CloseTransport();
+    }
+    EXPECT_NO_WINDOW_LEFT();
+}
+
+namespace {
+
+// The first pause holds until the test lets it go; later ones pass at once.
+class HeldClock final : public Clock {
+public:
+    std::promise<void> release;
+    std::atomic<bool> holding{false};
+
+    std::int64_t nowMs() override { return 0; }
+    void sleepMs(int) override
+    {
+        if (held_)
+            return;
+        held_ = true;
+        holding = true;
+        // Bounded, so a pause on the UI thread fails the test rather than hanging it.
+        release.get_future().wait_for(std::chrono::seconds(10));
+    }
+
+private:
+    bool held_ = false;
+};
+
+} // namespace
+
+TEST(FlowButtons, TheirQuestionsWaitWhileTheWindowHandlesEventsUnderABusyCursor)
+{
+    for (const bool package : {false, true}) {
+        SCOPED_TRACE(package ? "BitTorrent" : "Language");
+        SilentSockets sockets{{{"veth0", "10.64.0.1"}}};
+        ManualClock searchClock;
+        Protocol protocol(sockets, searchClock, nullptr);
+        protocol.OpenTransport();
+        FlowRig rig("/nonexistent");
+        HeldClock pauses;
+        MainServices services = rig.services();
+        services.protocol = &protocol;
+        services.clock = &pauses;
+        MainDialog window(services);
+        window.show();
+        window.context().DeviceSelected = 1;
+
+        bool stepRunning = false;
+        bool busyCursor = false;
+        QTimer look;
+        look.setInterval(5);
+        QObject::connect(&look, &QTimer::timeout, &window, [&] {
+            if (!pauses.holding)
+                return;
+            look.stop();
+            stepRunning = BlockingStepRunning();
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            busyCursor = cursor && cursor->shape() == Qt::WaitCursor;
+            pauses.release.set_value();
+        });
+        look.start();
+        QTest::mouseClick(package ? window.controls().bitTorrent : window.controls().language,
+                          Qt::LeftButton);
+
+        EXPECT_TRUE(pauses.holding.load()) << "the flow paused";
+        EXPECT_TRUE(stepRunning) << "the pause ran as a blocking step";
+        EXPECT_TRUE(busyCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the cursor is back";
+        // The device never answered: the flow ends with its refusal.
+        ASSERT_EQ(rig.messages.count(), 1u);
+        EXPECT_EQ(rig.messages.last().text,
+                  package ? QStringLiteral("BitTorrent does not supported on this device now.")
+                          : QStringLiteral("Multi-language options are not supported on this device."));
+        EXPECT_EQ(rig.installState.SetupOutcome, -1);
         window.hide();
         protocol.CloseTransport();
     }
