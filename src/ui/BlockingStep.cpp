@@ -68,6 +68,9 @@ private:
 
 // State of the UI thread only.
 int stepDepth = 0;
+// What the UI thread is inside of, innermost last: a step's wait or a step's question.
+enum class Nesting { Step, Question };
+std::vector<Nesting> nesting;
 int busyCursors = 0;
 struct Pending {
     QPointer<QObject> context;
@@ -155,6 +158,11 @@ bool BlockingStepRunning()
     return OnUiThread() && stepDepth > 0;
 }
 
+bool BlockingStepHoldsInput()
+{
+    return OnUiThread() && !nesting.empty() && nesting.back() == Nesting::Step;
+}
+
 void AfterBlockingSteps(QObject* context, std::function<void()> action)
 {
     if (!context)
@@ -181,6 +189,7 @@ void RunStep(const std::function<void()>& step)
     std::exception_ptr error;
 
     ++stepDepth;
+    nesting.push_back(Nesting::Step);
     {
         const BusyCursor busy;
         StepThread::instance().post([&] {
@@ -198,6 +207,7 @@ void RunStep(const std::function<void()>& step)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         ended.wait();
     }
+    nesting.pop_back();
     --stepDepth;
     if (stepDepth == 0)
         RunAfterSteps();
@@ -217,11 +227,13 @@ void RunQuestion(const std::function<void()>& question)
         app,
         [&] {
             const CursorsLifted normalCursor;
+            nesting.push_back(Nesting::Question);
             try {
                 question();
             } catch (...) {
                 error = std::current_exception();
             }
+            nesting.pop_back();
         },
         Qt::BlockingQueuedConnection);
     if (error)

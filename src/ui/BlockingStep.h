@@ -32,6 +32,9 @@ template <typename Question> std::invoke_result_t<Question&> AskOnUiThread(Quest
 
 // Whether the UI thread is waiting for a step now (false on any other thread).
 bool BlockingStepRunning();
+// Whether user input is held back now: a step is running and is not asking the user
+// through AskOnUiThread at the moment (false on any other thread).
+bool BlockingStepHoldsInput();
 
 // Runs `action` on the UI thread once no step is running: at once when none is, else
 // queued behind the step's end. Dropped when `context` is gone by then. For events that

@@ -188,14 +188,20 @@ TEST(BlockingStepTest, StepsRunInOrderOneAtATimeAndPassResultsAndErrorsBack)
 TEST(BlockingStepTest, AStepAsksOnTheUiThreadWithTheNormalCursor)
 {
     std::thread::id askedOn;
+    bool inputHeldWhileAsking = true;
+    bool inputHeldAfterAsking = false;
     Qt::CursorShape cursorWhileAsking = Qt::WaitCursor;
     Qt::CursorShape cursorAfterAsking = Qt::ArrowCursor;
     const std::string answer = RunBlockingStep([&] {
         std::string a = AskOnUiThread([&] {
             askedOn = std::this_thread::get_id();
             cursorWhileAsking = CursorShape();
+            inputHeldWhileAsking = BlockingStepHoldsInput();
             // Looks again once the question is over and the step goes on.
-            QTimer::singleShot(20, qApp, [&] { cursorAfterAsking = CursorShape(); });
+            QTimer::singleShot(20, qApp, [&] {
+                cursorAfterAsking = CursorShape();
+                inputHeldAfterAsking = BlockingStepHoldsInput();
+            });
             return std::string("secret");
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -205,6 +211,8 @@ TEST(BlockingStepTest, AStepAsksOnTheUiThreadWithTheNormalCursor)
     EXPECT_EQ(askedOn, std::this_thread::get_id());
     EXPECT_EQ(cursorWhileAsking, Qt::ArrowCursor);
     EXPECT_EQ(cursorAfterAsking, Qt::WaitCursor);
+    EXPECT_FALSE(inputHeldWhileAsking);
+    EXPECT_TRUE(inputHeldAfterAsking);
     EXPECT_THROW(RunBlockingStep([] { AskOnUiThread([] { throw std::runtime_error("no answer"); }); }),
                  std::runtime_error);
 }

@@ -29,7 +29,7 @@ void ModalAnswerer::poll()
     if (answered_)
         return;
     // A person's answer waits for the step's end, like any input.
-    if (BlockingStepRunning())
+    if (BlockingStepHoldsInput())
         return;
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) {
