@@ -164,10 +164,7 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
 
         const std::int64_t pausedMs = (row.ideQuestions + row.codepageQuestions) * language::QueryPauseMs;
         EXPECT_EQ(rig_->clock.nowMs(), pausedMs);
-        const std::vector<Heard> heard = HeardBy(row.device);
-        EXPECT_EQ(Count(heard, 3, ItemIdeState), row.ideQuestions);
-        EXPECT_EQ(Count(heard, 3, ItemCodepageGet), row.codepageQuestions);
-        EXPECT_EQ(Count(heard, 5, ItemCodepageSet), 0);
+        EXPECT_EQ(Count(HeardBy(row.device), 5, ItemCodepageSet), 0);
         if (row.message) {
             EXPECT_EQ(script.answered(), 0) << "the window never showed";
             ASSERT_EQ(rig_->messages.count(), 1u);

@@ -92,14 +92,6 @@ TEST(LanguageQueries, AskUntilAnAnswerCountsWithAPauseAfterEveryQuestion)
     }
 }
 
-TEST(LanguageQueries, AnEarlierAnswerDoesNotSurviveASilentQuestion)
-{
-    OneDevice d({{ItemIdeState, std::nullopt}});
-    d.protocol.state.ideState = "3";
-    EXPECT_EQ(AskIdeState(d.protocol, d.pauses), 0);
-    EXPECT_TRUE(d.protocol.state.ideState.empty());
-}
-
 TEST(LanguageRules, PreselectionReadsTheCodepageAsANumber)
 {
     for (int i = 0; i < install::CodepageCount; ++i)
