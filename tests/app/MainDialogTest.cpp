@@ -286,6 +286,29 @@ TEST_F(MainDialogTest, ExitAndCloseCloseTheTransportOnce)
     }
 }
 
+TEST_F(MainDialogTest, ACloseRequestDuringASearchWaitsForItsEnd)
+{
+    MainDialog dialog(services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+    // A window system that does not count a close request as input delivers it during
+    // the search; the sockets the search uses stay open until it is over.
+    int closesDuringSearch = -1;
+    bool visibleDuringSearch = false;
+    lookDuringNextSearch(&dialog, [&] {
+        dialog.close();
+        closesDuringSearch = sockets.closes;
+        visibleDuringSearch = dialog.isVisible();
+    });
+    QTest::mouseClick(c.refresh, Qt::LeftButton);
+    EXPECT_EQ(closesDuringSearch, 0);
+    EXPECT_TRUE(visibleDuringSearch);
+    EXPECT_EQ(sockets.sends, 8); // the search ran to its end
+    QTRY_VERIFY(!dialog.isVisible());
+    EXPECT_FALSE(protocol.transportOpen());
+    EXPECT_EQ(sockets.closes, 4);
+}
+
 TEST_F(MainDialogTest, AboutOpensFromTheButtonAndTheMenuCommand)
 {
     MainDialog dialog(services);
