@@ -36,7 +36,8 @@ bool CheckSupport(MainContext& ctx)
     case bittorrent::Support::NoHardDrives: Show(ctx, NoHardDrivesMessage); break;
     case bittorrent::Support::Unformatted:
         Show(ctx, FormatDriveMessage);
-        ctx.services.browser->LaunchOpener("http://" + ctx.SelectedHost.str());
+        if (BrowserLauncher* browser = ctx.services.browser)
+            browser->LaunchOpener("http://" + ctx.SelectedHost.str());
         break;
     case bittorrent::Support::NotSupported: Show(ctx, bittorrent::NotSupportedMessage); break;
     }

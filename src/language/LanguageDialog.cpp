@@ -67,7 +67,8 @@ void LanguageDialog::OnInitDialog()
     case language::Opening::NoHardDrives: Show(NoHardDrivesMessage); break;
     case language::Opening::Unformatted:
         Show(FormatDriveMessage);
-        ctx_.services.browser->LaunchOpener("http://" + ctx_.SelectedHost.str());
+        if (BrowserLauncher* browser = ctx_.services.browser)
+            browser->LaunchOpener("http://" + ctx_.SelectedHost.str());
         break;
     case language::Opening::Unicode: Show(language::UnicodeMessage); break;
     case language::Opening::NotSupported: Show(language::NotSupportedMessage); break;
