@@ -1,6 +1,7 @@
 #include "installui/InstallDialog.h"
 
 #include "resources/InstallTemplates.h"
+#include "ui/BlockingStep.h"
 #include "ui/DialogBuilder.h"
 #include "ui/Messages.h"
 
@@ -24,11 +25,7 @@ InstallDialog::InstallDialog(install::InstallContext& context, std::string selec
     setObjectName(QStringLiteral("installDialog"));
 }
 
-InstallDialog::~InstallDialog()
-{
-    if (worker_.joinable())
-        worker_.join();
-}
+InstallDialog::~InstallDialog() = default;
 
 void InstallDialog::showEvent(QShowEvent* event)
 {
@@ -54,17 +51,16 @@ void InstallDialog::OnTimer(int id)
     started_ = true;
     const install::InstallMode mode =
         id == 2 ? install::InstallMode::Package : install::InstallMode::Codepage;
-    worker_ = std::thread([this, mode] {
-        const install::InstallReport report = install::RunInstall(context_, mode, selectedHost_);
-        QMetaObject::invokeMethod(
-            this, [this, report] { Finish(report); }, Qt::QueuedConnection);
-    });
+    // The install waits on the device and the share: it runs as a blocking step, so this
+    // window stays painted while the protocol belongs to the step.
+    running_ = true;
+    report_ = RunBlockingStep([this, mode] { return install::RunInstall(context_, mode, selectedHost_); });
+    running_ = false;
+    Finish(report_);
 }
 
 void InstallDialog::Finish(const install::InstallReport& report)
 {
-    worker_.join();
-    report_ = report;
     if (!report.message.empty())
         messages_.show(this, QString::fromStdString(report.message), QString(), MessageIcon::None);
     QDialog::done(QDialog::Rejected);

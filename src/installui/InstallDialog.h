@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <string>
-#include <thread>
 
 namespace telvorin {
 
@@ -15,8 +14,8 @@ class Messages;
 
 // "Loading.....": the window shown while an install writes to the device. Two seconds
 // after it opens, its timer (id 2 in the package mode, chosen by BtInstallMode, else 1)
-// starts the install on a worker thread, so the window stays painted; the worker has the
-// protocol to itself until it ends. Then the window shows the run's message, if any, and
+// runs the install as a blocking step, so the window stays painted while the step has the
+// protocol to itself. Then the window shows the run's message, if any, and
 // closes by itself. Enter and Escape do nothing.
 //
 // Callers set InstallState first (CodepageIndex, or BtInstallMode 1), run exec(), and
@@ -33,7 +32,7 @@ public:
 
     // The id of the timer this run set (1 codepage, 2 package).
     int timerId() const { return timerId_; }
-    bool running() const { return worker_.joinable(); }
+    bool running() const { return running_; }
     const install::InstallReport& report() const { return report_; }
 
     void accept() override {}
@@ -54,7 +53,7 @@ private:
     DialogTimers& timers_;
     int timerId_ = 0;
     bool started_ = false;
-    std::thread worker_;
+    bool running_ = false;
     install::InstallReport report_;
 };
 

@@ -206,8 +206,8 @@ bool WriteRecord(const std::string& path, const Record& record)
 }
 
 // One asynchronous GIO call run to its end in a private main context on the calling
-// thread, with a cancellable that a time-out fires. The Qt loop is not re-entered, so
-// the window stays as it was while the call runs, as a blocking network call would.
+// thread, with a cancellable that a time-out fires. The Qt loop is never entered here:
+// the window's callers run the service on a step thread, so it keeps painting meanwhile.
 class GioCall {
 public:
     explicit GioCall(std::chrono::milliseconds timeout)

@@ -169,14 +169,26 @@ TEST(InstallDialog, TheWindowKeepsHandlingEventsWhileTheInstallWaits)
     InstallContext context{f.protocol, held, f.files, f.state, f.staging, f.clock};
     InstallDialog dialog(context, "10.64.0.10", f.messages, nullptr, &f.timers);
     dialog.open();
-    f.timers.fire(1);
-    QTRY_VERIFY_WITH_TIMEOUT(held.waiting.load(), 10000);
+    // The tick blocks until the install ends, as a blocking step does; meanwhile this
+    // timer must still run, find the window up and the install waiting, and let it go.
     bool ticked = false;
-    QTimer::singleShot(10, &dialog, [&] { ticked = true; });
-    QTRY_VERIFY(ticked);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.running());
-    held.release.set_value();
+    bool visibleDuringStep = false;
+    bool runningDuringStep = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        if (ticked || !held.waiting.load())
+            return;
+        ticked = true;
+        visibleDuringStep = dialog.isVisible();
+        runningDuringStep = dialog.running();
+        held.release.set_value();
+    });
+    poll.start(10);
+    f.timers.fire(1);
+    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(visibleDuringStep);
+    EXPECT_TRUE(runningDuringStep);
+    EXPECT_FALSE(dialog.running());
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 10000);
     EXPECT_EQ(f.share.files.size(), 3u);
 }
