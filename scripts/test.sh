@@ -1,12 +1,13 @@
 #!/bin/bash
 # Installs what is missing, builds Telvorin with warnings as errors and runs every test;
-# then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the
-# unit tests (and the malformed-input lab test) under them. Lab tests need root: without
-# it they report themselves skipped. Exits non-zero on any failure.
+# then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
+# test again under them, and fuzzes the reply readers for a minute (clang). Lab tests
+# need root: without it they report themselves skipped. Exits non-zero on any failure.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TELVORIN_BUILD_DIR:-$root/build}
 sanitize_build=${TELVORIN_SANITIZE_BUILD_DIR:-$root/build-sanitize}
+fuzz_seconds=${TELVORIN_FUZZ_SECONDS:-60}
 jobs=$(nproc)
 status=0
 
@@ -26,29 +27,43 @@ step "Desktop entry, metainfo and package"
 "$root/scripts/check-package.sh" "$build" || status=1
 
 step "Sanitizer build ($sanitize_build)"
-# Only what the sanitized tests run is built: the unit tests and the malformed-input
-# lab test (which pulls in the probe and the emulator).
-labels='unit|sanitize'
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer:
+# unit, GUI and lab tests alike, so every test added anywhere runs here too.
 mkdir -p "$sanitize_build"
-if cmake -S "$root" -B "$sanitize_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+# Line tables are all a sanitizer report needs, and they build faster than full debug
+# information.
+if cmake -S "$root" -B "$sanitize_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
         -DTELVORIN_WERROR=ON -DTELVORIN_SANITIZE=ON >"$sanitize_build/configure.log" 2>&1; then
-    mapfile -t tests < <(cd "$sanitize_build" && ctest -N -L "$labels" | sed -n 's/^ *Test *#[0-9]*: *//p')
-    declare -A known=()
-    while read -r t; do known[$t]=1; done < <(ninja -C "$sanitize_build" -t targets all | sed -n 's/^\([^:]*\): .*/\1/p')
-    targets=()
-    for t in "${tests[@]}"; do
-        [[ -n ${known[$t]:-} ]] && targets+=("$t")
-    done
-    if cmake --build "$sanitize_build" -j "$jobs" --target "${targets[@]}"; then
-        step "Unit tests under the sanitizers"
+    if cmake --build "$sanitize_build" -j "$jobs"; then
+        step "All tests under the sanitizers"
         (cd "$sanitize_build" &&
             ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-                ctest --output-on-failure -j "$jobs" -L "$labels" --timeout 600) || status=1
+                LSAN_OPTIONS=suppressions=$root/scripts/lsan-suppressions.txt \
+                ctest --output-on-failure -j "$jobs" --timeout 600) || status=1
     else
         status=1
     fi
 else
     cat "$sanitize_build/configure.log" >&2
+    status=1
+fi
+
+step "Fuzzing the reply readers ($fuzz_seconds s)"
+# libFuzzer over the readers of device replies, from the committed corpus; what it
+# finds lands in the build directory, the corpus in git stays as it is.
+fuzz_build=${TELVORIN_FUZZ_BUILD_DIR:-$root/build-fuzz}
+mkdir -p "$fuzz_build"
+if CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTELVORIN_FUZZ=ON -DTELVORIN_BUILD_TESTS=OFF >"$fuzz_build/configure.log" 2>&1 &&
+    cmake --build "$fuzz_build" -j "$jobs" --target telvorin-fuzz-replies; then
+    rm -rf "$fuzz_build/corpus" && mkdir -p "$fuzz_build/corpus" "$fuzz_build/artifacts"
+    cp "$root"/fuzz/corpus/* "$fuzz_build/corpus/"
+    "$fuzz_build/fuzz/telvorin-fuzz-replies" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+        -artifact_prefix="$fuzz_build/artifacts/" "$fuzz_build/corpus" >"$fuzz_build/fuzz.log" 2>&1 ||
+        { tail -40 "$fuzz_build/fuzz.log" >&2; status=1; }
+    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)|cov:' "$fuzz_build/fuzz.log" | tail -4
+else
+    cat "$fuzz_build/configure.log" >&2
     status=1
 fi
 
