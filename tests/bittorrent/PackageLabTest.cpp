@@ -4,12 +4,9 @@
 // with the flags cleared and the staging folder gone. Pauses and the restart wait run on
 // a fake clock, the install and restart timers fire at once.
 
-#include "app/MainDialog.h"
 #include "bittorrent/SupportCheck.h"
-#include "flows/FlowRig.h"
-#include "lab/Lab.h"
+#include "flows/FlowLab.h"
 #include "resources/InstallFlowTexts.h"
-#include "ui/ModalHelper.h"
 #include "ui/QtPrinters.h"
 
 #include <QPushButton>
@@ -32,19 +29,17 @@ using telvorin::lab::RecordedRequest;
 
 namespace {
 
-const std::string Payload = std::string(TELVORIN_STANDIN_HOME) + "/telvorin/payload";
-
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class PackageLab : public ::testing::Test {
+class PackageLab : public FlowLab {
 protected:
     static void SetUpTestSuite()
     {
-        lab_ = std::make_unique<Lab>(R"({"segments": [{"reply": "multicast", "devices": [
+        StartLab(R"({"segments": [{"reply": "multicast", "devices": [
             {"name": "NoDisk", "ip": "10.64.0.10", "key": "0014a5000020", "ideState": "1", "btFirmware": "1"},
             {"name": "Unformatted", "ip": "10.64.0.11", "key": "0014a5000021", "ideState": "2",
              "btFirmware": "1"},
@@ -52,8 +47,6 @@ protected:
              "btFirmware": "2"},
             {"name": "Unicode", "ip": "10.64.0.13", "key": "0014a5000023", "ideState": "4", "btFirmware": "1",
              "volumes": ["HDD_a"], "smb": true}]}]})");
-        if (lab_->ok())
-            lab_->enterPc();
         // The staging folder is made under the runtime folder: a private one shows it gone.
         runtimeDir_ = std::filesystem::temp_directory_path() / ("package-lab-" + std::to_string(::getpid()));
         std::filesystem::create_directories(runtimeDir_);
@@ -61,32 +54,11 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        lab_.reset();
+        StopLab();
         std::filesystem::remove_all(runtimeDir_);
     }
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(lab_->ok()) << lab_->error();
-        rig_ = std::make_unique<FlowRig>(Payload);
-        rig_->open();
-        window_ = std::make_unique<MainDialog>(rig_->services());
-        window_->show();
-    }
-    void TearDown() override
-    {
-        window_.reset();
-        rig_.reset();
-        EXPECT_NO_WINDOW_LEFT();
-    }
-
-    void RunPackage(const char* device)
-    {
-        ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QString::fromLatin1(device))) << device;
-        ASSERT_EQ(window_->context().DeviceSelected, 1);
-        lab_->clearRequests();
-        QTest::mouseClick(window_->controls().bitTorrent, Qt::LeftButton);
-    }
+    void RunPackage(const char* device) { RunFlow(device, &MainControls::bitTorrent); }
 
     static int Asked(const char* device, int opcode, int item)
     {
@@ -95,21 +67,10 @@ protected:
             n += r.bytes.size() > 21 && r.bytes[0] == opcode && r.bytes[21] == item ? 1 : 0;
         return n;
     }
-    static int Searches()
-    {
-        int n = 0;
-        for (const RecordedRequest& r : lab_->requests(0))
-            n += r.device == "*" ? 1 : 0;
-        return n;
-    }
 
-    static std::unique_ptr<Lab> lab_;
     static std::filesystem::path runtimeDir_;
-    std::unique_ptr<FlowRig> rig_;
-    std::unique_ptr<MainDialog> window_;
 };
 
-std::unique_ptr<Lab> PackageLab::lab_;
 std::filesystem::path PackageLab::runtimeDir_;
 
 } // namespace
@@ -158,8 +119,8 @@ TEST_F(PackageLab, AnInstallAndItsWaitLeaveTheFlagsClearedTheSelectionGoneAndNoS
     RunPackage("Unicode");
 
     EXPECT_TRUE(rig_->messages.empty());
-    EXPECT_EQ(ReadFile(bt + "/bt"), ReadFile(Payload + "/BT/215"));
-    EXPECT_EQ(ReadFile(bt + "/btdog"), ReadFile(Payload + "/BT/220"));
+    EXPECT_EQ(ReadFile(bt + "/bt"), ReadFile(Payload() + "/BT/215"));
+    EXPECT_EQ(ReadFile(bt + "/btdog"), ReadFile(Payload() + "/BT/220"));
     lab::DeviceState state;
     ASSERT_TRUE(lab_->deviceState("Unicode", &state));
     EXPECT_EQ(state.package, "BT");

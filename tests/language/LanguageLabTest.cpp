@@ -4,12 +4,9 @@
 // main window or, failed, in a new language window. Pauses and the restart wait run on
 // a fake clock, the install and restart timers fire at once.
 
-#include "app/MainDialog.h"
-#include "flows/FlowRig.h"
-#include "lab/Lab.h"
+#include "flows/FlowLab.h"
 #include "language/LanguageRules.h"
 #include "resources/InstallFlowTexts.h"
-#include "ui/ModalHelper.h"
 #include "ui/QtPrinters.h"
 
 #include <QComboBox>
@@ -29,19 +26,17 @@ using telvorin::lab::RecordedRequest;
 
 namespace {
 
-const std::string Payload = std::string(TELVORIN_STANDIN_HOME) + "/telvorin/payload";
-
 struct Heard {
     int opcode;
     int item;
     std::string value;
 };
 
-class LanguageLab : public ::testing::Test {
+class LanguageLab : public FlowLab {
 protected:
     static void SetUpTestSuite()
     {
-        lab_ = std::make_unique<Lab>(R"({"segments": [{"reply": "multicast", "devices": [
+        StartLab(R"({"segments": [{"reply": "multicast", "devices": [
             {"name": "NoDisk", "ip": "10.64.0.10", "key": "0014a5000010", "ideState": "1"},
             {"name": "Unformatted", "ip": "10.64.0.11", "key": "0014a5000011", "ideState": "2"},
             {"name": "SixLanguages", "ip": "10.64.0.12", "key": "0014a5000012", "ideState": "3",
@@ -55,35 +50,11 @@ protected:
              "codepage": "857", "unanswered": [9]},
             {"name": "NoShare", "ip": "10.64.0.17", "key": "0014a5000017", "ideState": "3", "codepage": "850",
              "volumes": ["HDD_a"]}]}]})");
-        if (lab_->ok())
-            lab_->enterPc();
     }
-    static void TearDownTestSuite() { lab_.reset(); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(lab_->ok()) << lab_->error();
-        rig_ = std::make_unique<FlowRig>(Payload);
-        rig_->open();
-        window_ = std::make_unique<MainDialog>(rig_->services());
-        window_->show();
-        lab_->clearRequests();
-    }
-    void TearDown() override
-    {
-        window_.reset();
-        rig_.reset();
-        EXPECT_NO_WINDOW_LEFT();
-    }
+    static void TearDownTestSuite() { StopLab(); }
 
     // Selects the device and presses "Language"; returns when the flow has ended.
-    void RunLanguage(const char* device)
-    {
-        ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QString::fromLatin1(device))) << device;
-        ASSERT_EQ(window_->context().DeviceSelected, 1);
-        lab_->clearRequests();
-        QTest::mouseClick(window_->controls().language, Qt::LeftButton);
-    }
+    void RunLanguage(const char* device) { RunFlow(device, &MainControls::language); }
 
     // What the device was asked, searches left out.
     static std::vector<Heard> HeardBy(const char* device)
@@ -106,20 +77,16 @@ protected:
             n += h.opcode == opcode && h.item == item ? 1 : 0;
         return n;
     }
-    static int Searches()
+
+    // The AllLanguages share's codepage folder, emptied.
+    static std::string EmptyCodepageFolder()
     {
-        int n = 0;
-        for (const RecordedRequest& r : lab_->requests(0))
-            n += r.device == "*" ? 1 : 0;
-        return n;
+        const std::string codepages = lab_->shareDir("AllLanguages", "HDD_a") + "/.codepages";
+        std::filesystem::remove_all(codepages);
+        std::filesystem::create_directories(codepages);
+        return codepages;
     }
-
-    static std::unique_ptr<Lab> lab_;
-    std::unique_ptr<FlowRig> rig_;
-    std::unique_ptr<MainDialog> window_;
 };
-
-std::unique_ptr<Lab> LanguageLab::lab_;
 
 QComboBox* ListOf(QWidget* dialog)
 {
@@ -129,6 +96,19 @@ QComboBox* ListOf(QWidget* dialog)
 void Click(QWidget* dialog, const char* button)
 {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+// Picks the language this many below the first (Traditional Chinese) and presses OK.
+ModalScript::Step PickAndOk(int below)
+{
+    return {QStringLiteral("languageDialog"), [below](QWidget* dialog) {
+                QComboBox* list = ListOf(dialog);
+                list->setFocus();
+                QTest::keyClick(list, Qt::Key_Home);
+                for (int i = 0; i < below; ++i)
+                    QTest::keyClick(list, Qt::Key_Down);
+                Click(dialog, "okButton");
+            }};
 }
 
 } // namespace
@@ -237,17 +217,8 @@ TEST_F(LanguageLab, SixLanguageFirmwareRefusesTheExtendedOnesOnSelectionAndOnOk)
 
 TEST_F(LanguageLab, NorthernEuropeanWritesNoFileSendsItsCodepageAndWaitsForTheRestart)
 {
-    const std::string codepages = lab_->shareDir("AllLanguages", "HDD_a") + "/.codepages";
-    std::filesystem::remove_all(codepages);
-    std::filesystem::create_directories(codepages);
-    ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
-                             QComboBox* list = ListOf(dialog);
-                             list->setFocus();
-                             QTest::keyClick(list, Qt::Key_Home); // Traditional Chinese
-                             for (int i = 0; i < 3; ++i)
-                                 QTest::keyClick(list, Qt::Key_Down); // ... Northern European
-                             Click(dialog, "okButton");
-                         }}});
+    const std::string codepages = EmptyCodepageFolder();
+    ModalScript script({PickAndOk(3)}); // Northern European
     RunLanguage("AllLanguages");
 
     EXPECT_EQ(script.answered(), 1);
@@ -295,17 +266,8 @@ TEST_F(LanguageLab, AFailedInstallOpensANewWindowWhoseCancelLeavesTheMainWindowA
 
 TEST_F(LanguageLab, ACompletedWaitRefreshesTheListsSearchesAgainAndClearsTheSelection)
 {
-    const std::string codepages = lab_->shareDir("AllLanguages", "HDD_a") + "/.codepages";
-    std::filesystem::remove_all(codepages);
-    std::filesystem::create_directories(codepages);
-    ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
-                             QComboBox* list = ListOf(dialog);
-                             list->setFocus();
-                             QTest::keyClick(list, Qt::Key_Home); // Traditional Chinese
-                             for (int i = 0; i < 2; ++i)
-                                 QTest::keyClick(list, Qt::Key_Down); // ... Western European
-                             Click(dialog, "okButton");
-                         }}});
+    const std::string codepages = EmptyCodepageFolder();
+    ModalScript script({PickAndOk(2)}); // Western European
     ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QStringLiteral("AllLanguages")));
     // A letter taken meanwhile must be gone from the choice after the refresh.
     QComboBox* letters = window_->controls().driveLetters;

@@ -1,0 +1,74 @@
+#pragma once
+
+// A test suite that plays a flow on the real main window against the lab's emulated
+// devices: one lab per suite, a fresh rig and main window per test.
+
+#include "app/MainDialog.h"
+#include "flows/FlowRig.h"
+#include "lab/Lab.h"
+#include "ui/ModalHelper.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace telvorin::test {
+
+class FlowLab : public ::testing::Test {
+protected:
+    // Starts the lab with these devices and enters its pc namespace (once per suite).
+    static void StartLab(const char* config)
+    {
+        lab_ = std::make_unique<lab::Lab>(config);
+        if (lab_->ok())
+            lab_->enterPc();
+    }
+    static void StopLab() { lab_.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(lab_->ok()) << lab_->error();
+        rig_ = std::make_unique<FlowRig>(Payload());
+        rig_->open();
+        window_ = std::make_unique<MainDialog>(rig_->services());
+        window_->show();
+        lab_->clearRequests();
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        rig_.reset();
+        EXPECT_NO_WINDOW_LEFT();
+    }
+
+    // The build's stand-in device files.
+    static std::string Payload() { return std::string(TELVORIN_STANDIN_HOME) + "/telvorin/payload"; }
+
+    // Selects the device and presses the button; returns when the flow has ended.
+    void RunFlow(const char* device, QPushButton* MainControls::*button)
+    {
+        ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QString::fromLatin1(device))) << device;
+        ASSERT_EQ(window_->context().DeviceSelected, 1);
+        lab_->clearRequests();
+        QTest::mouseClick(window_->controls().*button, Qt::LeftButton);
+    }
+
+    static int Searches()
+    {
+        int n = 0;
+        for (const lab::RecordedRequest& r : lab_->requests(0))
+            n += r.device == "*" ? 1 : 0;
+        return n;
+    }
+
+    inline static std::unique_ptr<lab::Lab> lab_;
+    std::unique_ptr<FlowRig> rig_;
+    std::unique_ptr<MainDialog> window_;
+};
+
+} // namespace telvorin::test
