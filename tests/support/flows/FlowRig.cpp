@@ -9,25 +9,7 @@ namespace telvorin::test {
 void QuickTimers::Set(int id, int ms, std::function<void()> tick)
 {
     asked.emplace_back(id, ms);
-    Kill(id);
-    auto* timer = new QTimer(&owner_);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, &owner_, std::move(tick));
-    timers_[id] = timer;
-    timer->start();
-}
-
-void QuickTimers::Kill(int id)
-{
-    const auto it = timers_.find(id);
-    if (it == timers_.end())
-        return;
-    if (it->second) {
-        // Killed from its own tick as often as not.
-        it->second->stop();
-        it->second->deleteLater();
-    }
-    timers_.erase(it);
+    timers_.Set(id, 0, std::move(tick));
 }
 
 bool RecordingBrowser::LaunchDefaultBrowser(const std::string& url)

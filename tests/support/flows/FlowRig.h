@@ -42,11 +42,11 @@ public:
     std::vector<std::pair<int, int>> asked; // (id, ms) in the order they were set
 
     void Set(int id, int ms, std::function<void()> tick) override;
-    void Kill(int id) override;
+    void Kill(int id) override { timers_.Kill(id); }
 
 private:
     QObject owner_;
-    std::map<int, QPointer<QTimer>> timers_;
+    QtDialogTimers timers_{&owner_};
 };
 
 class RecordingBrowser final : public BrowserLauncher {
