@@ -2,8 +2,7 @@
 // it is asked and how long the check pauses.
 
 #include "bittorrent/SupportCheck.h"
-#include "protocol/FakeNetwork.h"
-#include "protocol/Protocol.h"
+#include "flows/OneDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -24,28 +23,15 @@ struct OneDevice {
     // nullopt ideState: the device falls silent after the search.
     OneDevice(std::optional<std::string> ideState, const std::string& btFirmware)
     {
-        net.addInterface("veth0", "10.64.0.1");
         FakeDevice d;
-        d.name = "NAS";
-        d.address = {10, 64, 0, 10};
         d.values[ItemIdeState] = ideState.value_or("");
         d.values[ItemBtFirmware] = btFirmware;
-        net.addDevice(d);
-        protocol.OpenTransport();
-        protocol.SearchDevices(3, 3);
-        protocol.state.currentDeviceIp = "10.64.0.10";
+        AddAndSelect(net, protocol, d);
         net.device(0).silent = !ideState;
-        net.device(0).requests.clear();
     }
     ~OneDevice() { protocol.CloseTransport(); }
 
-    int asked(std::uint8_t item)
-    {
-        int n = 0;
-        for (const Bytes& r : net.device(0).requests)
-            n += r.size() > 21 && r[0] == 3 && r[21] == item ? 1 : 0;
-        return n;
-    }
+    int asked(std::uint8_t item) { return AskedFor(net, item); }
 };
 
 } // namespace

@@ -3,10 +3,10 @@
 // ends with its message, and that the restart wait steps 99 times and settles
 // SetupOutcome before it closes.
 
+#include "flows/OneDevice.h"
 #include "install/MemoryShare.h"
 #include "installui/InstallDialog.h"
 #include "installui/RestartDialog.h"
-#include "protocol/FakeNetwork.h"
 #include "ui/RecordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -98,15 +98,9 @@ struct InstallFixture {
 
     InstallFixture()
     {
-        net.addInterface("veth0", "10.64.0.1");
         FakeDevice d;
-        d.name = "NAS";
-        d.address = {10, 64, 0, 10};
         d.values[12] = "HDD_a";
-        net.addDevice(d);
-        protocol.OpenTransport();
-        protocol.SearchDevices(3, 3);
-        protocol.state.currentDeviceIp = "10.64.0.10";
+        AddAndSelect(net, protocol, d);
     }
     ~InstallFixture() { protocol.CloseTransport(); }
 };

@@ -2,8 +2,8 @@
 // device, which files land where and in which order, and how each failure ends.
 
 #include "install/InstallSequence.h"
+#include "flows/OneDevice.h"
 #include "install/MemoryShare.h"
-#include "protocol/FakeNetwork.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +33,10 @@ struct Fixture {
 
     explicit Fixture(const char* shareName, bool answersShareName = true)
     {
-        net.addInterface("veth0", "10.64.0.1");
         FakeDevice d;
-        d.name = "NAS";
-        d.address = {10, 64, 0, 10};
         if (answersShareName)
             d.values[GetShareNameItem] = shareName;
-        net.addDevice(d);
-        protocol.OpenTransport();
-        protocol.SearchDevices(3, 3);
-        protocol.state.currentDeviceIp = "10.64.0.10";
-        net.device(0).requests.clear();
+        AddAndSelect(net, protocol, d);
     }
     ~Fixture() { protocol.CloseTransport(); }
 

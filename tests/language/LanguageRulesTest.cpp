@@ -3,9 +3,8 @@
 // what each disk and language state leads to.
 
 #include "language/LanguageRules.h"
+#include "flows/OneDevice.h"
 #include "install/InstallTables.h"
-#include "protocol/FakeNetwork.h"
-#include "protocol/Protocol.h"
 #include "resources/LanguageTemplate.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +27,7 @@ struct OneDevice {
 
     explicit OneDevice(const std::map<std::uint8_t, std::optional<std::string>>& values)
     {
-        net.addInterface("veth0", "10.64.0.1");
         FakeDevice d;
-        d.name = "NAS";
-        d.address = {10, 64, 0, 10};
         bool silent = false;
         for (const auto& [item, value] : values) {
             if (value)
@@ -39,22 +35,12 @@ struct OneDevice {
             else
                 silent = true;
         }
-        net.addDevice(d);
-        protocol.OpenTransport();
-        protocol.SearchDevices(3, 3);
-        protocol.state.currentDeviceIp = "10.64.0.10";
+        AddAndSelect(net, protocol, d);
         net.device(0).silent = silent;
-        net.device(0).requests.clear();
     }
     ~OneDevice() { protocol.CloseTransport(); }
 
-    int asked(std::uint8_t item)
-    {
-        int n = 0;
-        for (const Bytes& r : net.device(0).requests)
-            n += r.size() > 21 && r[0] == 3 && r[21] == item ? 1 : 0;
-        return n;
-    }
+    int asked(std::uint8_t item) { return AskedFor(net, item); }
 };
 
 } // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+// The flows' logic tests talk to one device on the in-memory network, found by a search
+// and selected as the main window would have it.
+
+#include "protocol/FakeNetwork.h"
+#include "protocol/Protocol.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace telvorin::test {
+
+// Adds the device as "NAS" at 10.64.0.10 on its own segment, opens the transport, searches
+// and selects it; the search's requests are forgotten.
+inline void AddAndSelect(FakeNetwork& net, Protocol& protocol, FakeDevice device)
+{
+    net.addInterface("veth0", "10.64.0.1");
+    device.name = "NAS";
+    device.address = {10, 64, 0, 10};
+    net.addDevice(std::move(device));
+    protocol.OpenTransport();
+    protocol.SearchDevices(3, 3);
+    protocol.state.currentDeviceIp = "10.64.0.10";
+    net.device(0).requests.clear();
+}
+
+// How many get requests for this item the first device was sent.
+inline int AskedFor(FakeNetwork& net, std::uint8_t item)
+{
+    int n = 0;
+    for (const Bytes& r : net.device(0).requests)
+        n += r.size() > 21 && r[0] == 3 && r[21] == item ? 1 : 0;
+    return n;
+}
+
+} // namespace telvorin::test
