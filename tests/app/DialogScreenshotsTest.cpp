@@ -16,6 +16,8 @@
 #include "ui/OfflineNetwork.h"
 #include "ui/RecordingMessages.h"
 
+#include "ThreeDevices.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -124,15 +126,7 @@ QImage RenderMainDevices()
 {
     OfflineServices offline;
     if (lab::Lab::available(nullptr)) {
-        lab::Lab lab(R"({"segments": [
-            {"reply": "multicast", "devices": [
-              {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "gateway": "10.64.0.1",
-               "volumes": ["HDD_a", "HDD_b"]},
-              {"name": "Archive", "ip": "10.64.0.11", "netmask": "255.255.0.0", "gateway": "0.0.0.0",
-               "dhcp": true, "volumes": ["HDD_1"]}]},
-            {"reply": "unicast", "devices": [
-              {"name": "Media", "ip": "10.65.0.20", "netmask": "255.255.0.0", "gateway": "10.65.0.1",
-               "volumes": ["HDD_a"]}]}]})");
+        lab::Lab lab(test::ThreeDevices);
         if (lab.ok()) {
             std::printf("main-devices: devices from the lab\n");
             lab.enterPc();

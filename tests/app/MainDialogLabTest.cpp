@@ -9,6 +9,8 @@
 #include "ui/QtPrinters.h"
 #include "ui/RecordingMessages.h"
 
+#include "ThreeDevices.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
@@ -24,16 +26,6 @@
 using namespace telvorin;
 
 namespace {
-
-constexpr const char* ThreeDevices = R"({"segments": [
-    {"reply": "multicast", "devices": [
-      {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "gateway": "10.64.0.1",
-       "volumes": ["HDD_a", "HDD_b"]},
-      {"name": "Archive", "ip": "10.64.0.11", "netmask": "255.255.0.0", "gateway": "0.0.0.0",
-       "dhcp": true, "volumes": ["HDD_1"]}]},
-    {"reply": "unicast", "devices": [
-      {"name": "Media", "ip": "10.65.0.20", "netmask": "255.255.0.0", "gateway": "10.65.0.1",
-       "volumes": ["HDD_a"]}]}]})";
 
 constexpr const char* NoDevices = R"({"segments": [
     {"reply": "multicast", "devices": []}, {"reply": "unicast", "devices": []}]})";
@@ -107,7 +99,7 @@ void ClickRow(QTreeWidget* list, QTreeWidgetItem* row)
 
 TEST(MainDialogLab, TheWindowShowsEmptyAndTheFirstSearchFillsIt)
 {
-    LabWindow w(ThreeDevices);
+    LabWindow w(test::ThreeDevices);
     ASSERT_TRUE(w.lab.ok()) << w.lab.error();
     MainDialog dialog(w.services);
     RowsAtShow rowsAtShow(dialog.controls().deviceList);
@@ -140,7 +132,7 @@ TEST(MainDialogLab, TheWindowShowsEmptyAndTheFirstSearchFillsIt)
 
 TEST(MainDialogLab, RefreshClearsThePanelAfterAClick)
 {
-    LabWindow w(ThreeDevices);
+    LabWindow w(test::ThreeDevices);
     ASSERT_TRUE(w.lab.ok()) << w.lab.error();
     MainDialog dialog(w.services);
     dialog.show();
