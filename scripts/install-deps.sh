@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config clang-format
+    cmake ninja-build g++ pkg-config clang-format ccache
     clang libclang-rt-14-dev
     qt6-base-dev qt6-base-private-dev qt6-svg-dev libglib2.0-dev libglib2.0-bin libsmbclient-dev
     libgtest-dev libgmock-dev

@@ -1,7 +1,8 @@
 #!/bin/bash
-# Installs what is missing, builds Telvorin with warnings as errors and runs every test;
-# then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
-# test again under them, and fuzzes the reply readers for a minute (clang). Lab tests
+# Installs what is missing, builds Telvorin with warnings as errors and runs the unit and
+# GUI tests and the package check; then builds again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test (unit, GUI and lab) under them, and
+# fuzzes the reply readers for a minute (clang). Lab tests
 # need root: without it they report themselves skipped. Exits non-zero on any failure.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,16 +13,25 @@ jobs=$(nproc)
 status=0
 
 step() { echo; echo "=== $*"; }
+# ccache (see build.sh): the same settings for the sanitizer and fuzz builds.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=true
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 
 step "Packages"
 "$root/scripts/install-deps.sh" || exit 1
 
 step "Build ($build)"
 mkdir -p "$build"
-"$root/scripts/build.sh" "$build" -DTELVORIN_WERROR=ON -DTELVORIN_SANITIZE=OFF || exit 1
+# Line tables only: enough for a test's backtrace, and quicker to build.
+"$root/scripts/build.sh" "$build" -DTELVORIN_WERROR=ON -DTELVORIN_SANITIZE=OFF -DCMAKE_CXX_FLAGS_DEBUG=-g1 || exit 1
 
-step "Tests"
-(cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 600) || status=1
+step "Unit and GUI tests"
+# The lab tests wait on real networks and mounts for most of their time; they run once,
+# in the sanitizer pass below, with everything else again.
+(cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 600 -LE '^lab$') || status=1
 
 step "Desktop entry, metainfo and package"
 "$root/scripts/check-package.sh" "$build" || status=1
@@ -32,7 +42,7 @@ step "Sanitizer build ($sanitize_build)"
 mkdir -p "$sanitize_build"
 # Line tables are all a sanitizer report needs, and they build faster than full debug
 # information.
-if cmake -S "$root" -B "$sanitize_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+if cmake -S "$root" -B "$sanitize_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 "${launcher[@]}" \
         -DTELVORIN_WERROR=ON -DTELVORIN_SANITIZE=ON >"$sanitize_build/configure.log" 2>&1; then
     if cmake --build "$sanitize_build" -j "$jobs"; then
         step "All tests under the sanitizers"
@@ -53,7 +63,7 @@ step "Fuzzing the reply readers ($fuzz_seconds s)"
 # finds lands in the build directory, the corpus in git stays as it is.
 fuzz_build=${TELVORIN_FUZZ_BUILD_DIR:-$root/build-fuzz}
 mkdir -p "$fuzz_build"
-if CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+if CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
         -DTELVORIN_FUZZ=ON -DTELVORIN_BUILD_TESTS=OFF >"$fuzz_build/configure.log" 2>&1 &&
     cmake --build "$fuzz_build" -j "$jobs" --target telvorin-fuzz-replies; then
     rm -rf "$fuzz_build/corpus" && mkdir -p "$fuzz_build/corpus" "$fuzz_build/artifacts"
