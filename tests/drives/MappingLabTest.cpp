@@ -1,5 +1,6 @@
 // Connect and Disconnect end to end: the real main window in the lab's pc namespace,
 // emulated devices, their smbd shares, a private GVfs and the GIO drive service.
+#include "WindowSteps.h"
 #include "app/MainDialog.h"
 #include "drives/DriveMapping.h"
 #include "gvfs/SharesLabTest.h"
@@ -29,6 +30,7 @@ namespace {
 
 using test::Exists;
 using test::ReadFile;
+using test::TypeLogin;
 
 const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
     {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000210",
@@ -45,13 +47,7 @@ struct ProgramRun {
         : drives(drivesFolder)
     {
         protocol.OpenTransport();
-        MainServices services;
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
-        dialog = std::make_unique<MainDialog>(services);
-        dialog->OnInitDialog();
+        dialog = test::OpenMainWindow(protocol, clock, messages, drives);
     }
     ~ProgramRun()
     {
@@ -71,30 +67,15 @@ struct ProgramRun {
         rows.front()->setSelected(true);
         OnDeviceListClick(ctx());
     }
-    void selectVolume(const QString& name)
-    {
-        const auto rows = c().volumeList->findItems(name, Qt::MatchExactly, 0);
-        ASSERT_EQ(rows.size(), 1) << "volume not listed";
-        c().volumeList->clearSelection();
-        rows.front()->setSelected(true);
-    }
-    void chooseLetter(const QString& drive)
-    {
-        const int index = c().driveLetters->findText(drive, Qt::MatchStartsWith);
-        ASSERT_GE(index, 0);
-        c().driveLetters->setCurrentIndex(index);
-    }
+    void selectVolume(const QString& name) { test::SelectVolume(*dialog, name); }
+    void chooseLetter(const QString& drive) { test::ChooseLetter(*dialog, drive); }
     void choose(const QString& volume, const QString& drive)
     {
         clickDevice(QStringLiteral("NAS-1"));
         selectVolume(volume);
         chooseLetter(drive);
     }
-    QString location(const QString& volume)
-    {
-        const auto rows = c().volumeList->findItems(volume, Qt::MatchExactly, 0);
-        return rows.size() == 1 ? rows.front()->text(1) : QStringLiteral("<no row>");
-    }
+    QString location(const QString& volume) { return test::VolumeLocation(*dialog, volume); }
 
     SteadyClock clock;
     PosixSocketLayer sockets;
@@ -103,17 +84,6 @@ struct ProgramRun {
     GioDriveService drives;
     std::unique_ptr<MainDialog> dialog;
 };
-
-test::ModalAnswerer::Answer TypeLogin(const QString& user, const QString& password)
-{
-    return [user, password](QWidget* modal) {
-        auto* login = qobject_cast<LoginDialog*>(modal);
-        ASSERT_NE(login, nullptr);
-        login->userNameEdit()->setText(user);
-        login->passwordEdit()->setText(password);
-        login->accept();
-    };
-}
 
 class MappingLab : public test::SharesLabTest {
 protected:

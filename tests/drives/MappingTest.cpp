@@ -1,5 +1,6 @@
 // Connect and Disconnect on the real main window over an in-memory drive service and an
 // in-memory network: which letter and volume are used, what is tried, what is shown.
+#include "WindowSteps.h"
 #include "app/MainDialog.h"
 #include "drives/CredentialPrompt.h"
 #include "drives/DriveMapping.h"
@@ -28,6 +29,7 @@ namespace {
 
 using test::MemoryDriveService;
 using test::ModalAnswerer;
+using test::TypeLogin;
 
 const QString FailedToMap = QStringLiteral("Failed to map drive.");
 const QString Mapped = QStringLiteral("Successfully mapped drive.");
@@ -55,13 +57,7 @@ public:
         net.addInterface("veth0", "10.64.0.1");
         net.addDevice(device);
         protocol.OpenTransport();
-        MainServices services;
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
-        dialog = std::make_unique<MainDialog>(services);
-        dialog->OnInitDialog();
+        dialog = test::OpenMainWindow(protocol, clock, messages, drives);
     }
 
     MainContext& ctx() { return dialog->context(); }
@@ -72,23 +68,9 @@ public:
         c().deviceList->topLevelItem(row)->setSelected(true);
         OnDeviceListClick(ctx());
     }
-    void selectVolume(const QString& name)
-    {
-        const auto rows = c().volumeList->findItems(name, Qt::MatchExactly, 0);
-        ASSERT_EQ(rows.size(), 1);
-        rows.front()->setSelected(true);
-    }
-    void chooseLetter(const QString& drive)
-    {
-        const int index = c().driveLetters->findText(drive, Qt::MatchStartsWith);
-        ASSERT_GE(index, 0) << drive.toStdString();
-        c().driveLetters->setCurrentIndex(index);
-    }
-    QString location(const QString& volume)
-    {
-        const auto rows = c().volumeList->findItems(volume, Qt::MatchExactly, 0);
-        return rows.size() == 1 ? rows.front()->text(1) : QStringLiteral("<no row>");
-    }
+    void selectVolume(const QString& name) { test::SelectVolume(*dialog, name); }
+    void chooseLetter(const QString& drive) { test::ChooseLetter(*dialog, drive); }
+    QString location(const QString& volume) { return test::VolumeLocation(*dialog, volume); }
     QStringList letters()
     {
         QStringList items;
@@ -111,17 +93,6 @@ public:
     test::RecordingMessages messages;
     std::unique_ptr<MainDialog> dialog;
 };
-
-ModalAnswerer::Answer TypeLogin(const QString& user, const QString& password)
-{
-    return [user, password](QWidget* modal) {
-        auto* login = qobject_cast<LoginDialog*>(modal);
-        ASSERT_NE(login, nullptr);
-        login->userNameEdit()->setText(user);
-        login->passwordEdit()->setText(password);
-        login->accept();
-    };
-}
 
 TEST(Connect, MapsTheChosenVolumeWithTheDomainUserAfterFreeingTheLetter)
 {
