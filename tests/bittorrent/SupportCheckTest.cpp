@@ -14,24 +14,23 @@ using namespace telvorin::test;
 
 namespace {
 
-struct OneDevice {
-    FakeClock clock;
-    FakeNetwork net{clock};
-    Protocol protocol{net, clock, nullptr};
+FakeDevice Answering(const std::optional<std::string>& ideState, const std::string& btFirmware)
+{
+    FakeDevice d;
+    d.values[ItemIdeState] = ideState.value_or("");
+    d.values[ItemBtFirmware] = btFirmware;
+    return d;
+}
+
+struct OneDevice : SelectedDevice {
     FakeClock pauses;
 
     // nullopt ideState: the device falls silent after the search.
-    OneDevice(std::optional<std::string> ideState, const std::string& btFirmware)
+    OneDevice(const std::optional<std::string>& ideState, const std::string& btFirmware)
+        : SelectedDevice(Answering(ideState, btFirmware))
     {
-        FakeDevice d;
-        d.values[ItemIdeState] = ideState.value_or("");
-        d.values[ItemBtFirmware] = btFirmware;
-        AddAndSelect(net, protocol, d);
-        net.device(0).silent = !ideState;
+        device().silent = !ideState;
     }
-    ~OneDevice() { protocol.CloseTransport(); }
-
-    int asked(std::uint8_t item) { return AskedFor(net, item); }
 };
 
 } // namespace

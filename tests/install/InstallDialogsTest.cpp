@@ -3,7 +3,7 @@
 // ends with its message, and that the restart wait steps 99 times and settles
 // SetupOutcome before it closes.
 
-#include "flows/OneDevice.h"
+#include "install/InstallParts.h"
 #include "install/MemoryShare.h"
 #include "installui/InstallDialog.h"
 #include "installui/RestartDialog.h"
@@ -85,24 +85,21 @@ private:
     bool held_ = false;
 };
 
-struct InstallFixture {
-    FakeClock clock;
-    FakeNetwork net{clock};
-    Protocol protocol{net, clock, nullptr};
-    MemoryShare share;
-    MemoryDeviceFiles files = MemoryDeviceFiles::Complete();
-    InstallState state;
-    LocalStaging staging;
+FakeDevice WithShare()
+{
+    FakeDevice d;
+    d.values[12] = "HDD_a";
+    return d;
+}
+
+struct InstallFixture : InstallParts {
     RecordingMessages messages;
     ManualTimers timers;
 
     InstallFixture()
+        : InstallParts(WithShare())
     {
-        FakeDevice d;
-        d.values[12] = "HDD_a";
-        AddAndSelect(net, protocol, d);
     }
-    ~InstallFixture() { protocol.CloseTransport(); }
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 // device, which files land where and in which order, and how each failure ends.
 
 #include "install/InstallSequence.h"
-#include "flows/OneDevice.h"
+#include "install/InstallParts.h"
 #include "install/MemoryShare.h"
 
 #include <gtest/gtest.h>
@@ -21,24 +21,21 @@ struct Request {
     std::string value; // set requests
 };
 
-struct Fixture {
-    FakeClock clock;
-    FakeNetwork net{clock};
-    Protocol protocol{net, clock, nullptr};
-    MemoryShare share;
-    MemoryDeviceFiles files = MemoryDeviceFiles::Complete();
-    InstallState state;
-    LocalStaging staging;
+FakeDevice Answering(const char* shareName, bool answersShareName)
+{
+    FakeDevice d;
+    if (answersShareName)
+        d.values[GetShareNameItem] = shareName;
+    return d;
+}
+
+struct Fixture : InstallParts {
     InstallContext context{protocol, share, files, state, staging, clock};
 
     explicit Fixture(const char* shareName, bool answersShareName = true)
+        : InstallParts(Answering(shareName, answersShareName))
     {
-        FakeDevice d;
-        if (answersShareName)
-            d.values[GetShareNameItem] = shareName;
-        AddAndSelect(net, protocol, d);
     }
-    ~Fixture() { protocol.CloseTransport(); }
 
     InstallReport run(InstallMode mode) { return RunInstall(context, mode, "10.64.0.10"); }
 

@@ -19,28 +19,29 @@ namespace {
 
 // One device that answers item values as given; nullopt leaves the device silent after
 // the search.
-struct OneDevice {
-    FakeClock clock;
-    FakeNetwork net{clock};
-    Protocol protocol{net, clock, nullptr};
+using Values = std::map<std::uint8_t, std::optional<std::string>>;
+
+FakeDevice Answering(const Values& values)
+{
+    FakeDevice d;
+    for (const auto& [item, value] : values) {
+        if (value)
+            d.values[item] = *value;
+    }
+    return d;
+}
+
+struct OneDevice : SelectedDevice {
     FakeClock pauses; // the flow's own pauses, apart from the protocol's waiting
 
-    explicit OneDevice(const std::map<std::uint8_t, std::optional<std::string>>& values)
+    explicit OneDevice(const Values& values)
+        : SelectedDevice(Answering(values))
     {
-        FakeDevice d;
-        bool silent = false;
         for (const auto& [item, value] : values) {
-            if (value)
-                d.values[item] = *value;
-            else
-                silent = true;
+            if (!value)
+                device().silent = true;
         }
-        AddAndSelect(net, protocol, d);
-        net.device(0).silent = silent;
     }
-    ~OneDevice() { protocol.CloseTransport(); }
-
-    int asked(std::uint8_t item) { return AskedFor(net, item); }
 };
 
 } // namespace

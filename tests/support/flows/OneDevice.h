@@ -11,27 +11,38 @@
 
 namespace telvorin::test {
 
-// Adds the device as "NAS" at 10.64.0.10 on its own segment, opens the transport, searches
-// and selects it; the search's requests are forgotten.
-inline void AddAndSelect(FakeNetwork& net, Protocol& protocol, FakeDevice device)
-{
-    net.addInterface("veth0", "10.64.0.1");
-    device.name = "NAS";
-    device.address = {10, 64, 0, 10};
-    net.addDevice(std::move(device));
-    protocol.OpenTransport();
-    protocol.SearchDevices(3, 3);
-    protocol.state.currentDeviceIp = "10.64.0.10";
-    net.device(0).requests.clear();
-}
+// The device as "NAS" at 10.64.0.10 alone on its segment, the transport open, searched and
+// selected; the search's requests are forgotten.
+struct SelectedDevice {
+    FakeClock clock;
+    FakeNetwork net{clock};
+    Protocol protocol{net, clock, nullptr};
 
-// How many get requests for this item the first device was sent.
-inline int AskedFor(FakeNetwork& net, std::uint8_t item)
-{
-    int n = 0;
-    for (const Bytes& r : net.device(0).requests)
-        n += r.size() > 21 && r[0] == 3 && r[21] == item ? 1 : 0;
-    return n;
-}
+    explicit SelectedDevice(FakeDevice device)
+    {
+        net.addInterface("veth0", "10.64.0.1");
+        device.name = "NAS";
+        device.address = {10, 64, 0, 10};
+        net.addDevice(std::move(device));
+        protocol.OpenTransport();
+        protocol.SearchDevices(3, 3);
+        protocol.state.currentDeviceIp = "10.64.0.10";
+        net.device(0).requests.clear();
+    }
+    ~SelectedDevice() { protocol.CloseTransport(); }
+    SelectedDevice(const SelectedDevice&) = delete;
+    SelectedDevice& operator=(const SelectedDevice&) = delete;
+
+    FakeDevice& device() { return net.device(0); }
+
+    // How many get requests for this item the device was sent.
+    int asked(std::uint8_t item)
+    {
+        int n = 0;
+        for (const Bytes& r : device().requests)
+            n += r.size() > 21 && r[0] == 3 && r[21] == item ? 1 : 0;
+        return n;
+    }
+};
 
 } // namespace telvorin::test
