@@ -92,12 +92,7 @@ TEST_F(PackageLab, ARefusalShowsItsMessageAndTheProgramKeepsRunning)
         SetUp();
         RunPackage(row.device);
 
-        ASSERT_EQ(rig_->messages.count(), 1u);
-        const RecordedMessage& m = rig_->messages.last();
-        EXPECT_EQ(m.text, QString::fromUtf8(row.message));
-        EXPECT_TRUE(m.caption.isEmpty());
-        EXPECT_EQ(m.icon, MessageIcon::None);
-        EXPECT_EQ(m.owner, window_.get());
+        ASSERT_NO_FATAL_FAILURE(ExpectOnlyMessage(row.message));
         EXPECT_EQ(rig_->browser.opened,
                   row.webPage ? std::vector<std::string>{row.webPage} : std::vector<std::string>{});
         EXPECT_EQ(Asked(row.device, 5, ItemPackage), 0);

@@ -153,12 +153,7 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
         EXPECT_EQ(Count(HeardBy(row.device), 5, ItemCodepageSet), 0);
         if (row.message) {
             EXPECT_EQ(script.answered(), 0) << "the window never showed";
-            ASSERT_EQ(rig_->messages.count(), 1u);
-            const RecordedMessage& m = rig_->messages.last();
-            EXPECT_EQ(m.text, QString::fromUtf8(row.message));
-            EXPECT_TRUE(m.caption.isEmpty());
-            EXPECT_EQ(m.icon, MessageIcon::None);
-            EXPECT_EQ(m.owner, window_.get());
+            ASSERT_NO_FATAL_FAILURE(ExpectOnlyMessage(row.message));
         } else {
             EXPECT_EQ(script.answered(), 1);
             EXPECT_EQ(shown, QString::fromLatin1(row.preselect));

@@ -58,6 +58,17 @@ protected:
         QTest::mouseClick(window_->controls().*button, Qt::LeftButton);
     }
 
+    // The flow ended with this one message over the main window, with no caption or icon.
+    void ExpectOnlyMessage(const char* text)
+    {
+        ASSERT_EQ(rig_->messages.count(), 1u);
+        const RecordedMessage& m = rig_->messages.last();
+        EXPECT_EQ(m.text, QString::fromUtf8(text));
+        EXPECT_TRUE(m.caption.isEmpty());
+        EXPECT_EQ(m.icon, MessageIcon::None);
+        EXPECT_EQ(m.owner, window_.get());
+    }
+
     static int Searches()
     {
         int n = 0;
