@@ -4,31 +4,31 @@
 
 namespace telvorin {
 
-bool BlockingDriveService::GetConnection(const std::string& drive, std::string& remoteName)
+bool BlockingDriveService::getConnection(const std::string& drive, std::string& remoteName)
 {
-    return RunBlockingStep([&] { return drives_.GetConnection(drive, remoteName); });
+    return RunBlockingStep([&] { return drives_.getConnection(drive, remoteName); });
 }
 
-int BlockingDriveService::GetDriveType(const std::string& drive)
+int BlockingDriveService::getDriveType(const std::string& drive)
 {
-    return RunBlockingStep([&] { return drives_.GetDriveType(drive); });
+    return RunBlockingStep([&] { return drives_.getDriveType(drive); });
 }
 
-DriveResult BlockingDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+DriveResult BlockingDriveService::addConnection(const std::string& drive, const std::string& remoteName,
                                                 const char* password, const char* userName, unsigned flags)
 {
     return RunBlockingStep(
-        [&] { return drives_.AddConnection(drive, remoteName, password, userName, flags); });
+        [&] { return drives_.addConnection(drive, remoteName, password, userName, flags); });
 }
 
-DriveResult BlockingDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
+DriveResult BlockingDriveService::cancelConnection(const std::string& drive, unsigned flags, bool force)
 {
-    return RunBlockingStep([&] { return drives_.CancelConnection(drive, flags, force); });
+    return RunBlockingStep([&] { return drives_.cancelConnection(drive, flags, force); });
 }
 
-std::string BlockingDriveService::NetworkUserName()
+std::string BlockingDriveService::networkUserName()
 {
-    return RunBlockingStep([&] { return drives_.NetworkUserName(); });
+    return RunBlockingStep([&] { return drives_.networkUserName(); });
 }
 
 } // namespace telvorin

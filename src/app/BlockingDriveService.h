@@ -14,12 +14,12 @@ public:
     {
     }
 
-    bool GetConnection(const std::string& drive, std::string& remoteName) override;
-    int GetDriveType(const std::string& drive) override;
-    DriveResult AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+    bool getConnection(const std::string& drive, std::string& remoteName) override;
+    int getDriveType(const std::string& drive) override;
+    DriveResult addConnection(const std::string& drive, const std::string& remoteName, const char* password,
                               const char* userName, unsigned flags) override;
-    DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) override;
-    std::string NetworkUserName() override;
+    DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) override;
+    std::string networkUserName() override;
 
 private:
     DriveService& drives_;

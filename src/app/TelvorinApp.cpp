@@ -39,7 +39,7 @@ int TelvorinApp::InitInstance()
 
     QtMessages messages;
     GioDriveService drives;
-    drives.setCredentialAnswerer(CredentialPrompt::OverActiveWindow());
+    drives.setCredentialAnswerer(CredentialPrompt::overActiveWindow());
     TcpWebCheck webCheck;
     GioBrowserLauncher browser;
     InstallState installState;

@@ -37,7 +37,7 @@ bool CheckSupport(MainContext& ctx)
     case bittorrent::Support::Unformatted:
         Show(ctx, FormatDriveMessage);
         if (BrowserLauncher* browser = ctx.services.browser)
-            browser->LaunchOpener("http://" + ctx.SelectedHost.str());
+            browser->launchOpener("http://" + ctx.SelectedHost.str());
         break;
     case bittorrent::Support::NotSupported: Show(ctx, bittorrent::NotSupportedMessage); break;
     }
@@ -86,7 +86,7 @@ void OnBitTorrent(MainContext& ctx)
     if (ctx.OnRefresh)
         ctx.OnRefresh();
     ctx.DeviceSelected = 0;
-    s.staging->RemoveIfEmpty();
+    s.staging->removeIfEmpty();
 }
 
 } // namespace telvorin

@@ -70,7 +70,7 @@ void CredentialPrompt::store(CredentialRequest& request) const
     request.password = password_->text().toStdString();
 }
 
-bool CredentialPrompt::Ask(QWidget* parent, CredentialRequest& request)
+bool CredentialPrompt::ask(QWidget* parent, CredentialRequest& request)
 {
     CredentialPrompt prompt(parent, request);
     if (prompt.exec() != QDialog::Accepted)
@@ -79,14 +79,14 @@ bool CredentialPrompt::Ask(QWidget* parent, CredentialRequest& request)
     return true;
 }
 
-CredentialAnswerer CredentialPrompt::OverActiveWindow()
+CredentialAnswerer CredentialPrompt::overActiveWindow()
 {
     return [](CredentialRequest& request) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             return false;
         // GVfs asks on the thread that mounts, a blocking step's; the prompt is a widget
         // and opens on the UI thread.
-        return AskOnUiThread([&] { return Ask(QApplication::activeWindow(), request); });
+        return AskOnUiThread([&] { return ask(QApplication::activeWindow(), request); });
     };
 }
 

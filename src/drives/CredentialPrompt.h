@@ -18,11 +18,11 @@ public:
     CredentialPrompt(QWidget* parent, const CredentialRequest& request);
 
     // Fills `request` from what was typed; false when the prompt was cancelled.
-    static bool Ask(QWidget* parent, CredentialRequest& request);
+    static bool ask(QWidget* parent, CredentialRequest& request);
     // The answerer the program hands to the drive service: the prompt over whichever
     // window is active when GVfs asks; no answer without a widget application. It may be
     // called on any thread: the prompt opens on the UI thread.
-    static CredentialAnswerer OverActiveWindow();
+    static CredentialAnswerer overActiveWindow();
 
     void store(CredentialRequest& request) const;
 

@@ -141,13 +141,13 @@ void OnConnect(MainContext& ctx)
         return;
     }
 
-    drives.CancelConnection(drive, ConnectUpdateProfile, true);
+    drives.cancelConnection(drive, ConnectUpdateProfile, true);
 
     if (ntPath) {
         login.exec();
         bool mapped = false;
         for (int attempt = 0; attempt < ConnectAttemptsNt && !mapped; ++attempt) {
-            mapped = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(),
+            mapped = drives.addConnection(drive, remoteName, state.adminPassword.c_str(),
                                           state.adminUser.c_str(), ConnectUpdateProfile) == DriveResult::Ok;
         }
         if (!mapped) {
@@ -165,23 +165,23 @@ void OnConnect(MainContext& ctx)
 
         DriveResult result = DriveResult::Ok;
         if (!domain.empty()) {
-            const std::string user = JoinUser(domain, drives.NetworkUserName());
+            const std::string user = JoinUser(domain, drives.networkUserName());
             // No password: the service uses the one it holds for that user, if any.
             result = user.size() > MaxUserName ? DriveResult::BadRemoteName
-                                               : drives.AddConnection(drive, remoteName, nullptr,
+                                               : drives.addConnection(drive, remoteName, nullptr,
                                                                       user.c_str(), ConnectUpdateProfile);
         } else {
-            result = drives.AddConnection(drive, remoteName, "", "", ConnectUpdateProfile);
+            result = drives.addConnection(drive, remoteName, "", "", ConnectUpdateProfile);
         }
 
         if (result != DriveResult::Ok) {
             if (version.find("Vista") != std::string::npos) {
-                result = drives.AddConnection(drive, remoteName, "", "",
+                result = drives.addConnection(drive, remoteName, "", "",
                                               ConnectUpdateProfile | ConnectInteractive);
             } else {
                 login.exec();
                 const std::string user = JoinUser(domain, state.adminUser.str());
-                result = drives.AddConnection(drive, remoteName, state.adminPassword.c_str(), user.c_str(),
+                result = drives.addConnection(drive, remoteName, state.adminPassword.c_str(), user.c_str(),
                                               ConnectUpdateProfile);
             }
             if (result != DriveResult::Ok) {
@@ -211,7 +211,7 @@ void OnDisconnect(MainContext& ctx)
         return;
     const std::string drive = driveText.left(2).toStdString();
 
-    if (ctx.services.drives->CancelConnection(drive, ConnectUpdateProfile, true) != DriveResult::Ok) {
+    if (ctx.services.drives->cancelConnection(drive, ConnectUpdateProfile, true) != DriveResult::Ok) {
         ctx.services.messages->show(
             c.dialog,
             QStringLiteral("Unable to disconnect this drive.\nPlease select a drive to "

@@ -44,7 +44,7 @@ void DriveTable::RefreshDriveTable(DriveService& drives)
         entry.drive = drive;
 
         std::string remote;
-        if (!drives.GetConnection(drive, remote)) {
+        if (!drives.getConnection(drive, remote)) {
             entry.server.clear();
             entry.share.clear();
             continue;
@@ -74,7 +74,7 @@ void DriveTable::FillDriveLetters(QComboBox* combo, DriveService& drives) const
         const std::string drive = DriveName(i);
         if (letter == 'A' || letter == 'B')
             continue;
-        const int type = drives.GetDriveType(drive);
+        const int type = drives.getDriveType(drive);
         if (type == DriveFixed || type == DriveRemovable || type == DriveCdRom || type == DriveRamDisk)
             continue;
 

@@ -49,11 +49,11 @@ public:
     static constexpr int ConnectAttempts = 6;
 
 private:
-    bool Run(std::string_view typeName, int id, std::string_view targetPath, std::string_view finalPath);
-    bool WriteLocal(const std::string& path, const std::vector<std::uint8_t>& bytes);
-    bool ReadLocal(const std::string& path, std::vector<std::uint8_t>* bytes);
-    bool PutOnShare(const SharePath& path, const std::vector<std::uint8_t>& bytes);
-    bool Fail(std::string why);
+    bool run(std::string_view typeName, int id, std::string_view targetPath, std::string_view finalPath);
+    bool writeLocal(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    bool readLocal(const std::string& path, std::vector<std::uint8_t>* bytes);
+    bool putOnShare(const SharePath& path, const std::vector<std::uint8_t>& bytes);
+    bool fail(std::string why);
 
     ShareWriter& share_;
     DeviceFileStore& files_;

@@ -37,7 +37,7 @@ std::string MissingFileMessage(DeviceFileStore& files, std::string_view type, co
     return "The device file " + std::string(type) + "/" + std::to_string(file.id) + " (installed as " +
            file.name + ", " + std::to_string(size) +
            " bytes) is missing or has the wrong size, so nothing was installed.\nDevice files belong in " +
-           files.Home() + ".";
+           files.home() + ".";
 }
 
 } // namespace
@@ -51,7 +51,7 @@ std::string CheckDeviceFiles(DeviceFileStore& files, InstallMode mode, int codep
 {
     auto check = [&](std::string_view type, const InstallFile& f) -> std::string {
         const std::uint32_t want = ExpectedSize(type, f.id).value_or(0);
-        const auto have = files.Size(type, f.id);
+        const auto have = files.size(type, f.id);
         return have && *have == want ? std::string() : MissingFileMessage(files, type, f, want);
     };
     if (mode == InstallMode::Package) {
@@ -131,10 +131,10 @@ InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view s
     };
 
     if (package) {
-        if (!c.staging.Create())
+        if (!c.staging.create())
             return FailureEnding(c, "cannot make a private staging folder");
         for (const InstallFile& f : PackageFiles()) {
-            if (!extract(TypeBt, f, c.staging.PathOf(f.name), NetworkPath(selectedHost, directory, f.name)))
+            if (!extract(TypeBt, f, c.staging.pathOf(f.name), NetworkPath(selectedHost, directory, f.name)))
                 return FailureEnding(c, extractor.lastError());
         }
         ps.packageValue = "BT";

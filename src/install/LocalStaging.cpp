@@ -29,10 +29,10 @@ std::vector<std::string> Bases()
 
 LocalStaging::~LocalStaging()
 {
-    RemoveIfEmpty();
+    removeIfEmpty();
 }
 
-bool LocalStaging::Create()
+bool LocalStaging::create()
 {
     if (!dir_.empty()) {
         struct stat st {};
@@ -52,12 +52,12 @@ bool LocalStaging::Create()
     return false;
 }
 
-std::string LocalStaging::PathOf(std::string_view name) const
+std::string LocalStaging::pathOf(std::string_view name) const
 {
     return dir_.empty() ? std::string() : dir_ + "/" + std::string(name);
 }
 
-bool LocalStaging::Holds(std::string_view path) const
+bool LocalStaging::holds(std::string_view path) const
 {
     if (dir_.empty() || path.size() <= dir_.size() + 1 || path.substr(0, dir_.size()) != dir_ ||
         path[dir_.size()] != '/')
@@ -66,7 +66,7 @@ bool LocalStaging::Holds(std::string_view path) const
     return name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
-void LocalStaging::RemoveIfEmpty()
+void LocalStaging::removeIfEmpty()
 {
     if (!dir_.empty() && (::rmdir(dir_.c_str()) == 0 || errno == ENOENT))
         dir_.clear();

@@ -16,15 +16,15 @@ public:
     LocalStaging& operator=(const LocalStaging&) = delete;
 
     // Makes the folder unless it exists already; false when it cannot be made.
-    bool Create();
+    bool create();
     bool exists() const { return !dir_.empty(); }
     const std::string& dir() const { return dir_; }
-    // dir() + "/" + name; empty before Create().
-    std::string PathOf(std::string_view name) const;
+    // dir() + "/" + name; empty before create().
+    std::string pathOf(std::string_view name) const;
     // True for a path of a file directly in the folder.
-    bool Holds(std::string_view path) const;
+    bool holds(std::string_view path) const;
     // Removes the folder if it is empty; anything else is left alone.
-    void RemoveIfEmpty();
+    void removeIfEmpty();
 
 private:
     std::string dir_;

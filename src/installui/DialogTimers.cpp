@@ -10,9 +10,9 @@ QtDialogTimers::~QtDialogTimers()
         delete timer.data();
 }
 
-void QtDialogTimers::Set(int id, int ms, std::function<void()> tick)
+void QtDialogTimers::set(int id, int ms, std::function<void()> tick)
 {
-    Kill(id);
+    kill(id);
     auto* timer = new QTimer(owner_);
     timer->setInterval(ms);
     QObject::connect(timer, &QTimer::timeout, owner_, std::move(tick));
@@ -20,7 +20,7 @@ void QtDialogTimers::Set(int id, int ms, std::function<void()> tick)
     timer->start();
 }
 
-void QtDialogTimers::Kill(int id)
+void QtDialogTimers::kill(int id)
 {
     const auto it = timers_.find(id);
     if (it == timers_.end())

@@ -14,8 +14,8 @@ namespace telvorin {
 class DialogTimers {
 public:
     virtual ~DialogTimers() = default;
-    virtual void Set(int id, int ms, std::function<void()> tick) = 0;
-    virtual void Kill(int id) = 0;
+    virtual void set(int id, int ms, std::function<void()> tick) = 0;
+    virtual void kill(int id) = 0;
 };
 
 // Qt timers owned by a context object (the dialog).
@@ -26,8 +26,8 @@ public:
     {
     }
     ~QtDialogTimers() override;
-    void Set(int id, int ms, std::function<void()> tick) override;
-    void Kill(int id) override;
+    void set(int id, int ms, std::function<void()> tick) override;
+    void kill(int id) override;
 
 private:
     QObject* owner_;

@@ -34,7 +34,7 @@ void InstallDialog::showEvent(QShowEvent* event)
         return;
     timerId_ = static_cast<int>(install::ModeFor(context_.state));
     const int id = timerId_;
-    timers_.Set(id, StartDelayMs, [this, id] { OnTimer(id); });
+    timers_.set(id, StartDelayMs, [this, id] { OnTimer(id); });
 }
 
 void InstallDialog::closeEvent(QCloseEvent* event)
@@ -45,7 +45,7 @@ void InstallDialog::closeEvent(QCloseEvent* event)
 void InstallDialog::OnTimer(int id)
 {
     // One tick runs the install; the timer goes before anything else can tick.
-    timers_.Kill(id);
+    timers_.kill(id);
     if (started_)
         return;
     started_ = true;
@@ -56,10 +56,10 @@ void InstallDialog::OnTimer(int id)
     running_ = true;
     report_ = RunBlockingStep([this, mode] { return install::RunInstall(context_, mode, selectedHost_); });
     running_ = false;
-    Finish(report_);
+    finish(report_);
 }
 
-void InstallDialog::Finish(const install::InstallReport& report)
+void InstallDialog::finish(const install::InstallReport& report)
 {
     if (!report.message.empty())
         messages_.show(this, QString::fromStdString(report.message), QString(), MessageIcon::None);

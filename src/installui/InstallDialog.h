@@ -44,7 +44,7 @@ protected:
 
 private:
     void OnTimer(int id);
-    void Finish(const install::InstallReport& report);
+    void finish(const install::InstallReport& report);
 
     install::InstallContext& context_;
     std::string selectedHost_;

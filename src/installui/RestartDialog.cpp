@@ -25,7 +25,7 @@ RestartDialog::RestartDialog(InstallState& state, Clock& clock, QWidget* parent,
 
 RestartDialog::~RestartDialog()
 {
-    StopWorker();
+    stopWorker();
 }
 
 void RestartDialog::showEvent(QShowEvent* event)
@@ -48,7 +48,7 @@ void RestartDialog::showEvent(QShowEvent* event)
         if (!stop_)
             state_.SetupOutcome = 0;
     });
-    timers_.Set(CloseTimerId, CloseAfterMs, [this] { OnTimer(); });
+    timers_.set(CloseTimerId, CloseAfterMs, [this] { OnTimer(); });
 }
 
 void RestartDialog::closeEvent(QCloseEvent* event)
@@ -59,14 +59,14 @@ void RestartDialog::closeEvent(QCloseEvent* event)
 void RestartDialog::OnTimer()
 {
     QDialog::done(QDialog::Rejected);
-    timers_.Kill(CloseTimerId);
+    timers_.kill(CloseTimerId);
     // The worker ended about a step ago; a late one gets to finish, so SetupOutcome is
     // settled before the caller reads it.
     if (worker_.joinable())
         worker_.join();
 }
 
-void RestartDialog::StopWorker()
+void RestartDialog::stopWorker()
 {
     stop_ = true;
     if (worker_.joinable())

@@ -43,7 +43,7 @@ protected:
 
 private:
     void OnTimer();
-    void StopWorker();
+    void stopWorker();
 
     InstallState& state_;
     Clock& clock_;

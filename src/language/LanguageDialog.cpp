@@ -64,23 +64,23 @@ void LanguageDialog::OnInitDialog()
     case language::Opening::Choose:
         list_->setCurrentIndex(RunBlockingStep([&] { return language::AskLanguageIndex(protocol, clock); }));
         return;
-    case language::Opening::NoHardDrives: Show(NoHardDrivesMessage); break;
+    case language::Opening::NoHardDrives: showText(NoHardDrivesMessage); break;
     case language::Opening::Unformatted:
-        Show(FormatDriveMessage);
+        showText(FormatDriveMessage);
         if (BrowserLauncher* browser = ctx_.services.browser)
-            browser->LaunchOpener("http://" + ctx_.SelectedHost.str());
+            browser->launchOpener("http://" + ctx_.SelectedHost.str());
         break;
-    case language::Opening::Unicode: Show(language::UnicodeMessage); break;
-    case language::Opening::NotSupported: Show(language::NotSupportedMessage); break;
+    case language::Opening::Unicode: showText(language::UnicodeMessage); break;
+    case language::Opening::NotSupported: showText(language::NotSupportedMessage); break;
     }
     state_.SetupOutcome = -1;
-    EndWithOk();
+    endWithOk();
 }
 
 void LanguageDialog::OnSelectionChange()
 {
     if (language::SelectionRefused(state_.ExtendedCodepages, list_->currentIndex()))
-        Show(language::FirmwareMessage);
+        showText(language::FirmwareMessage);
 }
 
 void LanguageDialog::OnOK()
@@ -90,10 +90,10 @@ void LanguageDialog::OnOK()
     if (index < 0)
         return;
     if (language::SelectionRefused(state_.ExtendedCodepages, index)) {
-        Show(language::FirmwareMessage);
+        showText(language::FirmwareMessage);
         return;
     }
-    EndWithOk();
+    endWithOk();
 
     // This window is hidden now; what follows belongs to the main window.
     QWidget* owner = parentWidget();
@@ -124,13 +124,13 @@ void LanguageDialog::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void LanguageDialog::EndWithOk()
+void LanguageDialog::endWithOk()
 {
     ended_ = true;
     QDialog::done(QDialog::Accepted);
 }
 
-void LanguageDialog::Show(const char* text)
+void LanguageDialog::showText(const char* text)
 {
     // Before the window is shown (and after OK has hidden it), the main window owns the box.
     QWidget* owner = isVisible() || !parentWidget() ? this : parentWidget();

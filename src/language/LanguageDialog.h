@@ -39,8 +39,8 @@ private:
     void OnCancel();
     void OnSelectionChange();
     // The framework's own OK: ends the modal run, nothing more.
-    void EndWithOk();
-    void Show(const char* text);
+    void endWithOk();
+    void showText(const char* text);
 
     MainContext& ctx_;
     InstallState& state_;

@@ -44,13 +44,13 @@ std::string ReadAll(const std::string& path)
 AutostartEntry::AutostartEntry(std::string folder)
 {
     if (folder.empty())
-        folder = DefaultFolder();
+        folder = defaultFolder();
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     path_ = folder + "/" + EntryName;
 }
 
-std::string AutostartEntry::DefaultFolder()
+std::string AutostartEntry::defaultFolder()
 {
     // Relative values are to be ignored, like an unset one.
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
@@ -63,7 +63,7 @@ std::string AutostartEntry::DefaultFolder()
     return home + "/.config/autostart";
 }
 
-std::string AutostartEntry::DefaultProgram()
+std::string AutostartEntry::defaultProgram()
 {
     std::string self(4096, '\0');
     const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
@@ -77,7 +77,7 @@ std::string AutostartEntry::DefaultProgram()
     return ProbeName;
 }
 
-std::string AutostartEntry::ExecArgument(const std::string& argument)
+std::string AutostartEntry::execArgument(const std::string& argument)
 {
     // Field codes start with "%", so a literal one is doubled.
     std::string text;
@@ -108,14 +108,14 @@ std::string AutostartEntry::ExecArgument(const std::string& argument)
     return value;
 }
 
-std::string AutostartEntry::Text(const std::string& program)
+std::string AutostartEntry::text(const std::string& program)
 {
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Telvorin drive letters\n"
            "Comment=Mounts the shares of the drive letters mapped with Telvorin again\n"
            "Exec=" +
-           ExecArgument(program) +
+           execArgument(program) +
            " drives restore\n"
            "Terminal=false\n"
            "NoDisplay=true\n";
@@ -129,7 +129,7 @@ bool AutostartEntry::exists() const
 
 bool AutostartEntry::write(const std::string& program) const
 {
-    const std::string text = Text(program);
+    const std::string text = AutostartEntry::text(program);
     if (ReadAll(path_) == text)
         return true;
     const auto slash = path_.find_last_of('/');

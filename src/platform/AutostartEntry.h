@@ -9,23 +9,23 @@ namespace telvorin {
 // ${XDG_CONFIG_HOME:-$HOME/.config}/autostart when the user logs in.
 class AutostartEntry {
 public:
-    // An empty folder means DefaultFolder().
+    // An empty folder means defaultFolder().
     explicit AutostartEntry(std::string folder = {});
 
-    static std::string DefaultFolder();
+    static std::string defaultFolder();
     // telvorin-probe beside the running program when it is there (an installed or copied
     // pair), otherwise the bare name, found on the PATH at login.
-    static std::string DefaultProgram();
+    static std::string defaultProgram();
 
     // The desktop-entry text that runs `program drives restore`.
-    static std::string Text(const std::string& program);
+    static std::string text(const std::string& program);
     // One Exec argument, quoted where the desktop-entry rules need it.
-    static std::string ExecArgument(const std::string& argument);
+    static std::string execArgument(const std::string& argument);
 
     const std::string& path() const { return path_; }
     bool exists() const;
     // Writes the entry unless it already reads the same; false when it cannot be written.
-    bool write(const std::string& program = DefaultProgram()) const;
+    bool write(const std::string& program = defaultProgram()) const;
     // Removes the entry; true when it is gone afterwards.
     bool remove() const;
 

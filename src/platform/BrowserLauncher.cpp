@@ -8,7 +8,7 @@
 
 namespace telvorin {
 
-std::string GioBrowserLauncher::DefaultBrowserName()
+std::string GioBrowserLauncher::defaultBrowserName()
 {
     GAppInfo* app = g_app_info_get_default_for_uri_scheme("http");
     if (!app)
@@ -19,7 +19,7 @@ std::string GioBrowserLauncher::DefaultBrowserName()
     return name;
 }
 
-bool GioBrowserLauncher::LaunchDefaultBrowser(const std::string& url)
+bool GioBrowserLauncher::launchDefaultBrowser(const std::string& url)
 {
     GAppInfo* app = g_app_info_get_default_for_uri_scheme("http");
     if (!app)
@@ -44,7 +44,7 @@ bool GioBrowserLauncher::LaunchDefaultBrowser(const std::string& url)
     return started != FALSE;
 }
 
-bool GioBrowserLauncher::LaunchOpener(const std::string& url)
+bool GioBrowserLauncher::launchOpener(const std::string& url)
 {
     return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{QString::fromStdString(url)});
 }

@@ -10,19 +10,19 @@ public:
     virtual ~BrowserLauncher() = default;
     // The default http handler's name (a desktop file id such as "web.desktop"); empty
     // when there is none.
-    virtual std::string DefaultBrowserName() = 0;
+    virtual std::string defaultBrowserName() = 0;
     // Starts the default http handler with the one URL; false when it could not be started.
-    virtual bool LaunchDefaultBrowser(const std::string& url) = 0;
+    virtual bool launchDefaultBrowser(const std::string& url) = 0;
     // The desktop's own opener ("xdg-open URL"); false when it could not be started.
-    virtual bool LaunchOpener(const std::string& url) = 0;
+    virtual bool launchOpener(const std::string& url) = 0;
 };
 
 // GIO's default handler for http, and xdg-open from PATH.
 class GioBrowserLauncher final : public BrowserLauncher {
 public:
-    std::string DefaultBrowserName() override;
-    bool LaunchDefaultBrowser(const std::string& url) override;
-    bool LaunchOpener(const std::string& url) override;
+    std::string defaultBrowserName() override;
+    bool launchDefaultBrowser(const std::string& url) override;
+    bool launchOpener(const std::string& url) override;
 };
 
 } // namespace telvorin

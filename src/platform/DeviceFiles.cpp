@@ -76,21 +76,21 @@ XdgDeviceFiles::XdgDeviceFiles(std::vector<std::string> dirs)
 {
 }
 
-std::vector<std::string> XdgDeviceFiles::Dirs() const
+std::vector<std::string> XdgDeviceFiles::dirs() const
 {
     return dirs_ ? *dirs_ : DeviceFileDirs();
 }
 
-std::string XdgDeviceFiles::Home() const
+std::string XdgDeviceFiles::home() const
 {
-    const std::vector<std::string> dirs = Dirs();
+    const std::vector<std::string> dirs = this->dirs();
     return dirs.empty() ? std::string("~/.local/share") + Subdir : dirs.front();
 }
 
-std::string XdgDeviceFiles::Find(std::string_view type, int id) const
+std::string XdgDeviceFiles::find(std::string_view type, int id) const
 {
     const std::string name = std::to_string(id);
-    for (const std::string& dir : Dirs()) {
+    for (const std::string& dir : dirs()) {
         std::error_code ec;
         for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
             if (!SameTypeName(entry.path().filename().native(), type))
@@ -104,18 +104,18 @@ std::string XdgDeviceFiles::Find(std::string_view type, int id) const
     return {};
 }
 
-std::optional<std::uint64_t> XdgDeviceFiles::Size(std::string_view type, int id)
+std::optional<std::uint64_t> XdgDeviceFiles::size(std::string_view type, int id)
 {
-    const std::string path = Find(type, id);
+    const std::string path = find(type, id);
     struct stat st {};
     if (path.empty() || !RegularFile(path, &st))
         return std::nullopt;
     return static_cast<std::uint64_t>(st.st_size);
 }
 
-bool XdgDeviceFiles::Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes)
+bool XdgDeviceFiles::read(std::string_view type, int id, std::vector<std::uint8_t>* bytes)
 {
-    const std::string path = Find(type, id);
+    const std::string path = find(type, id);
     if (path.empty())
         return false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -17,11 +17,11 @@ class DeviceFileStore {
 public:
     virtual ~DeviceFileStore() = default;
     // Size of the file, nullopt when there is none.
-    virtual std::optional<std::uint64_t> Size(std::string_view type, int id) = 0;
+    virtual std::optional<std::uint64_t> size(std::string_view type, int id) = 0;
     // The file's bytes; false when it is missing or cannot be read.
-    virtual bool Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) = 0;
+    virtual bool read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) = 0;
     // Where the user puts device files, for messages.
-    virtual std::string Home() const = 0;
+    virtual std::string home() const = 0;
 };
 
 // The payload folders in lookup order, from the environment as it is now.
@@ -33,15 +33,15 @@ public:
     // Looks only in these payload folders (each holding <TYPE>/<id>).
     explicit XdgDeviceFiles(std::vector<std::string> dirs);
 
-    std::optional<std::uint64_t> Size(std::string_view type, int id) override;
-    bool Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) override;
-    std::string Home() const override;
+    std::optional<std::uint64_t> size(std::string_view type, int id) override;
+    bool read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) override;
+    std::string home() const override;
 
     // Path of the first regular file that serves (type, id), or empty.
-    std::string Find(std::string_view type, int id) const;
+    std::string find(std::string_view type, int id) const;
 
 private:
-    std::vector<std::string> Dirs() const;
+    std::vector<std::string> dirs() const;
 
     std::optional<std::vector<std::string>> dirs_;
 };

@@ -4,7 +4,7 @@
 
 namespace telvorin {
 
-// Results of GetDriveType.
+// Results of getDriveType.
 enum DriveType : int {
     DriveUnknown = 0,
     DriveNoRootDir = 1,
@@ -15,7 +15,7 @@ enum DriveType : int {
     DriveRamDisk = 6,
 };
 
-// What AddConnection and CancelConnection report.
+// What addConnection and cancelConnection report.
 enum class DriveResult {
     Ok,
     BadDrive,      // not a drive name ("Z:")
@@ -26,7 +26,7 @@ enum class DriveResult {
     Failed,        // the mount, unmount or the letter's entry failed
 };
 
-// Flags of AddConnection and CancelConnection.
+// Flags of addConnection and cancelConnection.
 constexpr unsigned ConnectUpdateProfile = 1;
 constexpr unsigned ConnectInteractive = 8;
 
@@ -39,23 +39,23 @@ public:
 
     // The remote name "\\server\share" of the connection on a drive ("Z:"); false when
     // the drive has no entry or its mount is gone.
-    virtual bool GetConnection(const std::string& drive, std::string& remoteName) = 0;
+    virtual bool getConnection(const std::string& drive, std::string& remoteName) = 0;
     // DriveNoRootDir when the drive has no entry, DriveRemote when it points into a
     // network mount (or one that is gone), DriveFixed when it points at a local directory.
-    virtual int GetDriveType(const std::string& drive) = 0;
+    virtual int getDriveType(const std::string& drive) = 0;
     // Maps "\\server\share" on the drive. A null password means the user's default; a
     // user name may carry a domain as "DOMAIN\user". A mapping that fails leaves the share
     // mounted or not as it found it. ConnectUpdateProfile makes the mapping come back at
     // the next login.
-    virtual DriveResult AddConnection(const std::string& drive, const std::string& remoteName,
+    virtual DriveResult addConnection(const std::string& drive, const std::string& remoteName,
                                       const char* password, const char* userName, unsigned flags) = 0;
     // Removes the drive's entry. Its mount goes too (by force when `force`) when this
     // service made it and no other letter carries it; a mount found already there when the
     // letter was mapped stays. Ok only when the entry is gone and so is the mount, unless
     // the mount was not this service's to remove.
-    virtual DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
+    virtual DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
     // The name of the user under which network connections are made.
-    virtual std::string NetworkUserName() = 0;
+    virtual std::string networkUserName() = 0;
 };
 
 } // namespace telvorin

@@ -391,14 +391,14 @@ DriveResult UnmountEnclosing(GFile* location, bool force, std::chrono::milliseco
 } // namespace
 
 GioDriveService::GioDriveService(std::string drivesFolder, std::string autostartFolder)
-    : folder_(drivesFolder.empty() ? DefaultDrivesFolder() : std::move(drivesFolder))
+    : folder_(drivesFolder.empty() ? defaultDrivesFolder() : std::move(drivesFolder))
     , autostart_(std::move(autostartFolder))
 {
     while (folder_.size() > 1 && folder_.back() == '/')
         folder_.pop_back();
 }
 
-std::string GioDriveService::DefaultDrivesFolder()
+std::string GioDriveService::defaultDrivesFolder()
 {
     std::string base;
     // Relative values are to be ignored, like an unset one.
@@ -415,7 +415,7 @@ std::string GioDriveService::DefaultDrivesFolder()
     return base + "/telvorin/drives";
 }
 
-std::optional<char> GioDriveService::DriveLetter(const std::string& drive)
+std::optional<char> GioDriveService::driveLetter(const std::string& drive)
 {
     if (drive.size() != 2 || drive[1] != ':')
         return std::nullopt;
@@ -427,7 +427,7 @@ std::optional<char> GioDriveService::DriveLetter(const std::string& drive)
     return std::nullopt;
 }
 
-bool GioDriveService::SplitRemoteName(const std::string& remoteName, std::string& server, std::string& share)
+bool GioDriveService::splitRemoteName(const std::string& remoteName, std::string& server, std::string& share)
 {
     if (remoteName.size() < 2 || remoteName.compare(0, 2, "\\\\") != 0)
         return false;
@@ -443,7 +443,7 @@ bool GioDriveService::SplitRemoteName(const std::string& remoteName, std::string
     return true;
 }
 
-std::string GioDriveService::ShareUri(const std::string& server, const std::string& share)
+std::string GioDriveService::shareUri(const std::string& server, const std::string& share)
 {
     const GText s(g_uri_escape_string(server.c_str(), nullptr, FALSE));
     const GText v(g_uri_escape_string(share.c_str(), nullptr, FALSE));
@@ -503,9 +503,9 @@ std::string GioDriveService::recordedRemoteName(char letter, const std::string& 
 // went off line that would block the window for as long as the SMB time-out. GVfs answers
 // which mount a FUSE path belongs to from its own tables.
 
-bool GioDriveService::GetConnection(const std::string& drive, std::string& remoteName)
+bool GioDriveService::getConnection(const std::string& drive, std::string& remoteName)
 {
-    const auto letter = DriveLetter(drive);
+    const auto letter = driveLetter(drive);
     if (!letter)
         return false;
     const std::string target = EntryTarget(entryPath(*letter));
@@ -518,9 +518,9 @@ bool GioDriveService::GetConnection(const std::string& drive, std::string& remot
     return true;
 }
 
-int GioDriveService::GetDriveType(const std::string& drive)
+int GioDriveService::getDriveType(const std::string& drive)
 {
-    const auto letter = DriveLetter(drive);
+    const auto letter = driveLetter(drive);
     if (!letter)
         return DriveNoRootDir;
     bool isLink = false;
@@ -541,15 +541,15 @@ int GioDriveService::GetDriveType(const std::string& drive)
     return S_ISDIR(st.st_mode) ? DriveFixed : DriveUnknown;
 }
 
-DriveResult GioDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+DriveResult GioDriveService::addConnection(const std::string& drive, const std::string& remoteName,
                                            const char* password, const char* userName, unsigned flags)
 {
-    const auto letter = DriveLetter(drive);
+    const auto letter = driveLetter(drive);
     if (!letter)
         return DriveResult::BadDrive;
     std::string server;
     std::string share;
-    if (!SplitRemoteName(remoteName, server, share))
+    if (!splitRemoteName(remoteName, server, share))
         return DriveResult::BadRemoteName;
 
     Credentials cred;
@@ -572,7 +572,7 @@ DriveResult GioDriveService::AddConnection(const std::string& drive, const std::
     if (!EntryTarget(entry, &isLink).empty() && !isLink)
         return DriveResult::LetterInUse; // a real folder of the user's; never replaced
 
-    const std::string uri = ShareUri(server, share);
+    const std::string uri = shareUri(server, share);
     const GPtr<GFile> file(g_file_new_for_uri(uri.c_str()));
     // Whether this call made the mount, rather than finding it there already.
     bool madeMount = false;
@@ -682,9 +682,9 @@ bool GioDriveService::anyMapping() const
     return false;
 }
 
-DriveResult GioDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
+DriveResult GioDriveService::cancelConnection(const std::string& drive, unsigned flags, bool force)
 {
-    const auto letter = DriveLetter(drive);
+    const auto letter = driveLetter(drive);
     if (!letter)
         return DriveResult::BadDrive;
     const std::string entry = entryPath(*letter);
@@ -717,7 +717,7 @@ DriveResult GioDriveService::CancelConnection(const std::string& drive, unsigned
     return DriveResult::Ok;
 }
 
-std::vector<MappedDrive> GioDriveService::MappedDrives()
+std::vector<MappedDrive> GioDriveService::mappedDrives()
 {
     std::vector<MappedDrive> mapped;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -738,7 +738,7 @@ std::vector<MappedDrive> GioDriveService::MappedDrives()
     return mapped;
 }
 
-DriveResult GioDriveService::Reconnect(char letter)
+DriveResult GioDriveService::reconnect(char letter)
 {
     const auto record = ReadRecord(recordPath(letter));
     if (!record || record->remoteName.empty())
@@ -748,14 +748,14 @@ DriveResult GioDriveService::Reconnect(char letter)
     std::string user;
     const char* password = "";
     if (!record->domain.empty()) {
-        user = record->domain + "\\" + NetworkUserName();
+        user = record->domain + "\\" + networkUserName();
         password = nullptr;
     }
-    return AddConnection(std::string{letter, ':'}, record->remoteName, password, user.c_str(),
+    return addConnection(std::string{letter, ':'}, record->remoteName, password, user.c_str(),
                          ConnectUpdateProfile);
 }
 
-std::string GioDriveService::NetworkUserName()
+std::string GioDriveService::networkUserName()
 {
     return CurrentUserAccount().userName;
 }

@@ -35,28 +35,28 @@ struct MappedDrive {
 
 class GioDriveService final : public DriveService {
 public:
-    // Empty folders mean DefaultDrivesFolder() and AutostartEntry::DefaultFolder().
+    // Empty folders mean defaultDrivesFolder() and AutostartEntry::defaultFolder().
     explicit GioDriveService(std::string drivesFolder = {}, std::string autostartFolder = {});
 
     // ${XDG_DATA_HOME:-$HOME/.local/share}/telvorin/drives
-    static std::string DefaultDrivesFolder();
+    static std::string defaultDrivesFolder();
 
-    bool GetConnection(const std::string& drive, std::string& remoteName) override;
-    int GetDriveType(const std::string& drive) override;
-    DriveResult AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+    bool getConnection(const std::string& drive, std::string& remoteName) override;
+    int getDriveType(const std::string& drive) override;
+    DriveResult addConnection(const std::string& drive, const std::string& remoteName, const char* password,
                               const char* userName, unsigned flags) override;
-    DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) override;
-    std::string NetworkUserName() override;
+    DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) override;
+    std::string networkUserName() override;
 
     const std::string& drivesFolder() const { return folder_; }
     const AutostartEntry& autostart() const { return autostart_; }
 
     // Every letter from A: to Z: whose entry is a mapping (a link), in that order.
-    std::vector<MappedDrive> MappedDrives();
+    std::vector<MappedDrive> mappedDrives();
     // Mounts a mapped letter's share again with what a first Connect attempt gives: a guest
     // login, or the user's own name in the domain it was mapped with and no password
     // (none is stored). Never asks. Cancelled when the share wants a password.
-    DriveResult Reconnect(char letter);
+    DriveResult reconnect(char letter);
 
     // How long one mount or unmount may take before it is cancelled.
     void setTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
@@ -65,12 +65,12 @@ public:
     void setCredentialAnswerer(CredentialAnswerer answerer) { answerer_ = std::move(answerer); }
 
     // The letter ("Z") of a drive name ("Z:" or "z:"); nothing for any other text.
-    static std::optional<char> DriveLetter(const std::string& drive);
+    static std::optional<char> driveLetter(const std::string& drive);
     // Splits "\\server\share" into its two parts; false unless both are safe single
     // components (no "/" or "\", not "." or "..", no control characters, not empty).
-    static bool SplitRemoteName(const std::string& remoteName, std::string& server, std::string& share);
+    static bool splitRemoteName(const std::string& remoteName, std::string& server, std::string& share);
     // The smb:// URI of a server and share, each escaped as one URI component.
-    static std::string ShareUri(const std::string& server, const std::string& share);
+    static std::string shareUri(const std::string& server, const std::string& share);
 
 private:
     std::string entryPath(char letter) const;

@@ -36,19 +36,19 @@ public:
     virtual ~ShareWriter() = default;
 
     // Makes the share reachable with empty user name and password. Never asks anyone.
-    virtual bool Connect(const std::string& host, const std::string& share) = 0;
+    virtual bool connect(const std::string& host, const std::string& share) = 0;
     // Creates the file, failing when anything already stands at the name, and writes all
     // of `bytes`. True only when every byte was written and the file closed cleanly.
-    virtual bool CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes) = 0;
+    virtual bool createFile(const SharePath& path, std::span<const std::uint8_t> bytes) = 0;
     // Puts `from` in the place of `to`, replacing a file there (not a folder).
-    virtual bool Replace(const SharePath& from, const SharePath& to) = 0;
-    virtual bool Remove(const SharePath& path) = 0;
+    virtual bool replace(const SharePath& from, const SharePath& to) = 0;
+    virtual bool remove(const SharePath& path) = 0;
     // Size of the regular file at path; nullopt when there is none (or a folder).
-    virtual std::optional<std::uint64_t> FileSize(const SharePath& path) = 0;
+    virtual std::optional<std::uint64_t> fileSize(const SharePath& path) = 0;
     // Why the last call failed, for a message, and its errno value (EEXIST for a
-    // CreateFile that found something at the name).
-    virtual std::string LastError() const = 0;
-    virtual int LastErrorNumber() const = 0;
+    // createFile that found something at the name).
+    virtual std::string lastError() const = 0;
+    virtual int lastErrorNumber() const = 0;
 };
 
 } // namespace telvorin

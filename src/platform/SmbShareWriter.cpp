@@ -66,7 +66,7 @@ SmbShareWriter::~SmbShareWriter()
     }
 }
 
-std::string SmbShareWriter::Url(const SharePath& path)
+std::string SmbShareWriter::url(const SharePath& path)
 {
     std::string url = "smb://" + Encode(path.host) + "/" + Encode(path.share);
     for (const std::string& c : path.components)
@@ -74,21 +74,21 @@ std::string SmbShareWriter::Url(const SharePath& path)
     return url;
 }
 
-bool SmbShareWriter::Fail(const std::string& what, int error)
+bool SmbShareWriter::fail(const std::string& what, int error)
 {
     error_ = what + ": " + std::strerror(error);
     errorNumber_ = error;
     return false;
 }
 
-bool SmbShareWriter::EnsureContext()
+bool SmbShareWriter::ensureContext()
 {
     if (context_)
         return true;
     const std::lock_guard<std::mutex> guard(ContextLock());
     SMBCCTX* c = smbc_new_context();
     if (!c)
-        return Fail("cannot start the SMB client", errno);
+        return fail("cannot start the SMB client", errno);
     smbc_setDebug(c, 0);
     smbc_setOptionDebugToStderr(c, 1);
     smbc_setTimeout(c, timeoutMs_);
@@ -99,33 +99,33 @@ bool SmbShareWriter::EnsureContext()
     if (!smbc_init_context(c)) {
         const int e = errno;
         smbc_free_context(c, 0);
-        return Fail("cannot start the SMB client", e);
+        return fail("cannot start the SMB client", e);
     }
     context_ = c;
     return true;
 }
 
-bool SmbShareWriter::Connect(const std::string& host, const std::string& share)
+bool SmbShareWriter::connect(const std::string& host, const std::string& share)
 {
     if (!IsSafeComponent(host) || !IsSafeComponent(share))
-        return Fail("bad share name", EINVAL);
-    if (!EnsureContext())
+        return fail("bad share name", EINVAL);
+    if (!ensureContext())
         return false;
     struct stat st {};
-    const std::string url = Url(SharePath{host, share, {}});
+    const std::string url = SmbShareWriter::url(SharePath{host, share, {}});
     if (smbc_getFunctionStat(context_)(context_, url.c_str(), &st) != 0)
-        return Fail(url, errno);
+        return fail(url, errno);
     return true;
 }
 
-bool SmbShareWriter::CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes)
+bool SmbShareWriter::createFile(const SharePath& path, std::span<const std::uint8_t> bytes)
 {
-    if (!EnsureContext())
+    if (!ensureContext())
         return false;
-    const std::string url = Url(path);
+    const std::string url = SmbShareWriter::url(path);
     SMBCFILE* f = smbc_getFunctionOpen(context_)(context_, url.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (!f)
-        return Fail(url, errno);
+        return fail(url, errno);
     // One write may take less than it was given; go on until every byte is out.
     std::size_t done = 0;
     bool ok = true;
@@ -145,47 +145,47 @@ bool SmbShareWriter::CreateFile(const SharePath& path, std::span<const std::uint
         ok = false;
         error = errno;
     }
-    return ok || Fail(url, error);
+    return ok || fail(url, error);
 }
 
-bool SmbShareWriter::Replace(const SharePath& from, const SharePath& to)
+bool SmbShareWriter::replace(const SharePath& from, const SharePath& to)
 {
-    if (!EnsureContext())
+    if (!ensureContext())
         return false;
-    const std::string a = Url(from);
-    const std::string b = Url(to);
+    const std::string a = url(from);
+    const std::string b = url(to);
     // The library's rename deletes what stands at the target to make room, and an empty
     // folder goes with it; a folder is never ours to replace.
     struct stat st {};
     if (smbc_getFunctionStat(context_)(context_, b.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return Fail(b, EISDIR);
+        return fail(b, EISDIR);
     if (smbc_getFunctionRename(context_)(context_, a.c_str(), context_, b.c_str()) != 0)
-        return Fail(b, errno);
+        return fail(b, errno);
     return true;
 }
 
-bool SmbShareWriter::Remove(const SharePath& path)
+bool SmbShareWriter::remove(const SharePath& path)
 {
-    if (!EnsureContext())
+    if (!ensureContext())
         return false;
-    const std::string url = Url(path);
+    const std::string url = SmbShareWriter::url(path);
     if (smbc_getFunctionUnlink(context_)(context_, url.c_str()) != 0)
-        return Fail(url, errno);
+        return fail(url, errno);
     return true;
 }
 
-std::optional<std::uint64_t> SmbShareWriter::FileSize(const SharePath& path)
+std::optional<std::uint64_t> SmbShareWriter::fileSize(const SharePath& path)
 {
-    if (!EnsureContext())
+    if (!ensureContext())
         return std::nullopt;
-    const std::string url = Url(path);
+    const std::string url = SmbShareWriter::url(path);
     struct stat st {};
     if (smbc_getFunctionStat(context_)(context_, url.c_str(), &st) != 0) {
-        Fail(url, errno);
+        fail(url, errno);
         return std::nullopt;
     }
     if (!S_ISREG(st.st_mode)) {
-        Fail(url, EISDIR);
+        fail(url, EISDIR);
         return std::nullopt;
     }
     return static_cast<std::uint64_t>(st.st_size);

@@ -18,20 +18,20 @@ public:
     SmbShareWriter(const SmbShareWriter&) = delete;
     SmbShareWriter& operator=(const SmbShareWriter&) = delete;
 
-    bool Connect(const std::string& host, const std::string& share) override;
-    bool CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
-    bool Replace(const SharePath& from, const SharePath& to) override;
-    bool Remove(const SharePath& path) override;
-    std::optional<std::uint64_t> FileSize(const SharePath& path) override;
-    std::string LastError() const override { return error_; }
-    int LastErrorNumber() const override { return errorNumber_; }
+    bool connect(const std::string& host, const std::string& share) override;
+    bool createFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
+    bool replace(const SharePath& from, const SharePath& to) override;
+    bool remove(const SharePath& path) override;
+    std::optional<std::uint64_t> fileSize(const SharePath& path) override;
+    std::string lastError() const override { return error_; }
+    int lastErrorNumber() const override { return errorNumber_; }
 
     // "smb://host/share/a/b" with every part URL-encoded (the library decodes it again).
-    static std::string Url(const SharePath& path);
+    static std::string url(const SharePath& path);
 
 private:
-    bool EnsureContext();
-    bool Fail(const std::string& what, int error);
+    bool ensureContext();
+    bool fail(const std::string& what, int error);
 
     int timeoutMs_;
     _SMBCCTX* context_ = nullptr;

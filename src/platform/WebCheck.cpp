@@ -45,7 +45,7 @@ bool ConnectOne(const addrinfo& ai, std::chrono::steady_clock::time_point deadli
 
 } // namespace
 
-bool TcpWebCheck::Connect(const std::string& host, int port, int timeoutMs)
+bool TcpWebCheck::connect(const std::string& host, int port, int timeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     addrinfo hints{};
@@ -64,9 +64,9 @@ bool TcpWebCheck::Connect(const std::string& host, int port, int timeoutMs)
     return connected;
 }
 
-std::function<bool()> TcpWebCheck::MakeCheck(const std::string& host) const
+std::function<bool()> TcpWebCheck::makeCheck(const std::string& host) const
 {
-    return [host, timeoutMs = timeoutMs_] { return Connect(host, 80, timeoutMs); };
+    return [host, timeoutMs = timeoutMs_] { return connect(host, 80, timeoutMs); };
 }
 
 } // namespace telvorin

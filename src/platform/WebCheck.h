@@ -12,7 +12,7 @@ class WebCheck {
 public:
     virtual ~WebCheck() = default;
     // A task that returns true when a connection to the web server at `host` could be made.
-    virtual std::function<bool()> MakeCheck(const std::string& host) const = 0;
+    virtual std::function<bool()> makeCheck(const std::string& host) const = 0;
 };
 
 // A TCP connect to host:80, given up after a time-out.
@@ -22,10 +22,10 @@ public:
         : timeoutMs_(timeoutMs)
     {
     }
-    std::function<bool()> MakeCheck(const std::string& host) const override;
+    std::function<bool()> makeCheck(const std::string& host) const override;
 
     // The blocking check itself.
-    static bool Connect(const std::string& host, int port, int timeoutMs);
+    static bool connect(const std::string& host, int port, int timeoutMs);
 
 private:
     int timeoutMs_;

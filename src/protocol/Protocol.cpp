@@ -96,19 +96,19 @@ void Protocol::CloseTransport()
     open_ = false;
 }
 
-const DeviceRecord* Protocol::CurrentDevice() const
+const DeviceRecord* Protocol::currentDevice() const
 {
     return devices.find(state.currentDeviceIp.view());
 }
 
-DeviceRecord* Protocol::CurrentDevice()
+DeviceRecord* Protocol::currentDevice()
 {
     return devices.find(state.currentDeviceIp.view());
 }
 
 int Protocol::InterfaceForCurrentDevice() const
 {
-    const DeviceRecord* record = CurrentDevice();
+    const DeviceRecord* record = currentDevice();
     if (!record || record->interfaceIndex < 0 || record->interfaceIndex >= interfaces.count)
         return -1;
     return record->interfaceIndex;
@@ -154,7 +154,7 @@ constexpr std::size_t SetValueAt = 60;
 
 } // namespace
 
-void Protocol::WriteHeader(SendBuffer buffer, std::uint8_t opcode) const
+void Protocol::writeHeader(SendBuffer buffer, std::uint8_t opcode) const
 {
     std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
     buffer[0] = opcode;
@@ -163,14 +163,14 @@ void Protocol::WriteHeader(SendBuffer buffer, std::uint8_t opcode) const
 
 int Protocol::BuildSearchRequest(SendBuffer buffer) const
 {
-    WriteHeader(buffer, OpSearch);
+    writeHeader(buffer, OpSearch);
     return 11;
 }
 
 int Protocol::BuildGetRequest(SendBuffer buffer, std::uint8_t item) const
 {
-    const DeviceRecord* device = CurrentDevice();
-    WriteHeader(buffer, OpGet);
+    const DeviceRecord* device = currentDevice();
+    writeHeader(buffer, OpGet);
     if (!device)
         return 0;
     std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
@@ -181,8 +181,8 @@ int Protocol::BuildGetRequest(SendBuffer buffer, std::uint8_t item) const
 
 int Protocol::BuildLoginRequest(SendBuffer buffer) const
 {
-    const DeviceRecord* device = CurrentDevice();
-    WriteHeader(buffer, OpGet);
+    const DeviceRecord* device = currentDevice();
+    writeHeader(buffer, OpGet);
     if (!device)
         return 0;
     std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
@@ -198,8 +198,8 @@ int Protocol::BuildLoginRequest(SendBuffer buffer) const
 
 int Protocol::BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_view value) const
 {
-    const DeviceRecord* device = CurrentDevice();
-    WriteHeader(buffer, OpSet);
+    const DeviceRecord* device = currentDevice();
+    writeHeader(buffer, OpSet);
     if (!device)
         return 0;
     // The value comes from a fixed-size field; the cut only guards a careless caller.
@@ -213,10 +213,10 @@ int Protocol::BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_
     return static_cast<int>(SetValueAt + value.size());
 }
 
-int Protocol::BuildDhcpSetRequest(SendBuffer buffer) const
+int Protocol::buildDhcpSetRequest(SendBuffer buffer) const
 {
-    const DeviceRecord* device = CurrentDevice();
-    WriteHeader(buffer, OpSet);
+    const DeviceRecord* device = currentDevice();
+    writeHeader(buffer, OpSet);
     if (!device)
         return 0;
     std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
@@ -231,10 +231,10 @@ void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
     // Selectors of 0 fit any extended reply; the search filters before it gets here.
     if (const auto record = ParseSearchReply(reply, slot, 0, 0))
         if (devices.add(*record) == DeviceList::Added::Full)
-            ReportListFull();
+            reportListFull();
 }
 
-void Protocol::ReportListFull()
+void Protocol::reportListFull()
 {
     if (listFullReported_)
         return;
@@ -266,7 +266,7 @@ bool Protocol::FindVolume(std::string_view name) const
     return volumes.contains(name);
 }
 
-void Protocol::Diagnostic(const char* label, std::string_view value) const
+void Protocol::diagnostic(const char* label, std::string_view value) const
 {
     if (!diagnostics_)
         return;

@@ -40,7 +40,7 @@ public:
     int BuildGetRequest(SendBuffer buffer, std::uint8_t item) const;
     int BuildLoginRequest(SendBuffer buffer) const;
     int BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_view value) const;
-    int BuildDhcpSetRequest(SendBuffer buffer) const;
+    int buildDhcpSetRequest(SendBuffer buffer) const;
 
     // Transactions
     int VerifyLogin();
@@ -73,8 +73,8 @@ public:
     };
     // SearchDevices in two steps, for a caller that waits away from its UI thread:
     // collecting touches only the sockets, merging only the device list.
-    SearchReplies CollectSearchReplies(int selector1, int selector2);
-    void MergeSearchReplies(const SearchReplies& replies);
+    SearchReplies collectSearchReplies(int selector1, int selector2);
+    void mergeSearchReplies(const SearchReplies& replies);
 
     void AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot);
     bool FindDeviceByIp(std::string_view ipText) const;
@@ -119,15 +119,15 @@ private:
 
     // Sends the request that build lays out and waits for the matching reply; false
     // when the device is unknown or nothing matched in time.
-    bool Transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build, Datagram& reply);
-    int GetText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
+    bool transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build, Datagram& reply);
+    int getText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
                 const std::function<void(std::string_view)>& store);
-    int SetValue(std::uint8_t item, std::string_view value);
-    const DeviceRecord* CurrentDevice() const;
-    DeviceRecord* CurrentDevice();
-    void WriteHeader(SendBuffer buffer, std::uint8_t opcode) const;
-    void Diagnostic(const char* label, std::string_view value) const;
-    void ReportListFull(); // once per search
+    int setValue(std::uint8_t item, std::string_view value);
+    const DeviceRecord* currentDevice() const;
+    DeviceRecord* currentDevice();
+    void writeHeader(SendBuffer buffer, std::uint8_t opcode) const;
+    void diagnostic(const char* label, std::string_view value) const;
+    void reportListFull(); // once per search
 
     SocketLayer& sockets_;
     Clock& clock_;

@@ -44,7 +44,7 @@ struct Window {
 
 } // namespace
 
-Protocol::SearchReplies Protocol::CollectSearchReplies(int selector1, int selector2)
+Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int selector2)
 {
     SearchReplies result;
     const int count = std::clamp(interfaces.count, 0, MaxInterfaces);
@@ -174,23 +174,23 @@ Protocol::SearchReplies Protocol::CollectSearchReplies(int selector1, int select
     return result;
 }
 
-void Protocol::MergeSearchReplies(const SearchReplies& replies)
+void Protocol::mergeSearchReplies(const SearchReplies& replies)
 {
     devices.clear();
     listFullReported_ = false;
     if (replies.overflowed)
-        ReportListFull();
+        reportListFull();
     // Slot order, then arrival order: the first slot that heard an address keeps it.
     for (const auto& slotReplies : replies.perSlot)
         for (const DeviceRecord& record : slotReplies)
             if (devices.add(record) == DeviceList::Added::Full)
-                ReportListFull();
+                reportListFull();
 }
 
 void Protocol::SearchDevices(int selector1, int selector2)
 {
     devices.clear();
-    MergeSearchReplies(CollectSearchReplies(selector1, selector2));
+    mergeSearchReplies(collectSearchReplies(selector1, selector2));
 }
 
 } // namespace telvorin

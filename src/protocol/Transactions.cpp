@@ -20,7 +20,7 @@ int NominalMs(int flushPolls, int pollLimit)
 
 } // namespace
 
-bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build,
+bool Protocol::transact(const Exchange& exchange, const std::function<int(SendBuffer)>& build,
                         Datagram& reply)
 {
     const int slot = InterfaceForCurrentDevice();
@@ -82,28 +82,28 @@ bool Protocol::Transact(const Exchange& exchange, const std::function<int(SendBu
     return false;
 }
 
-int Protocol::GetText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
+int Protocol::getText(std::uint8_t item, int flushPolls, int pollLimit, const char* label,
                       const std::function<void(std::string_view)>& store)
 {
     Datagram reply;
     const Exchange exchange{OpGetReply, flushPolls, pollLimit, AddressRule::CurrentDevice};
-    if (!Transact(
+    if (!transact(
             exchange, [&](SendBuffer b) { return BuildGetRequest(b, item); }, reply))
         return 0;
     const std::string_view value = ParseGetValue(reply.view());
     if (label)
-        Diagnostic(label, value);
+        diagnostic(label, value);
     store(value);
     return 1;
 }
 
-int Protocol::SetValue(std::uint8_t item, std::string_view value)
+int Protocol::setValue(std::uint8_t item, std::string_view value)
 {
     // Matched against the current device: a reply that names the device we asked is
     // the answer, whatever address the LAN settings last applied.
     Datagram reply;
     const Exchange exchange{OpSetReply, 0, 11, AddressRule::CurrentDevice};
-    return Transact(
+    return transact(
                exchange, [&](SendBuffer b) { return BuildSetRequest(b, item, value); }, reply)
                ? 1
                : 0;
@@ -113,7 +113,7 @@ int Protocol::VerifyLogin()
 {
     Datagram reply;
     const Exchange exchange{OpGetReply, 0, 11, AddressRule::CurrentDevice};
-    if (!Transact(
+    if (!transact(
             exchange, [&](SendBuffer b) { return BuildLoginRequest(b); }, reply))
         return 0;
     return ParseLoginResult(reply.view());
@@ -121,38 +121,38 @@ int Protocol::VerifyLogin()
 
 int Protocol::GetWorkgroup()
 {
-    return GetText(ItemWorkgroupGet, 6, 11, "workgroup", [&](std::string_view v) { state.workgroup = v; });
+    return getText(ItemWorkgroupGet, 6, 11, "workgroup", [&](std::string_view v) { state.workgroup = v; });
 }
 
 int Protocol::GetCodepage()
 {
-    return GetText(ItemCodepageGet, 11, 11, "codepage", [&](std::string_view v) { state.codepage = v; });
+    return getText(ItemCodepageGet, 11, 11, "codepage", [&](std::string_view v) { state.codepage = v; });
 }
 
 int Protocol::GetShareName()
 {
-    return GetText(ItemShareName, 11, 21, "sharename", [&](std::string_view v) { state.shareName = v; });
+    return getText(ItemShareName, 11, 21, "sharename", [&](std::string_view v) { state.shareName = v; });
 }
 
 int Protocol::GetIdeState()
 {
-    return GetText(ItemIdeState, 11, 21, "ideok", [&](std::string_view v) { state.ideState = v; });
+    return getText(ItemIdeState, 11, 21, "ideok", [&](std::string_view v) { state.ideState = v; });
 }
 
 int Protocol::GetBtFirmware()
 {
-    return GetText(ItemBtFirmware, 11, 21, "bt_firmware", [&](std::string_view v) { state.btFirmware = v; });
+    return getText(ItemBtFirmware, 11, 21, "bt_firmware", [&](std::string_view v) { state.btFirmware = v; });
 }
 
 int Protocol::GetDomain()
 {
-    return GetText(ItemDomain, 11, 21, "domain", [&](std::string_view v) { state.domain = v; });
+    return getText(ItemDomain, 11, 21, "domain", [&](std::string_view v) { state.domain = v; });
 }
 
 int Protocol::GetVolumeList()
 {
     volumes.clear();
-    return GetText(ItemVolumeList, 11, 21, nullptr,
+    return getText(ItemVolumeList, 11, 21, nullptr,
                    [&](std::string_view value) { volumes = ParseVolumeList(value); });
 }
 
@@ -161,12 +161,12 @@ int Protocol::SetDhcp()
     Datagram reply;
     // The first set reply with our id is the answer, so an old one must be gone first.
     const Exchange exchange{OpSetReply, 11, 101, AddressRule::Any};
-    if (!Transact(
-            exchange, [&](SendBuffer b) { return BuildDhcpSetRequest(b); }, reply))
+    if (!transact(
+            exchange, [&](SendBuffer b) { return buildDhcpSetRequest(b); }, reply))
         return 0;
     const auto d = reply.view();
     const std::string address = ReplyAddress(d);
-    if (DeviceRecord* device = CurrentDevice()) {
+    if (DeviceRecord* device = currentDevice()) {
         devices.readdress(*device, address);
         for (std::size_t i = 0; i < 4; ++i)
             device->deviceId[6 + i] = wire::byteAt(d, wire::DeviceAddressAt + i);
@@ -180,11 +180,11 @@ int Protocol::SetStaticIp()
     Datagram reply;
     const Exchange exchange{OpSetReply, 0, 101, AddressRule::NewIp};
     const std::string value = state.newIp.str();
-    if (!Transact(
+    if (!transact(
             exchange, [&](SendBuffer b) { return BuildSetRequest(b, ItemStaticAddress, value); }, reply))
         return 0;
     const auto d = reply.view();
-    if (DeviceRecord* device = CurrentDevice()) {
+    if (DeviceRecord* device = currentDevice()) {
         devices.readdress(*device, state.newIp.view());
         device->netmaskText = state.newNetmask.view();
         device->gatewayText = state.newGateway.view();
@@ -198,32 +198,32 @@ int Protocol::SetStaticIp()
 
 int Protocol::SetItem5()
 {
-    return SetValue(Item5, state.item5Value.view());
+    return setValue(Item5, state.item5Value.view());
 }
 
 int Protocol::SetWorkgroup()
 {
-    return SetValue(ItemWorkgroupSet, state.workgroup.view());
+    return setValue(ItemWorkgroupSet, state.workgroup.view());
 }
 
 int Protocol::SetCodepage()
 {
-    return SetValue(ItemCodepageSet, state.codepage.view());
+    return setValue(ItemCodepageSet, state.codepage.view());
 }
 
 int Protocol::SetWriteMode()
 {
-    return SetValue(ItemWriteMode, state.writeModeValue.view());
+    return setValue(ItemWriteMode, state.writeModeValue.view());
 }
 
 int Protocol::SetStopMode()
 {
-    return SetValue(ItemStop, state.stopValue.view());
+    return setValue(ItemStop, state.stopValue.view());
 }
 
 int Protocol::SetPackage()
 {
-    return SetValue(ItemPackage, state.packageValue.view());
+    return setValue(ItemPackage, state.packageValue.view());
 }
 
 } // namespace telvorin

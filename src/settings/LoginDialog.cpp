@@ -66,7 +66,7 @@ void LoginDialog::OnInitDialog()
 {
     if (adminLoginMode_ == 1) {
         UserName = QStringLiteral("admin");
-        LoadControls();
+        loadControls();
         userNameEdit_->setEnabled(false);
         return;
     }
@@ -75,18 +75,18 @@ void LoginDialog::OnInitDialog()
     const bool loginNameFixed =
         version.find("ME") != std::string::npos || version.find("98") != std::string::npos;
     UserName = loginNameFixed ? LoginName() : QString();
-    LoadControls();
+    loadControls();
     userNameEdit_->setEnabled(!loginNameFixed);
 }
 
-void LoginDialog::LoadControls()
+void LoginDialog::loadControls()
 {
     // The edits' length limit cuts a longer name to 16 characters.
     userNameEdit_->setText(UserName);
     passwordEdit_->setText(Password);
 }
 
-void LoginDialog::SaveControls()
+void LoginDialog::saveControls()
 {
     UserName = userNameEdit_->text();
     Password = passwordEdit_->text();
@@ -94,7 +94,7 @@ void LoginDialog::SaveControls()
 
 void LoginDialog::accept()
 {
-    SaveControls();
+    saveControls();
     state_.adminUser = LimitedBytes(UserName);
     state_.adminPassword = LimitedBytes(Password);
     done(QDialog::Rejected);

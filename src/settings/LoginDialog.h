@@ -36,8 +36,8 @@ protected:
 
 private:
     void OnInitDialog();
-    void LoadControls();
-    void SaveControls();
+    void loadControls();
+    void saveControls();
 
     ProtocolState& state_;
     int adminLoginMode_;

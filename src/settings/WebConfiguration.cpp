@@ -26,7 +26,7 @@ std::shared_ptr<WebCheckResult> CheckDeviceWeb(const WebCheck& check, const std:
 {
     auto result = std::make_shared<WebCheckResult>(0);
     // The thread holds its own task (with its own copy of the host) and its own result.
-    std::thread([task = check.MakeCheck(host), result] { result->store(task() ? 1 : -1); }).detach();
+    std::thread([task = check.makeCheck(host), result] { result->store(task() ? 1 : -1); }).detach();
     return result;
 }
 
@@ -74,8 +74,8 @@ void OnConfiguration(MainContext& ctx)
     const std::string url = "http://" + host;
     BrowserLauncher& browser = *ctx.services.browser;
     // A browser named "IE" is opened through the desktop's own opener.
-    if (browser.DefaultBrowserName().find("IE") != std::string::npos || !browser.LaunchDefaultBrowser(url))
-        browser.LaunchOpener(url);
+    if (browser.defaultBrowserName().find("IE") != std::string::npos || !browser.launchDefaultBrowser(url))
+        browser.launchOpener(url);
 }
 
 } // namespace telvorin

@@ -139,7 +139,7 @@ bool TakesFocus(ControlKind kind)
 
 } // namespace
 
-DialogUnits DialogUnits::ForFont(const QFont& font)
+DialogUnits DialogUnits::forFont(const QFont& font)
 {
     // The average width of the 52 letters, rounded, and the line height of the font:
     // the base units a dialog template's coordinates are measured in.
@@ -182,7 +182,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     dialog.setWindowTitle(QString::fromUtf8(tpl.caption ? tpl.caption : ""));
     dialog.setProperty(ControlIdProperty, tpl.id);
 
-    const DialogUnits units = DialogUnits::ForFont(font);
+    const DialogUnits units = DialogUnits::forFont(font);
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> groupBoxes;
     std::vector<std::pair<QLabel*, int>> labels;

@@ -17,7 +17,7 @@ struct DialogUnits {
     int cx = 0;
     int cy = 0;
 
-    static DialogUnits ForFont(const QFont& font);
+    static DialogUnits forFont(const QFont& font);
     int toPixelsX(int units) const;
     int toPixelsY(int units) const;
     QRect toPixels(int x, int y, int w, int h) const;

@@ -331,7 +331,7 @@ TEST_F(MainDialogTest, AboutOpensFromTheButtonAndTheMenuCommand)
         test::ModalAnswerer answer(
             [&](QWidget* modal) {
                 title = modal->windowTitle();
-                test::ModalAnswerer::ClickButton(QStringLiteral("okButton"))(modal);
+                test::ModalAnswerer::clickButton(QStringLiteral("okButton"))(modal);
             },
             r.opens ? 5000 : 100);
         r.open();

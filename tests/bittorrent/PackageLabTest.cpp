@@ -39,7 +39,7 @@ class PackageLab : public FlowLab {
 protected:
     static void SetUpTestSuite()
     {
-        StartLab(R"({"segments": [{"reply": "multicast", "devices": [
+        startLab(R"({"segments": [{"reply": "multicast", "devices": [
             {"name": "NoDisk", "ip": "10.64.0.10", "key": "0014a5000020", "ideState": "1", "btFirmware": "1"},
             {"name": "Unformatted", "ip": "10.64.0.11", "key": "0014a5000021", "ideState": "2",
              "btFirmware": "1"},
@@ -54,13 +54,13 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        StopLab();
+        stopLab();
         std::filesystem::remove_all(runtimeDir_);
     }
 
-    void RunPackage(const char* device) { RunFlow(device, &MainControls::bitTorrent); }
+    void RunPackage(const char* device) { runFlow(device, &MainControls::bitTorrent); }
 
-    static int Asked(const char* device, int opcode, int item)
+    static int asked(const char* device, int opcode, int item)
     {
         int n = 0;
         for (const RecordedRequest& r : lab_->requestsFor(device))
@@ -92,14 +92,14 @@ TEST_F(PackageLab, ARefusalShowsItsMessageAndTheProgramKeepsRunning)
         SetUp();
         RunPackage(row.device);
 
-        ASSERT_NO_FATAL_FAILURE(ExpectOnlyMessage(row.message));
+        ASSERT_NO_FATAL_FAILURE(expectOnlyMessage(row.message));
         EXPECT_EQ(rig_->browser.opened,
                   row.webPage ? std::vector<std::string>{row.webPage} : std::vector<std::string>{});
-        EXPECT_EQ(Asked(row.device, 5, ItemPackage), 0);
+        EXPECT_EQ(asked(row.device, 5, ItemPackage), 0);
         EXPECT_TRUE(rig_->timers.asked.empty()) << "nothing installed";
         EXPECT_EQ(rig_->installState.SetupOutcome, -1);
         EXPECT_EQ(rig_->installState.BtInstallMode, 0);
-        EXPECT_EQ(Searches(), 0);
+        EXPECT_EQ(searches(), 0);
         EXPECT_TRUE(window_->isVisible()) << "the main window stays open";
         EXPECT_EQ(window_->result(), 0);
         TearDown();
@@ -130,7 +130,7 @@ TEST_F(PackageLab, AnInstallAndItsWaitLeaveTheFlagsClearedTheSelectionGoneAndNoS
     EXPECT_EQ(flags.SetupOutcome, 0);
     EXPECT_FALSE(rig_->staging.exists());
     EXPECT_TRUE(std::filesystem::is_empty(runtimeDir_)) << "the staging folder is removed";
-    EXPECT_GT(Searches(), 0) << "searched again";
+    EXPECT_GT(searches(), 0) << "searched again";
     EXPECT_EQ(window_->context().DeviceSelected, 0);
     EXPECT_EQ(window_->controls().volumeList->topLevelItemCount(), 0);
     EXPECT_TRUE(window_->isVisible());

@@ -87,7 +87,7 @@ struct ProgramRun {
 
 class MappingLab : public test::SharesLabTest {
 protected:
-    static void SetUpTestSuite() { StartLab(LabConfig); }
+    static void SetUpTestSuite() { startLab(LabConfig); }
 
     void SetUp() override { SharesLabTest::SetUp(); }
     void TearDown() override
@@ -96,7 +96,7 @@ protected:
             return;
         GioDriveService cleanup(gvfs_->drivesFolder());
         for (const char* drive : {"Y:", "Z:"})
-            cleanup.CancelConnection(drive, ConnectUpdateProfile, true);
+            cleanup.cancelConnection(drive, ConnectUpdateProfile, true);
         EXPECT_NO_WINDOW_LEFT();
     }
 };
@@ -106,7 +106,7 @@ TEST_F(MappingLab, GuestShareMapsDisconnectsAndFreesTheLetter)
     ProgramRun run(gvfs_->drivesFolder());
     run.choose(QStringLiteral("HDD_a"), QStringLiteral("Z:"));
     // A share open to everyone maps at the first attempt, without the login dialog.
-    test::ModalAnswerer unexpected(test::ModalAnswerer::Reject(), 30000);
+    test::ModalAnswerer unexpected(test::ModalAnswerer::reject(), 30000);
     OnConnect(run.ctx());
     EXPECT_FALSE(unexpected.answered());
 
@@ -166,7 +166,7 @@ TEST_F(MappingLab, MappingOutlivesTheProgramAndIsFoundAtTheNextStart)
     {
         ProgramRun first(gvfs_->drivesFolder());
         first.choose(QStringLiteral("HDD_a"), QStringLiteral("Z:"));
-        test::ModalAnswerer unexpected(test::ModalAnswerer::Reject(), 30000);
+        test::ModalAnswerer unexpected(test::ModalAnswerer::reject(), 30000);
         OnConnect(first.ctx());
         ASSERT_EQ(first.messages.last().text, Mapped);
     }

@@ -249,7 +249,7 @@ TEST(Connect, UnsafeDeviceTextsAreRefusedAndTheOldMappingKept)
         std::string remote;
         // Names refused up front leave the letter's old connection alone.
         if (row.domain == "WORKGROUP") {
-            EXPECT_TRUE(w.drives.GetConnection("Z:", remote));
+            EXPECT_TRUE(w.drives.getConnection("Z:", remote));
         }
     }
 }
@@ -395,7 +395,7 @@ TEST(CredentialPrompt, AnswersWithWhatWasTypedGuestOrNothing)
         });
 
         // GVfs asks on the thread that mounts: the prompt still opens on this one.
-        const bool answered = RunBlockingStep([&] { return CredentialPrompt::OverActiveWindow()(request); });
+        const bool answered = RunBlockingStep([&] { return CredentialPrompt::overActiveWindow()(request); });
         EXPECT_EQ(answered, row.answered);
         EXPECT_TRUE(answer.answered());
         EXPECT_EQ(answer.seenObjectName(), QStringLiteral("credentialPrompt"));

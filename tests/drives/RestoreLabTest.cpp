@@ -89,11 +89,11 @@ TEST(RestoreLab, GuestMappingComesBackAfterALogoutAndAPasswordShareIsNamed)
     {
         GioDriveService service;
         ASSERT_EQ(service.drivesFolder(), drives);
-        ASSERT_EQ(service.AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+        ASSERT_EQ(service.addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
                   DriveResult::Ok);
         EXPECT_TRUE(Exists(autostart)) << "the first mapping brings the autostart entry";
         // As Connect's login-dialog attempt maps a share that needs a user.
-        ASSERT_EQ(service.AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",
+        ASSERT_EQ(service.addConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",
                                         ConnectUpdateProfile),
                   DriveResult::Ok);
     }

@@ -92,23 +92,23 @@ TEST(DeviceFiles, TheFirstFolderHoldingTheFileServesItWhateverTheTypeCase)
     fs::create_directories(t.root / "home/CODEPAGE/156"); // a folder is no file
     XdgDeviceFiles files({(t.root / "home").string(), (t.root / "system").string()});
 
-    EXPECT_EQ(files.Size("Codepage", 151), 8u);
-    EXPECT_EQ(files.Size("CODEPAGE", 143), 132u);
-    EXPECT_EQ(files.Size("BT", 215), 3u);
-    EXPECT_FALSE(files.Size("CODEPAGE", 156));
-    EXPECT_FALSE(files.Size("BT", 220));
+    EXPECT_EQ(files.size("Codepage", 151), 8u);
+    EXPECT_EQ(files.size("CODEPAGE", 143), 132u);
+    EXPECT_EQ(files.size("BT", 215), 3u);
+    EXPECT_FALSE(files.size("CODEPAGE", 156));
+    EXPECT_FALSE(files.size("BT", 220));
     std::vector<std::uint8_t> bytes;
-    ASSERT_TRUE(files.Read("codepage", 151, &bytes));
+    ASSERT_TRUE(files.read("codepage", 151, &bytes));
     EXPECT_EQ(bytes.size(), 8u);
-    EXPECT_FALSE(files.Read("BT", 220, &bytes));
-    EXPECT_EQ(files.Home(), (t.root / "home").string());
+    EXPECT_FALSE(files.read("BT", 220, &bytes));
+    EXPECT_EQ(files.home(), (t.root / "home").string());
 }
 
 TEST(ShareUrls, EveryPartIsOneEncodedComponent)
 {
-    EXPECT_EQ(SmbShareWriter::Url(SharePath{"10.64.0.10", "HDD_1", {"Nas_Prog", "BT", "bt"}}),
+    EXPECT_EQ(SmbShareWriter::url(SharePath{"10.64.0.10", "HDD_1", {"Nas_Prog", "BT", "bt"}}),
               "smb://10.64.0.10/HDD_1/Nas_Prog/BT/bt");
-    const std::string url = SmbShareWriter::Url(SharePath{"10.64.0.10", "HDD a", {"50%", "x#y"}});
+    const std::string url = SmbShareWriter::url(SharePath{"10.64.0.10", "HDD a", {"50%", "x#y"}});
     EXPECT_EQ(url.find(' '), std::string::npos) << url;
     EXPECT_EQ(url.find('#'), std::string::npos) << url;
     EXPECT_NE(url.find("50%25"), std::string::npos) << url;

@@ -24,7 +24,7 @@ const std::string BtOnShare = "\\\\10.64.0.10\\HDD_1\\Nas_Prog\\BT\\bt";
 
 struct Fixture {
     MemoryShare share;
-    MemoryDeviceFiles files = MemoryDeviceFiles::Complete();
+    MemoryDeviceFiles files = MemoryDeviceFiles::complete();
     InstallState state;
     LocalStaging staging;
     Extractor extractor{share, files, state, staging};
@@ -59,20 +59,20 @@ TEST(Extraction, NetworkTargetIsWrittenUnderATemporaryNameThenPutInPlace)
 TEST(Extraction, StagedTargetEndsOnTheShareAndLeavesNoLocalFile)
 {
     Fixture f;
-    ASSERT_TRUE(f.staging.Create());
+    ASSERT_TRUE(f.staging.create());
     EXPECT_EQ(std::filesystem::status(f.staging.dir()).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_all);
-    ASSERT_TRUE(f.extractor.ExtractEmbeddedFile("BT", 215, f.staging.PathOf("bt"), BtFinal));
+    ASSERT_TRUE(f.extractor.ExtractEmbeddedFile("BT", 215, f.staging.pathOf("bt"), BtFinal));
     EXPECT_EQ(f.share.files.at(BtOnShare).size(), 6940408u);
     EXPECT_TRUE(std::filesystem::is_empty(f.staging.dir()));
 
     // The copy failing still removes the staged file.
     f.share.failReplace = true;
-    EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, f.staging.PathOf("btdog"), BtFinal + "dog"));
+    EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, f.staging.pathOf("btdog"), BtFinal + "dog"));
     EXPECT_EQ(f.state.ExtractFailed, 1);
     EXPECT_TRUE(std::filesystem::is_empty(f.staging.dir()));
     const std::string dir = f.staging.dir();
-    f.staging.RemoveIfEmpty();
+    f.staging.removeIfEmpty();
     EXPECT_FALSE(std::filesystem::exists(dir));
 }
 
@@ -157,9 +157,9 @@ TEST(Extraction, PathsThatLeaveTheirFolderAreRefused)
     }
     // A local path outside our staging folder is not a staging path.
     Fixture f;
-    ASSERT_TRUE(f.staging.Create());
+    ASSERT_TRUE(f.staging.create());
     EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, "/tmp/btdog", BtFinal));
-    EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, f.staging.PathOf("../btdog"), BtFinal));
+    EXPECT_FALSE(f.extractor.ExtractEmbeddedFile("BT", 220, f.staging.pathOf("../btdog"), BtFinal));
     EXPECT_TRUE(f.share.files.empty());
 }
 
@@ -169,7 +169,7 @@ TEST(Extraction, StagingFolderIsPrivateAndFallsBackWhenTheRuntimeFolderIsNotWrit
     const std::string saved = old ? old : "";
     ::setenv("XDG_RUNTIME_DIR", "/proc", 1);
     LocalStaging staging;
-    const bool made = staging.Create();
+    const bool made = staging.create();
     if (old)
         ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
     else

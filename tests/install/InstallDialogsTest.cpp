@@ -29,12 +29,12 @@ public:
     std::vector<int> killed;
     std::map<int, std::function<void()>> ticks;
 
-    void Set(int id, int ms, std::function<void()> tick) override
+    void set(int id, int ms, std::function<void()> tick) override
     {
         intervals[id] = ms;
         ticks[id] = std::move(tick);
     }
-    void Kill(int id) override
+    void kill(int id) override
     {
         intervals.erase(id);
         killed.push_back(id);
@@ -64,21 +64,21 @@ public:
     std::promise<void> release;
     std::atomic<bool> waiting{false};
 
-    bool Connect(const std::string& h, const std::string& s) override { return inner_.Connect(h, s); }
-    bool CreateFile(const SharePath& p, std::span<const std::uint8_t> b) override
+    bool connect(const std::string& h, const std::string& s) override { return inner_.connect(h, s); }
+    bool createFile(const SharePath& p, std::span<const std::uint8_t> b) override
     {
         if (!held_) {
             held_ = true;
             waiting = true;
             release.get_future().wait();
         }
-        return inner_.CreateFile(p, b);
+        return inner_.createFile(p, b);
     }
-    bool Replace(const SharePath& a, const SharePath& b) override { return inner_.Replace(a, b); }
-    bool Remove(const SharePath& p) override { return inner_.Remove(p); }
-    std::optional<std::uint64_t> FileSize(const SharePath& p) override { return inner_.FileSize(p); }
-    std::string LastError() const override { return inner_.LastError(); }
-    int LastErrorNumber() const override { return inner_.LastErrorNumber(); }
+    bool replace(const SharePath& a, const SharePath& b) override { return inner_.replace(a, b); }
+    bool remove(const SharePath& p) override { return inner_.remove(p); }
+    std::optional<std::uint64_t> fileSize(const SharePath& p) override { return inner_.fileSize(p); }
+    std::string lastError() const override { return inner_.lastError(); }
+    int lastErrorNumber() const override { return inner_.lastErrorNumber(); }
 
 private:
     ShareWriter& inner_;

@@ -250,7 +250,7 @@ TEST(InstallSequence, MissingDeviceFilesStopTheRunBeforeAnythingIsSent)
         const InstallReport report = f.run(row.mode);
         EXPECT_EQ(report.outcome, InstallOutcome::FilesMissing) << row.removed;
         EXPECT_NE(report.message.find(row.removed), std::string::npos) << report.message;
-        EXPECT_NE(report.message.find(f.files.Home()), std::string::npos) << report.message;
+        EXPECT_NE(report.message.find(f.files.home()), std::string::npos) << report.message;
         EXPECT_TRUE(f.requests().empty()) << row.removed;
         EXPECT_TRUE(f.share.log.empty()) << row.removed;
         EXPECT_EQ(f.state.ExtractFailed, 1);

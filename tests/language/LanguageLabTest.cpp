@@ -36,7 +36,7 @@ class LanguageLab : public FlowLab {
 protected:
     static void SetUpTestSuite()
     {
-        StartLab(R"({"segments": [{"reply": "multicast", "devices": [
+        startLab(R"({"segments": [{"reply": "multicast", "devices": [
             {"name": "NoDisk", "ip": "10.64.0.10", "key": "0014a5000010", "ideState": "1"},
             {"name": "Unformatted", "ip": "10.64.0.11", "key": "0014a5000011", "ideState": "2"},
             {"name": "SixLanguages", "ip": "10.64.0.12", "key": "0014a5000012", "ideState": "3",
@@ -51,13 +51,13 @@ protected:
             {"name": "NoShare", "ip": "10.64.0.17", "key": "0014a5000017", "ideState": "3", "codepage": "850",
              "volumes": ["HDD_a"]}]}]})");
     }
-    static void TearDownTestSuite() { StopLab(); }
+    static void TearDownTestSuite() { stopLab(); }
 
     // Selects the device and presses "Language"; returns when the flow has ended.
-    void RunLanguage(const char* device) { RunFlow(device, &MainControls::language); }
+    void RunLanguage(const char* device) { runFlow(device, &MainControls::language); }
 
     // What the device was asked, searches left out.
-    static std::vector<Heard> HeardBy(const char* device)
+    static std::vector<Heard> heardBy(const char* device)
     {
         std::vector<Heard> out;
         for (const RecordedRequest& r : lab_->requestsFor(device)) {
@@ -70,7 +70,7 @@ protected:
         }
         return out;
     }
-    static int Count(const std::vector<Heard>& heard, int opcode, int item)
+    static int countOf(const std::vector<Heard>& heard, int opcode, int item)
     {
         int n = 0;
         for (const Heard& h : heard)
@@ -79,7 +79,7 @@ protected:
     }
 
     // The AllLanguages share's codepage folder, emptied.
-    static std::string EmptyCodepageFolder()
+    static std::string emptyCodepageFolder()
     {
         const std::string codepages = lab_->shareDir("AllLanguages", "HDD_a") + "/.codepages";
         std::filesystem::remove_all(codepages);
@@ -150,10 +150,10 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
 
         const std::int64_t pausedMs = (row.ideQuestions + row.codepageQuestions) * language::QueryPauseMs;
         EXPECT_EQ(rig_->clock.nowMs(), pausedMs);
-        EXPECT_EQ(Count(HeardBy(row.device), 5, ItemCodepageSet), 0);
+        EXPECT_EQ(countOf(heardBy(row.device), 5, ItemCodepageSet), 0);
         if (row.message) {
             EXPECT_EQ(script.answered(), 0) << "the window never showed";
-            ASSERT_NO_FATAL_FAILURE(ExpectOnlyMessage(row.message));
+            ASSERT_NO_FATAL_FAILURE(expectOnlyMessage(row.message));
         } else {
             EXPECT_EQ(script.answered(), 1);
             EXPECT_EQ(shown, QString::fromLatin1(row.preselect));
@@ -163,7 +163,7 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
                   row.webPage ? std::vector<std::string>{row.webPage} : std::vector<std::string>{});
         EXPECT_EQ(rig_->installState.SetupOutcome, -1);
         EXPECT_EQ(rig_->installState.ExtendedCodepages, std::string_view(row.device) == "Turkish" ? 1 : 0);
-        EXPECT_EQ(Searches(), 0) << "no refresh after a refusal or Cancel";
+        EXPECT_EQ(searches(), 0) << "no refresh after a refusal or Cancel";
         EXPECT_EQ(window_->context().DeviceSelected, 1);
         EXPECT_TRUE(rig_->timers.asked.empty()) << "nothing installed";
         TearDown();
@@ -206,21 +206,21 @@ TEST_F(LanguageLab, SixLanguageFirmwareRefusesTheExtendedOnesOnSelectionAndOnOk)
     }
     EXPECT_EQ(rig_->installState.CodepageIndex, 3);
     EXPECT_EQ(rig_->installState.SetupOutcome, -1);
-    EXPECT_EQ(Count(HeardBy("SixLanguages"), 5, ItemCodepageSet), 0);
+    EXPECT_EQ(countOf(heardBy("SixLanguages"), 5, ItemCodepageSet), 0);
     EXPECT_TRUE(rig_->timers.asked.empty());
 }
 
 TEST_F(LanguageLab, NorthernEuropeanWritesNoFileSendsItsCodepageAndWaitsForTheRestart)
 {
-    const std::string codepages = EmptyCodepageFolder();
+    const std::string codepages = emptyCodepageFolder();
     ModalScript script({PickAndOk(3)}); // Northern European
     RunLanguage("AllLanguages");
 
     EXPECT_EQ(script.answered(), 1);
     EXPECT_TRUE(rig_->messages.empty()) << "all nine languages are allowed";
     EXPECT_TRUE(std::filesystem::is_empty(codepages));
-    const std::vector<Heard> heard = HeardBy("AllLanguages");
-    ASSERT_EQ(Count(heard, 5, ItemCodepageSet), 1);
+    const std::vector<Heard> heard = heardBy("AllLanguages");
+    ASSERT_EQ(countOf(heard, 5, ItemCodepageSet), 1);
     for (const Heard& h : heard) {
         if (h.opcode == 5 && h.item == ItemCodepageSet) {
             EXPECT_EQ(h.value, "865");
@@ -250,18 +250,18 @@ TEST_F(LanguageLab, AFailedInstallOpensANewWindowWhoseCancelLeavesTheMainWindowA
     EXPECT_EQ(rig_->messages.last().text, QStringLiteral("Please check hard drives."));
     EXPECT_EQ(rig_->installState.ExtractFailed, 1);
     EXPECT_EQ(rig_->timers.asked, (std::vector<std::pair<int, int>>{{1, 2000}})) << "no restart wait";
-    const std::vector<Heard> heard = HeardBy("NoShare");
-    EXPECT_EQ(Count(heard, 5, ItemCodepageSet), 0);
-    EXPECT_EQ(Count(heard, 3, ItemIdeState), 2) << "the new window asks again";
+    const std::vector<Heard> heard = heardBy("NoShare");
+    EXPECT_EQ(countOf(heard, 5, ItemCodepageSet), 0);
+    EXPECT_EQ(countOf(heard, 3, ItemIdeState), 2) << "the new window asks again";
     EXPECT_EQ(rig_->installState.SetupOutcome, -1);
-    EXPECT_EQ(Searches(), 0);
+    EXPECT_EQ(searches(), 0);
     EXPECT_EQ(window_->context().DeviceSelected, 1);
     EXPECT_EQ(window_->controls().volumeList->topLevelItemCount(), 1);
 }
 
 TEST_F(LanguageLab, ACompletedWaitRefreshesTheListsSearchesAgainAndClearsTheSelection)
 {
-    const std::string codepages = EmptyCodepageFolder();
+    const std::string codepages = emptyCodepageFolder();
     ModalScript script({PickAndOk(2)}); // Western European
     ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QStringLiteral("AllLanguages")));
     // A letter taken meanwhile must be gone from the choice after the refresh.
@@ -279,7 +279,7 @@ TEST_F(LanguageLab, ACompletedWaitRefreshesTheListsSearchesAgainAndClearsTheSele
     EXPECT_EQ(state.codepage, "850");
 
     EXPECT_EQ(rig_->installState.SetupOutcome, 0);
-    EXPECT_GT(Searches(), 0) << "searched again";
+    EXPECT_GT(searches(), 0) << "searched again";
     const MainControls& c = window_->controls();
     EXPECT_EQ(c.deviceList->topLevelItemCount(), 9);
     EXPECT_TRUE(c.deviceList->selectedItems().isEmpty());

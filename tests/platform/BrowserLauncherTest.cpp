@@ -39,14 +39,14 @@ TEST(GioBrowserLauncher, StartsTheHttpHandlerOrLeavesItToTheOpener)
             unsetenv("DBUS_SESSION_BUS_ADDRESS");
             GioBrowserLauncher launcher;
             if (installed)
-                return launcher.DefaultBrowserName() == "test-browser.desktop" &&
-                               launcher.LaunchDefaultBrowser(url)
+                return launcher.defaultBrowserName() == "test-browser.desktop" &&
+                               launcher.launchDefaultBrowser(url)
                            ? 0
                            : 1;
-            return !launcher.LaunchDefaultBrowser(url) && launcher.LaunchOpener(url) ? 0 : 1;
+            return !launcher.launchDefaultBrowser(url) && launcher.launchOpener(url) ? 0 : 1;
         });
         EXPECT_EQ(code, 0);
-        EXPECT_EQ(desktop.Took(installed ? "browser" : "xdg-open"), url + "\n");
+        EXPECT_EQ(desktop.took(installed ? "browser" : "xdg-open"), url + "\n");
     }
 }
 
@@ -63,13 +63,13 @@ TEST(TcpWebCheck, ConnectsOnlyWhereAServerListens)
     getsockname(server, reinterpret_cast<sockaddr*>(&addr), &len);
     const int port = ntohs(addr.sin_port);
 
-    EXPECT_TRUE(TcpWebCheck::Connect("127.0.0.1", port, 2000));
+    EXPECT_TRUE(TcpWebCheck::connect("127.0.0.1", port, 2000));
     close(server);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(TcpWebCheck::Connect("127.0.0.1", port, 2000));
+    EXPECT_FALSE(TcpWebCheck::connect("127.0.0.1", port, 2000));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500))
         << "a refusal ends at once";
-    EXPECT_FALSE(TcpWebCheck::Connect("", 80, 100));
+    EXPECT_FALSE(TcpWebCheck::connect("", 80, 100));
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST(GioDriveNames, RemoteNamesSplitOnlyIntoSafeComponents)
     for (const Row& row : rows) {
         std::string server = "unchanged";
         std::string share = "unchanged";
-        EXPECT_EQ(GioDriveService::SplitRemoteName(row.remote, server, share), row.ok) << row.remote;
+        EXPECT_EQ(GioDriveService::splitRemoteName(row.remote, server, share), row.ok) << row.remote;
         if (row.ok) {
             EXPECT_EQ(server, row.server);
             EXPECT_EQ(share, row.share);
@@ -73,18 +73,18 @@ TEST(GioDriveNames, RemoteNamesSplitOnlyIntoSafeComponents)
 
 TEST(GioDriveNames, ShareUriEscapesEachComponent)
 {
-    EXPECT_EQ(GioDriveService::ShareUri("NAS-1", "HDD_a"), "smb://NAS-1/HDD_a/");
-    EXPECT_EQ(GioDriveService::ShareUri("nas", "a b#c?d%e@f:g"), "smb://nas/a%20b%23c%3Fd%25e%40f%3Ag/");
-    EXPECT_EQ(GioDriveService::ShareUri("user@evil", "x"), "smb://user%40evil/x/");
-    EXPECT_EQ(GioDriveService::ShareUri("nas", "Müll"), "smb://nas/M%C3%BCll/");
+    EXPECT_EQ(GioDriveService::shareUri("NAS-1", "HDD_a"), "smb://NAS-1/HDD_a/");
+    EXPECT_EQ(GioDriveService::shareUri("nas", "a b#c?d%e@f:g"), "smb://nas/a%20b%23c%3Fd%25e%40f%3Ag/");
+    EXPECT_EQ(GioDriveService::shareUri("user@evil", "x"), "smb://user%40evil/x/");
+    EXPECT_EQ(GioDriveService::shareUri("nas", "Müll"), "smb://nas/M%C3%BCll/");
 }
 
 TEST(GioDriveNames, OnlyTwoCharacterDriveNamesNameALetter)
 {
-    EXPECT_EQ(GioDriveService::DriveLetter("Z:"), 'Z');
-    EXPECT_EQ(GioDriveService::DriveLetter("c:"), 'C');
+    EXPECT_EQ(GioDriveService::driveLetter("Z:"), 'Z');
+    EXPECT_EQ(GioDriveService::driveLetter("c:"), 'C');
     for (const char* bad : {"", "Z", "ZZ:", "Z:\\", "1:", "/:", ".:", ":Z", "Z;"})
-        EXPECT_EQ(GioDriveService::DriveLetter(bad), std::nullopt) << bad;
+        EXPECT_EQ(GioDriveService::driveLetter(bad), std::nullopt) << bad;
 }
 
 TEST(GioDriveFolder, FollowsXdgDataHomeOrHome)
@@ -94,11 +94,11 @@ TEST(GioDriveFolder, FollowsXdgDataHomeOrHome)
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
 
     setenv("XDG_DATA_HOME", "/data/here", 1);
-    EXPECT_EQ(GioDriveService::DefaultDrivesFolder(), "/data/here/telvorin/drives");
+    EXPECT_EQ(GioDriveService::defaultDrivesFolder(), "/data/here/telvorin/drives");
     setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
-    EXPECT_EQ(GioDriveService::DefaultDrivesFolder(), home + "/.local/share/telvorin/drives");
+    EXPECT_EQ(GioDriveService::defaultDrivesFolder(), home + "/.local/share/telvorin/drives");
     unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(GioDriveService::DefaultDrivesFolder(), home + "/.local/share/telvorin/drives");
+    EXPECT_EQ(GioDriveService::defaultDrivesFolder(), home + "/.local/share/telvorin/drives");
     EXPECT_EQ(GioDriveService().drivesFolder(), home + "/.local/share/telvorin/drives");
 
     if (savedData)
@@ -126,25 +126,25 @@ TEST(GioDriveEntries, LocalEntriesAreTypedAndNeverTakenForConnections)
     const Row rows[] = {{"L:", DriveFixed},  {"l:", DriveFixed},     {"D:", DriveFixed},
                         {"G:", DriveRemote}, {"F:", DriveNoRootDir}, {"..:", DriveNoRootDir}};
     for (const Row& row : rows) {
-        EXPECT_EQ(service.GetDriveType(row.drive), row.type) << row.drive;
+        EXPECT_EQ(service.getDriveType(row.drive), row.type) << row.drive;
         std::string remote = "unchanged";
-        EXPECT_FALSE(service.GetConnection(row.drive, remote)) << row.drive;
+        EXPECT_FALSE(service.getConnection(row.drive, remote)) << row.drive;
         EXPECT_EQ(remote, "unchanged");
     }
 
     // The user's own folder is neither replaced nor removed.
-    EXPECT_NE(service.AddConnection("D:", "\\\\nas\\vol", "", "", ConnectUpdateProfile), DriveResult::Ok);
-    EXPECT_NE(service.CancelConnection("D:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_NE(service.addConnection("D:", "\\\\nas\\vol", "", "", ConnectUpdateProfile), DriveResult::Ok);
+    EXPECT_NE(service.cancelConnection("D:", ConnectUpdateProfile, true), DriveResult::Ok);
     struct stat st {};
     EXPECT_EQ(lstat((drives + "/D").c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
 
     // Removing a letter removes the link only, never what it points at.
-    EXPECT_EQ(service.CancelConnection("L:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service.cancelConnection("L:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_NE(lstat((drives + "/L").c_str(), &st), 0);
     EXPECT_TRUE(std::ifstream(local + "/keep.txt").good());
-    EXPECT_EQ(service.CancelConnection("G:", ConnectUpdateProfile, true), DriveResult::Ok);
-    EXPECT_NE(service.CancelConnection("F:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service.cancelConnection("G:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_NE(service.cancelConnection("F:", ConnectUpdateProfile, true), DriveResult::Ok);
 }
 
 TEST(GioDriveEntries, MappedLettersAreListedWithTheirRecordAndTheAutostartEntryGoesWithTheLast)
@@ -161,7 +161,7 @@ TEST(GioDriveEntries, MappedLettersAreListedWithTheirRecordAndTheAutostartEntryG
 
     GioDriveService service(drives, temp.path() + "/autostart");
     ASSERT_TRUE(service.autostart().write("/usr/bin/telvorin-probe"));
-    const std::vector<MappedDrive> mapped = service.MappedDrives();
+    const std::vector<MappedDrive> mapped = service.mappedDrives();
     ASSERT_EQ(mapped.size(), 2u);
     EXPECT_EQ(mapped[0].letter, 'E');
     EXPECT_EQ(mapped[0].remoteName, "");
@@ -171,14 +171,14 @@ TEST(GioDriveEntries, MappedLettersAreListedWithTheirRecordAndTheAutostartEntryG
     EXPECT_FALSE(mapped[1].mounted);
 
     // Without a record there is nothing to mount again.
-    EXPECT_EQ(service.Reconnect('E'), DriveResult::NotConnected);
+    EXPECT_EQ(service.reconnect('E'), DriveResult::NotConnected);
 
-    EXPECT_EQ(service.CancelConnection("M:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service.cancelConnection("M:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_FALSE(std::ifstream(drives + "/.remote/M").good());
     EXPECT_TRUE(service.autostart().exists()) << "E: is still mapped";
-    EXPECT_EQ(service.CancelConnection("E:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service.cancelConnection("E:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_FALSE(service.autostart().exists());
-    EXPECT_TRUE(service.MappedDrives().empty());
+    EXPECT_TRUE(service.mappedDrives().empty());
 }
 
 TEST(AutostartEntry, ExecLineQuotesWhatTheDesktopEntryRulesReserve)
@@ -199,9 +199,9 @@ TEST(AutostartEntry, ExecLineQuotesWhatTheDesktopEntryRulesReserve)
         {"", "\"\""},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(AutostartEntry::ExecArgument(row.argument), row.exec) << row.argument;
+        EXPECT_EQ(AutostartEntry::execArgument(row.argument), row.exec) << row.argument;
 
-    const std::string text = AutostartEntry::Text("/opt/my apps/telvorin-probe");
+    const std::string text = AutostartEntry::text("/opt/my apps/telvorin-probe");
     EXPECT_TRUE(text.starts_with("[Desktop Entry]\n")) << text;
     EXPECT_NE(text.find("\nType=Application\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nExec=\"/opt/my apps/telvorin-probe\" drives restore\n"), std::string::npos)
@@ -214,9 +214,9 @@ TEST(AutostartEntry, LivesInXdgConfigHomeAndIsWrittenOnceAndRemoved)
     const std::string saved = savedConfig ? savedConfig : "";
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("XDG_CONFIG_HOME", "/config/here", 1);
-    EXPECT_EQ(AutostartEntry::DefaultFolder(), "/config/here/autostart");
+    EXPECT_EQ(AutostartEntry::defaultFolder(), "/config/here/autostart");
     setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored
-    EXPECT_EQ(AutostartEntry::DefaultFolder(), home + "/.config/autostart");
+    EXPECT_EQ(AutostartEntry::defaultFolder(), home + "/.config/autostart");
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(AutostartEntry().path(), home + "/.config/autostart/telvorin-drives.desktop");
     if (savedConfig)
@@ -230,11 +230,11 @@ TEST(AutostartEntry, LivesInXdgConfigHomeAndIsWrittenOnceAndRemoved)
     EXPECT_EQ(entry.path(), temp.path() + "/new/autostart/telvorin-drives.desktop");
     std::ifstream in(entry.path());
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, AutostartEntry::Text("/usr/bin/telvorin-probe"));
+    EXPECT_EQ(text, AutostartEntry::text("/usr/bin/telvorin-probe"));
     ASSERT_TRUE(entry.write("/usr/local/bin/telvorin-probe")); // a moved program is followed
     std::ifstream again(entry.path());
     const std::string moved((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(moved, AutostartEntry::Text("/usr/local/bin/telvorin-probe"));
+    EXPECT_EQ(moved, AutostartEntry::text("/usr/local/bin/telvorin-probe"));
     EXPECT_TRUE(entry.remove());
     EXPECT_FALSE(entry.exists());
 }

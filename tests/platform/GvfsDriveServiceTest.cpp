@@ -29,7 +29,7 @@ const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices":
 
 class GvfsDriveService : public test::SharesLabTest {
 protected:
-    static void SetUpTestSuite() { StartLab(LabConfig); }
+    static void SetUpTestSuite() { startLab(LabConfig); }
 
     void SetUp() override
     {
@@ -43,16 +43,16 @@ protected:
         if (!service_)
             return;
         for (const char* drive : {"X:", "Y:", "Z:"})
-            service_->CancelConnection(drive, ConnectUpdateProfile, true);
+            service_->cancelConnection(drive, ConnectUpdateProfile, true);
         // Mounts made outside the service go the way they came.
         if (!gvfs_->mountedPaths().empty())
-            GioMount("-u smb://NAS-1/HDD_a");
+            gioMount("-u smb://NAS-1/HDD_a");
     }
 
     std::string autostartFolder() const { return gvfs_->dir() + "/autostart"; }
 
     // `gio mount ARGS`: a mount made as in a file manager, not by the drive service.
-    static int GioMount(const std::string& args)
+    static int gioMount(const std::string& args)
     {
         return std::system(("gio mount " + args + " </dev/null >/dev/null 2>&1").c_str());
     }
@@ -63,26 +63,26 @@ protected:
 TEST_F(GvfsDriveService, UserShareNeedsTheRightPasswordAndOneAttemptIsOneTry)
 {
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "wrong", "WORKGROUP\\user1",
+    EXPECT_NE(service_->addConnection("Y:", "\\\\NAS-1\\PRIVATE", "wrong", "WORKGROUP\\user1",
                                       ConnectUpdateProfile),
               DriveResult::Ok);
     // A refused answer must not leave GVfs asking in a loop until the time-out.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
     EXPECT_FALSE(Exists(entry('Y')));
 
-    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "", "", ConnectUpdateProfile),
+    EXPECT_NE(service_->addConnection("Y:", "\\\\NAS-1\\PRIVATE", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
-    EXPECT_NE(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", nullptr, "WORKGROUP\\user1",
+    EXPECT_NE(service_->addConnection("Y:", "\\\\NAS-1\\PRIVATE", nullptr, "WORKGROUP\\user1",
                                       ConnectUpdateProfile),
               DriveResult::Ok);
     EXPECT_FALSE(Exists(entry('Y')));
 
-    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",
+    ASSERT_EQ(service_->addConnection("Y:", "\\\\NAS-1\\PRIVATE", "secret1", "WORKGROUP\\user1",
                                       ConnectUpdateProfile),
               DriveResult::Ok);
     EXPECT_EQ(ReadFile(entry('Y') + "/private.txt"), "private data\n");
     std::string remote;
-    ASSERT_TRUE(service_->GetConnection("Y:", remote));
+    ASSERT_TRUE(service_->getConnection("Y:", remote));
     EXPECT_EQ(remote, "\\\\NAS-1\\PRIVATE");
 }
 
@@ -98,7 +98,7 @@ TEST_F(GvfsDriveService, InteractiveMappingAsksOnceAndHonoursCancel)
         request.password = "secret1";
         return true;
     });
-    EXPECT_NE(service_->AddConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
+    EXPECT_NE(service_->addConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
                                       ConnectUpdateProfile | ConnectInteractive),
               DriveResult::Ok);
     EXPECT_EQ(asked, 1);
@@ -106,7 +106,7 @@ TEST_F(GvfsDriveService, InteractiveMappingAsksOnceAndHonoursCancel)
 
     cancel = false;
     asked = 0;
-    ASSERT_EQ(service_->AddConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
+    ASSERT_EQ(service_->addConnection("X:", "\\\\NAS-1\\PRIVATE", "", "",
                                       ConnectUpdateProfile | ConnectInteractive),
               DriveResult::Ok);
     EXPECT_EQ(asked, 1);
@@ -115,60 +115,60 @@ TEST_F(GvfsDriveService, InteractiveMappingAsksOnceAndHonoursCancel)
 
 TEST_F(GvfsDriveService, ForcedRemovalUnmountsAndRemovesTheEntry)
 {
-    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     ASSERT_EQ(gvfs_->mountedPaths().size(), 1u);
     // An open file does not hold a forced removal back.
     std::ifstream open(entry('Z') + "/hello.txt");
     ASSERT_TRUE(open.is_open());
 
-    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service_->cancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_FALSE(Exists(entry('Z')));
     EXPECT_TRUE(gvfs_->mountedPaths().empty());
-    EXPECT_EQ(service_->GetDriveType("Z:"), DriveNoRootDir);
+    EXPECT_EQ(service_->getDriveType("Z:"), DriveNoRootDir);
     // A free letter has nothing to remove.
-    EXPECT_NE(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_NE(service_->cancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
 }
 
 TEST_F(GvfsDriveService, ShareOnTwoLettersStaysForTheOtherWhenOneIsRemoved)
 {
-    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     EXPECT_TRUE(service_->autostart().exists()) << "the first mapping brings the autostart entry";
-    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
-    ASSERT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    ASSERT_EQ(service_->cancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_EQ(ReadFile(entry('Y') + "/hello.txt"), "guest data\n");
     std::string remote;
-    EXPECT_TRUE(service_->GetConnection("Y:", remote));
+    EXPECT_TRUE(service_->getConnection("Y:", remote));
     EXPECT_TRUE(service_->autostart().exists());
 
     // The last letter takes its share's mount and the autostart entry with it.
-    ASSERT_EQ(service_->CancelConnection("Y:", ConnectUpdateProfile, true), DriveResult::Ok);
+    ASSERT_EQ(service_->cancelConnection("Y:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_TRUE(gvfs_->mountedPaths().empty());
     EXPECT_FALSE(service_->autostart().exists());
 }
 
 TEST_F(GvfsDriveService, MountMadeBeforeTheMappingOutlivesTheLetter)
 {
-    ASSERT_EQ(GioMount("-a smb://NAS-1/HDD_a"), 0);
+    ASSERT_EQ(gioMount("-a smb://NAS-1/HDD_a"), 0);
     ASSERT_EQ(gvfs_->mountedPaths().size(), 1u);
     const std::string userMount = gvfs_->mountedPaths().front();
 
-    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     EXPECT_EQ(ReadFile(entry('Z') + "/hello.txt"), "guest data\n");
     // A second letter on the same share does not make the mount ours either.
-    ASSERT_EQ(service_->AddConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Y:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
-    EXPECT_EQ(service_->CancelConnection("Y:", ConnectUpdateProfile, true), DriveResult::Ok);
-    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service_->cancelConnection("Y:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service_->cancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
 
     EXPECT_FALSE(Exists(entry('Z')));
-    EXPECT_EQ(service_->GetDriveType("Z:"), DriveNoRootDir);
+    EXPECT_EQ(service_->getDriveType("Z:"), DriveNoRootDir);
     EXPECT_EQ(gvfs_->mountedPaths(), std::vector<std::string>{userMount});
     EXPECT_EQ(ReadFile(userMount + "/hello.txt"), "guest data\n");
-    EXPECT_EQ(GioMount("-u smb://NAS-1/HDD_a"), 0);
+    EXPECT_EQ(gioMount("-u smb://NAS-1/HDD_a"), 0);
 }
 
 TEST_F(GvfsDriveService, MappingThatFailsAfterMountingLeavesTheShareAsItWasFound)
@@ -186,9 +186,9 @@ TEST_F(GvfsDriveService, MappingThatFailsAfterMountingLeavesTheShareAsItWasFound
     for (const bool mountedBefore : {false, true}) {
         SCOPED_TRACE(mountedBefore ? "share mounted before" : "share not mounted before");
         if (mountedBefore) {
-            ASSERT_EQ(GioMount("-a smb://NAS-1/HDD_a"), 0);
+            ASSERT_EQ(gioMount("-a smb://NAS-1/HDD_a"), 0);
         }
-        EXPECT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+        EXPECT_EQ(service_->addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
                   DriveResult::Failed);
         EXPECT_FALSE(Exists(entry('Z')));
         EXPECT_EQ(gvfs_->mountedPaths().size(), mountedBefore ? 1u : 0u);
@@ -198,22 +198,22 @@ TEST_F(GvfsDriveService, MappingThatFailsAfterMountingLeavesTheShareAsItWasFound
 
 TEST_F(GvfsDriveService, MountThatWentAwayIsRemoteWithoutConnection)
 {
-    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     // Another program unmounts the share behind our back (a file manager, a logout).
-    ASSERT_EQ(GioMount("-u smb://NAS-1/HDD_a"), 0);
+    ASSERT_EQ(gioMount("-u smb://NAS-1/HDD_a"), 0);
     ASSERT_TRUE(gvfs_->mountedPaths().empty());
 
     std::string remote;
-    EXPECT_FALSE(service_->GetConnection("Z:", remote));
-    EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
-    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_FALSE(service_->getConnection("Z:", remote));
+    EXPECT_EQ(service_->getDriveType("Z:"), DriveRemote);
+    EXPECT_EQ(service_->cancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_FALSE(Exists(entry('Z')));
 }
 
 TEST_F(GvfsDriveService, ServerGoneOfflineBlocksNeitherQueriesNorRemoval)
 {
-    ASSERT_EQ(service_->AddConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("Z:", "\\\\NAS-1\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     const lab::LabSegment& segment = lab_->segments().at(0);
     const std::string link = "ip -n " + segment.namespaceName + " link set " + segment.interface;
@@ -221,10 +221,10 @@ TEST_F(GvfsDriveService, ServerGoneOfflineBlocksNeitherQueriesNorRemoval)
 
     const auto started = std::chrono::steady_clock::now();
     std::string remote;
-    EXPECT_TRUE(service_->GetConnection("Z:", remote));
-    EXPECT_EQ(service_->GetDriveType("Z:"), DriveRemote);
+    EXPECT_TRUE(service_->getConnection("Z:", remote));
+    EXPECT_EQ(service_->getDriveType("Z:"), DriveRemote);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
-    EXPECT_EQ(service_->CancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service_->cancelConnection("Z:", ConnectUpdateProfile, true), DriveResult::Ok);
     EXPECT_FALSE(Exists(entry('Z')));
     const auto took = std::chrono::steady_clock::now() - started;
     std::printf("queries and forced removal with the server off line: %lld ms\n",
@@ -236,13 +236,13 @@ TEST_F(GvfsDriveService, ServerGoneOfflineBlocksNeitherQueriesNorRemoval)
 TEST_F(GvfsDriveService, ShareNameThatNeedsEscapingMapsAndKeepsItsCase)
 {
     std::ofstream(lab_->shareDir("NAS-1", "Média #1") + "/note.txt") << "accents\n";
-    ASSERT_EQ(service_->AddConnection("X:", "\\\\NAS-1\\Média #1", "", "", ConnectUpdateProfile),
+    ASSERT_EQ(service_->addConnection("X:", "\\\\NAS-1\\Média #1", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     EXPECT_EQ(ReadFile(entry('X') + "/note.txt"), "accents\n");
     std::string remote;
-    ASSERT_TRUE(service_->GetConnection("X:", remote));
+    ASSERT_TRUE(service_->getConnection("X:", remote));
     EXPECT_EQ(remote, "\\\\NAS-1\\Média #1");
-    EXPECT_EQ(service_->CancelConnection("X:", ConnectUpdateProfile, true), DriveResult::Ok);
+    EXPECT_EQ(service_->cancelConnection("X:", ConnectUpdateProfile, true), DriveResult::Ok);
 }
 
 TEST_F(GvfsDriveService, UnreachableServerFailsWithinTheTimeOut)
@@ -250,7 +250,7 @@ TEST_F(GvfsDriveService, UnreachableServerFailsWithinTheTimeOut)
     service_->setTimeout(std::chrono::seconds(3));
     const auto started = std::chrono::steady_clock::now();
     // In the lab's subnet, but nobody is there.
-    EXPECT_NE(service_->AddConnection("Z:", "\\\\10.64.0.99\\HDD_a", "", "", ConnectUpdateProfile),
+    EXPECT_NE(service_->addConnection("Z:", "\\\\10.64.0.99\\HDD_a", "", "", ConnectUpdateProfile),
               DriveResult::Ok);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(15));
     EXPECT_FALSE(Exists(entry('Z')));

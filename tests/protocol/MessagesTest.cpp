@@ -135,7 +135,7 @@ TEST_F(Builders, LayOutEveryRequestByteForByte)
          [&](SendBuffer b) {
              s.newNetmask = "255.255.0.0";
              s.newGateway = "10.0.0.1";
-             return h.protocol.BuildDhcpSetRequest(b);
+             return h.protocol.buildDhcpSetRequest(b);
          },
          Cat({SetHeader, StoredId, Hex("02 00 00"), Zeros(36)})},
     };
@@ -157,7 +157,7 @@ TEST_F(Builders, RefuseAnUnlistedDevice)
     EXPECT_EQ(h.protocol.BuildGetRequest(SendBuffer(buffer), ItemDomain), 0);
     EXPECT_EQ(h.protocol.BuildLoginRequest(SendBuffer(buffer)), 0);
     EXPECT_EQ(h.protocol.BuildSetRequest(SendBuffer(buffer), ItemStop, "stop"), 0);
-    EXPECT_EQ(h.protocol.BuildDhcpSetRequest(SendBuffer(buffer)), 0);
+    EXPECT_EQ(h.protocol.buildDhcpSetRequest(SendBuffer(buffer)), 0);
     EXPECT_EQ(h.protocol.BuildSearchRequest(SendBuffer(buffer)), 11);
 }
 

@@ -49,16 +49,16 @@ protected:
     MainContext& ctx() { return dialog->context(); }
     const MainControls& c() const { return dialog->controls(); }
 
-    static void Type(IpAddressEdit* field, const Octets& octets)
+    static void typeInto(IpAddressEdit* field, const Octets& octets)
     {
         for (int i = 0; i < 4; ++i)
             field->octetField(i)->setText(QString::fromUtf8(octets[static_cast<std::size_t>(i)]));
     }
-    void ChooseDhcp(const char* item)
+    void chooseDhcp(const char* item)
     {
         c().dhcp->setCurrentIndex(c().dhcp->findText(QString::fromUtf8(item)));
     }
-    void PressApply() { QTest::mouseClick(c().apply, Qt::LeftButton); }
+    void pressApply() { QTest::mouseClick(c().apply, Qt::LeftButton); }
 
     test::SilentSockets sockets{{{"lab0", "10.64.0.1"}}};
     test::ManualClock clock;
@@ -72,7 +72,7 @@ protected:
 TEST_F(ApplyChecksTest, NothingHappensWithoutACurrentDeviceOrADhcpChoice)
 {
     const int sends = sockets.sends;
-    PressApply();
+    pressApply();
     ASSERT_EQ(messages.count(), 1u);
     EXPECT_EQ(messages.last().text, QStringLiteral("Please select a device in the above section."));
     EXPECT_EQ(messages.last().caption, QStringLiteral("Error"));
@@ -82,7 +82,7 @@ TEST_F(ApplyChecksTest, NothingHappensWithoutACurrentDeviceOrADhcpChoice)
     // A click on the empty list selects nothing and leaves the DHCP choice unset.
     QTest::mouseClick(c().deviceList->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(ctx().DeviceSelected, 1);
-    PressApply();
+    pressApply();
     EXPECT_EQ(messages.count(), 1u);
     EXPECT_EQ(sockets.sends, sends);
 }
@@ -122,7 +122,7 @@ TEST_F(ApplyChecksTest, StaticAddressChecksStopThePressAtTheFirstFault)
          3},
     };
     ctx().DeviceSelected = 1;
-    ChooseDhcp("Disable");
+    chooseDhcp("Disable");
     IpAddressEdit* fields[] = {c().ipAddress, c().netmask, c().gateway};
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (&k - cases));
@@ -130,14 +130,14 @@ TEST_F(ApplyChecksTest, StaticAddressChecksStopThePressAtTheFirstFault)
         protocol.state.newIp = "";
         protocol.state.newNetmask = "";
         protocol.state.newGateway = "stale";
-        Type(c().ipAddress, k.ip);
-        Type(c().netmask, k.mask);
-        Type(c().gateway, k.gateway);
+        typeInto(c().ipAddress, k.ip);
+        typeInto(c().netmask, k.mask);
+        typeInto(c().gateway, k.gateway);
         c().apply->setFocus();
         const int sends = sockets.sends;
 
-        test::ModalAnswerer answer(test::ModalAnswerer::Reject(), 2000);
-        PressApply();
+        test::ModalAnswerer answer(test::ModalAnswerer::reject(), 2000);
+        pressApply();
         ASSERT_EQ(messages.count(), 1u);
         if (!k.text) {
             // Past every check: the login is tried (and fails, nothing answers here).

@@ -168,7 +168,7 @@ protected:
     const MainControls& c() const { return dialog->controls(); }
     MainContext& ctx() { return dialog->context(); }
 
-    QTreeWidgetItem* Row(const char* ip) const
+    QTreeWidgetItem* rowFor(const char* ip) const
     {
         for (int i = 0; i < c().deviceList->topLevelItemCount(); ++i) {
             if (c().deviceList->topLevelItem(i)->text(1) == QString::fromUtf8(ip))
@@ -176,20 +176,20 @@ protected:
         }
         return nullptr;
     }
-    void Click(const char* ip)
+    void click(const char* ip)
     {
-        QTreeWidgetItem* row = Row(ip);
+        QTreeWidgetItem* row = rowFor(ip);
         ASSERT_NE(row, nullptr) << ip << " is not listed";
         const QRect rect = c().deviceList->visualItemRect(row);
         QTest::mouseClick(c().deviceList->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    void ChooseDhcp(const char* item)
+    void chooseDhcp(const char* item)
     {
         const int index = c().dhcp->findText(QString::fromUtf8(item));
         c().dhcp->setCurrentIndex(index);
         Q_EMIT c().dhcp->activated(index);
     }
-    std::vector<Bytes> Sent(const std::string& device, std::uint8_t opcode, int item = -1) const
+    std::vector<Bytes> sent(const std::string& device, std::uint8_t opcode, int item = -1) const
     {
         std::vector<Bytes> out;
         for (const lab::RecordedRequest& r : lab->requestsFor(device)) {
@@ -198,7 +198,7 @@ protected:
         }
         return out;
     }
-    bool SearchedSince() const
+    bool searchedSince() const
     {
         for (int s = 0; s < 2; ++s) {
             for (const lab::RecordedRequest& r : lab->requests(s)) {
@@ -208,7 +208,7 @@ protected:
         }
         return false;
     }
-    static test::ModalAnswerer::Answer TypePassword(const char* password)
+    static test::ModalAnswerer::Answer typePassword(const char* password)
     {
         return [password](QWidget* modal) {
             auto* login = qobject_cast<LoginDialog*>(modal);
@@ -216,7 +216,7 @@ protected:
             login->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         };
     }
-    void ExpectOnlyMessage(const char* text, const char* caption, MessageIcon icon)
+    void expectOnlyMessage(const char* text, const char* caption, MessageIcon icon)
     {
         ASSERT_EQ(messages.count(), 1u);
         EXPECT_EQ(messages.last().text, QString::fromUtf8(text));
@@ -268,7 +268,7 @@ TEST_F(SettingsLab, AClickShowsTheDeviceItsVolumesAndWhatItsSubnetAllows)
     for (const Case& k : cases) {
         SCOPED_TRACE(k.ip);
         ctx().DeviceSelected = 0;
-        Click(k.ip);
+        click(k.ip);
         EXPECT_EQ(ctx().DeviceSelected, 1);
         EXPECT_EQ(protocol->state.currentDeviceIp, k.ip);
         EXPECT_EQ(ctx().SelectedHost, k.ip);
@@ -289,11 +289,11 @@ TEST_F(SettingsLab, AClickShowsTheDeviceItsVolumesAndWhatItsSubnetAllows)
     }
 
     // "Disable" ungreys the fields of a DHCP device without touching their contents.
-    Click("10.64.0.11");
-    ChooseDhcp("Disable");
+    click("10.64.0.11");
+    chooseDhcp("Disable");
     EXPECT_TRUE(c().ipAddress->isEnabled());
     EXPECT_EQ(c().ipAddress->text(), QStringLiteral("10.64.0.11"));
-    ChooseDhcp("Enable");
+    chooseDhcp("Enable");
     EXPECT_FALSE(c().netmask->isEnabled());
     EXPECT_EQ(c().netmask->text(), QStringLiteral("255.255.0.0"));
 
@@ -310,25 +310,25 @@ TEST_F(SettingsLab, AClickShowsTheDeviceItsVolumesAndWhatItsSubnetAllows)
 
 TEST_F(SettingsLab, DhcpWithTheBuiltInLogin)
 {
-    Click("10.64.0.10");
-    ChooseDhcp("Enable");
+    click("10.64.0.10");
+    chooseDhcp("Enable");
     lab->clearRequests();
-    test::ModalAnswerer answer(test::ModalAnswerer::Reject(), 3000);
+    test::ModalAnswerer answer(test::ModalAnswerer::reject(), 3000);
     QTest::mouseClick(c().apply, Qt::LeftButton);
 
     EXPECT_FALSE(answer.answered()) << "the empty password was accepted: no login dialog";
-    ExpectOnlyMessage("DHCP client enabled.", "Confirm", MessageIcon::Information);
+    expectOnlyMessage("DHCP client enabled.", "Confirm", MessageIcon::Information);
     const auto id = protocol->clientId;
-    EXPECT_EQ(Sent("OPEN", 3, 4), std::vector<Bytes>{LoginRequest(id, "0a0b0c000010", "10.64.0.10", "")});
-    EXPECT_EQ(Sent("OPEN", 5),
+    EXPECT_EQ(sent("OPEN", 3, 4), std::vector<Bytes>{LoginRequest(id, "0a0b0c000010", "10.64.0.10", "")});
+    EXPECT_EQ(sent("OPEN", 5),
               std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 2, "", "", "")});
 
     lab::DeviceState state;
     ASSERT_TRUE(lab->deviceState("OPEN", &state));
     EXPECT_EQ(state.ip, "10.64.0.50");
     EXPECT_TRUE(state.dhcp);
-    EXPECT_NE(Row("10.64.0.50"), nullptr) << "the list is searched again";
-    EXPECT_EQ(Row("10.64.0.10"), nullptr);
+    EXPECT_NE(rowFor("10.64.0.50"), nullptr) << "the list is searched again";
+    EXPECT_EQ(rowFor("10.64.0.10"), nullptr);
     EXPECT_EQ(c().deviceList->selectedItems().size(), 0);
     EXPECT_EQ(ctx().DeviceSelected, 0);
     for (IpAddressEdit* field : {c().ipAddress, c().netmask, c().gateway}) {
@@ -345,9 +345,9 @@ TEST_F(SettingsLab, DhcpThroughTheLoginDialog)
         bool accepted;
     };
     const Case cases[] = {
-        {TypePassword("secret"), "secret", true},
-        {TypePassword("wrong"), "wrong", false},
-        {test::ModalAnswerer::ClickButton(QStringLiteral("cancelButton")), "", false},
+        {typePassword("secret"), "secret", true},
+        {typePassword("wrong"), "wrong", false},
+        {test::ModalAnswerer::clickButton(QStringLiteral("cancelButton")), "", false},
     };
     const auto id = protocol->clientId;
     for (const Case& k : cases) {
@@ -355,8 +355,8 @@ TEST_F(SettingsLab, DhcpThroughTheLoginDialog)
         std::string why;
         ASSERT_TRUE(lab->reconfigure(0, Segment0Devices, &why)) << why;
         QTest::mouseClick(c().refresh, Qt::LeftButton);
-        Click("10.64.0.11");
-        ChooseDhcp("Enable");
+        click("10.64.0.11");
+        chooseDhcp("Enable");
         messages.clear();
         lab->clearRequests();
         test::ModalAnswerer answer(k.answer);
@@ -364,17 +364,17 @@ TEST_F(SettingsLab, DhcpThroughTheLoginDialog)
 
         EXPECT_TRUE(answer.answered());
         EXPECT_EQ(answer.seenTitle(), QStringLiteral("Login"));
-        EXPECT_EQ(Sent("LOCKED", 3, 4),
+        EXPECT_EQ(sent("LOCKED", 3, 4),
                   (std::vector<Bytes>{LoginRequest(id, "0a0b0c000011", "10.64.0.11", ""),
                                       LoginRequest(id, "0a0b0c000011", "10.64.0.11", k.secondPassword)}));
         if (k.accepted) {
-            ExpectOnlyMessage("DHCP client enabled.", "Confirm", MessageIcon::Information);
-            EXPECT_EQ(Sent("LOCKED", 5).size(), 1u);
-            EXPECT_NE(Row("10.64.0.51"), nullptr);
+            expectOnlyMessage("DHCP client enabled.", "Confirm", MessageIcon::Information);
+            EXPECT_EQ(sent("LOCKED", 5).size(), 1u);
+            EXPECT_NE(rowFor("10.64.0.51"), nullptr);
         } else {
-            ExpectOnlyMessage("Wrong administrator password input!", "Error", MessageIcon::Stop);
-            EXPECT_TRUE(Sent("LOCKED", 5).empty());
-            EXPECT_FALSE(SearchedSince());
+            expectOnlyMessage("Wrong administrator password input!", "Error", MessageIcon::Stop);
+            EXPECT_TRUE(sent("LOCKED", 5).empty());
+            EXPECT_FALSE(searchedSince());
             EXPECT_EQ(c().ipAddress->text(), QStringLiteral("10.64.0.11")) << "the panel stays";
         }
     }
@@ -382,8 +382,8 @@ TEST_F(SettingsLab, DhcpThroughTheLoginDialog)
 
 TEST_F(SettingsLab, DhcpWithoutConfirmation)
 {
-    Click("10.64.0.10");
-    ChooseDhcp("Enable");
+    click("10.64.0.10");
+    chooseDhcp("Enable");
     // The device answers the first login too late for its wait; while the login dialog
     // is open the answer arrives, and the device stops answering anything but searches.
     // The second login then takes the late answer, and the set request goes unanswered.
@@ -402,41 +402,41 @@ TEST_F(SettingsLab, DhcpWithoutConfirmation)
     QTest::mouseClick(c().apply, Qt::LeftButton);
 
     EXPECT_TRUE(answer.answered());
-    ExpectOnlyMessage("Set to dhcp client fail.", "Error", MessageIcon::Stop);
+    expectOnlyMessage("Set to dhcp client fail.", "Error", MessageIcon::Stop);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_EQ(Sent("OPEN", 5).size(), 1u);
-    EXPECT_FALSE(SearchedSince()) << "the list is not rebuilt";
+    EXPECT_EQ(sent("OPEN", 5).size(), 1u);
+    EXPECT_FALSE(searchedSince()) << "the list is not rebuilt";
     EXPECT_EQ(ctx().DeviceSelected, 1);
     EXPECT_EQ(c().ipAddress->text(), QStringLiteral("10.64.0.10"));
 }
 
 TEST_F(SettingsLab, AStaticChangeMovesTheDeviceInTheList)
 {
-    Click("10.64.0.10");
-    ChooseDhcp("Disable");
+    click("10.64.0.10");
+    chooseDhcp("Disable");
     c().ipAddress->setAddress(10, 64, 0, 77);
     c().netmask->setAddress(255, 255, 0, 0);
     c().gateway->clearAddress();
     lab->clearRequests();
-    test::ModalAnswerer answer(test::ModalAnswerer::Reject(), 3000);
+    test::ModalAnswerer answer(test::ModalAnswerer::reject(), 3000);
     QTest::mouseClick(c().apply, Qt::LeftButton);
 
     EXPECT_FALSE(answer.answered());
     EXPECT_TRUE(messages.empty()) << messages.last().text.toStdString();
     const auto id = protocol->clientId;
-    EXPECT_EQ(Sent("OPEN", 3, 4), std::vector<Bytes>{LoginRequest(id, "0a0b0c000010", "10.64.0.10", "")});
-    EXPECT_EQ(Sent("OPEN", 5), std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 1,
+    EXPECT_EQ(sent("OPEN", 3, 4), std::vector<Bytes>{LoginRequest(id, "0a0b0c000010", "10.64.0.10", "")});
+    EXPECT_EQ(sent("OPEN", 5), std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 1,
                                                              "255.255.0.0", "", "10.64.0.77")});
     lab::DeviceState state;
     ASSERT_TRUE(lab->deviceState("OPEN", &state));
     EXPECT_EQ(state.ip, "10.64.0.77");
     EXPECT_EQ(state.gateway, "");
 
-    QTreeWidgetItem* row = Row("10.64.0.77");
+    QTreeWidgetItem* row = rowFor("10.64.0.77");
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->text(0), QStringLiteral("OPEN"));
     EXPECT_EQ(row->text(2), QStringLiteral("255.255.0.0"));
-    EXPECT_EQ(Row("10.64.0.10"), nullptr);
+    EXPECT_EQ(rowFor("10.64.0.10"), nullptr);
     EXPECT_EQ(ctx().DeviceSelected, 1) << "still the same current device";
     EXPECT_EQ(protocol->state.currentDeviceIp, "10.64.0.77");
     for (IpAddressEdit* field : {c().ipAddress, c().netmask, c().gateway})
@@ -446,27 +446,27 @@ TEST_F(SettingsLab, AStaticChangeMovesTheDeviceInTheList)
 TEST_F(SettingsLab, ConfigurationOpensTheBrowserOrReportsTheDeviceGone)
 {
     // A device with a web server: its page in the default browser.
-    Click("10.64.0.10");
+    click("10.64.0.10");
     QTest::mouseClick(c().configuration, Qt::LeftButton);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(desktop->Took("browser"), "http://10.64.0.10\n");
+    EXPECT_EQ(desktop->took("browser"), "http://10.64.0.10\n");
 
     // The browser's program is gone: xdg-open gets the address instead.
     std::filesystem::rename(desktop->root / "bin/browser", desktop->root / "bin/browser.gone");
     QTest::mouseClick(c().configuration, Qt::LeftButton);
     std::filesystem::rename(desktop->root / "bin/browser.gone", desktop->root / "bin/browser");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(desktop->Took("xdg-open"), "http://10.64.0.10\n");
+    EXPECT_EQ(desktop->took("xdg-open"), "http://10.64.0.10\n");
 
     // No web server: reported at the first look after the refused connection, then
     // the list is searched afresh with nothing selected.
-    Click("10.64.0.11");
+    click("10.64.0.11");
     lab->clearRequests();
     clock.secondSleeps = 0;
     QTest::mouseClick(c().configuration, Qt::LeftButton);
-    ExpectOnlyMessage("Device is no longer available.", "Warning", MessageIcon::Exclamation);
+    expectOnlyMessage("Device is no longer available.", "Warning", MessageIcon::Exclamation);
     EXPECT_EQ(clock.secondSleeps, 1);
-    EXPECT_TRUE(SearchedSince());
+    EXPECT_TRUE(searchedSince());
     EXPECT_EQ(c().deviceList->topLevelItemCount(), 4);
     EXPECT_EQ(c().deviceList->selectedItems().size(), 0);
     EXPECT_EQ(ctx().DeviceSelected, 0);

@@ -59,7 +59,7 @@ struct Gate {
 
 class FakeWebCheck final : public WebCheck {
 public:
-    std::function<bool()> MakeCheck(const std::string& host) const override
+    std::function<bool()> makeCheck(const std::string& host) const override
     {
         hosts.push_back(host);
         auto gate = next ? next : std::make_shared<Gate>();
@@ -78,13 +78,13 @@ public:
 
 class FakeBrowser final : public BrowserLauncher {
 public:
-    std::string DefaultBrowserName() override { return name; }
-    bool LaunchDefaultBrowser(const std::string& url) override
+    std::string defaultBrowserName() override { return name; }
+    bool launchDefaultBrowser(const std::string& url) override
     {
         calls.push_back("browser " + url);
         return launches;
     }
-    bool LaunchOpener(const std::string& url) override
+    bool launchOpener(const std::string& url) override
     {
         calls.push_back("opener " + url);
         return true;

@@ -40,7 +40,7 @@ TEST(DialogUnits, ConvertLikeTheDialogManagerRounds)
         EXPECT_EQ(units.toPixelsY(r.units), r.y) << r.units;
     }
     // Arial at 8 points on a 96 dpi screen: about 6 by 12 pixels per base unit.
-    const DialogUnits arial = DialogUnits::ForFont(TemplateFont(MainTemplate));
+    const DialogUnits arial = DialogUnits::forFont(TemplateFont(MainTemplate));
     EXPECT_GE(arial.cx, 5);
     EXPECT_LE(arial.cx, 7);
     EXPECT_GE(arial.cy, 11);
@@ -51,7 +51,7 @@ TEST(DialogBuilder, MainTemplateControlsSitWhereTheTemplatePutsThem)
 {
     QDialog dialog;
     BuildDialog(dialog, MainTemplate);
-    const DialogUnits units = DialogUnits::ForFont(TemplateFont(MainTemplate));
+    const DialogUnits units = DialogUnits::forFont(TemplateFont(MainTemplate));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Telvorin"));
     EXPECT_EQ(dialog.size(), QSize(units.toPixelsX(283), units.toPixelsY(245)));
 

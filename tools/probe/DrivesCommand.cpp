@@ -27,7 +27,7 @@ int DrivesUsage()
 
 int List(GioDriveService& drives)
 {
-    for (const MappedDrive& d : drives.MappedDrives()) {
+    for (const MappedDrive& d : drives.mappedDrives()) {
         std::printf("{\"letter\":\"%c\",\"remote\":%s,\"mounted\":%s}\n", d.letter,
                     JsonString(d.remoteName).c_str(), d.mounted ? "true" : "false");
     }
@@ -37,10 +37,10 @@ int List(GioDriveService& drives)
 int Restore(GioDriveService& drives)
 {
     bool all = true;
-    for (const MappedDrive& d : drives.MappedDrives()) {
+    for (const MappedDrive& d : drives.mappedDrives()) {
         if (d.mounted)
             continue;
-        const DriveResult result = drives.Reconnect(d.letter);
+        const DriveResult result = drives.reconnect(d.letter);
         if (result == DriveResult::Ok)
             continue;
         all = false;

@@ -19,7 +19,7 @@ namespace telvorin::probe {
 
 namespace {
 
-int Fail(int code, std::string reason)
+int fail(int code, std::string reason)
 {
     std::replace(reason.begin(), reason.end(), '\n', ' ');
     std::fprintf(stderr, "telvorin-probe: %s\n", reason.c_str());
@@ -44,15 +44,15 @@ int RunInstallCommand(int argc, char** argv)
     const std::string_view what = argc >= 3 ? argv[2] : "";
     const bool package = what == "bt";
     if (!(package && argc == 4) && !(what == "codepage" && argc == 5))
-        return Fail(2, "usage: telvorin-probe install codepage IP CODEPAGE | install bt IP");
+        return fail(2, "usage: telvorin-probe install codepage IP CODEPAGE | install bt IP");
     const std::string address = Canonical(argv[3]);
     if (address.empty())
-        return Fail(2, std::string("not an address: ") + argv[3]);
+        return fail(2, std::string("not an address: ") + argv[3]);
     InstallState state;
     if (!package) {
         state.CodepageIndex = CodepageIndexOf(argv[4]);
         if (state.CodepageIndex < 0)
-            return Fail(2, std::string("unknown codepage ") + argv[4] +
+            return fail(2, std::string("unknown codepage ") + argv[4] +
                                " (one of 950, 936, 850, 865, 852, 857, 949, 866, 932)");
     }
     state.BtInstallMode = package ? 1 : 0;
@@ -60,7 +60,7 @@ int RunInstallCommand(int argc, char** argv)
 
     XdgDeviceFiles files;
     if (const std::string missing = CheckDeviceFiles(files, mode, state.CodepageIndex); !missing.empty())
-        return Fail(3, missing);
+        return fail(3, missing);
 
     PosixSocketLayer sockets;
     SteadyClock clock;
@@ -68,7 +68,7 @@ int RunInstallCommand(int argc, char** argv)
     protocol.OpenTransport();
     protocol.SearchDevices(3, 3);
     if (!protocol.FindDeviceByIp(address))
-        return Fail(1, "device " + address + " not found");
+        return fail(1, "device " + address + " not found");
     protocol.state.currentDeviceIp = address;
 
     SmbShareWriter share;
@@ -82,10 +82,10 @@ int RunInstallCommand(int argc, char** argv)
     protocol.CloseTransport();
     switch (report.outcome) {
     case InstallOutcome::Installed: return 0;
-    case InstallOutcome::FilesMissing: return Fail(3, report.detail);
+    case InstallOutcome::FilesMissing: return fail(3, report.detail);
     case InstallOutcome::Failed: break;
     }
-    return Fail(1, "install failed, the device was told to stop: " + report.detail);
+    return fail(1, "install failed, the device was told to stop: " + report.detail);
 }
 
 } // namespace telvorin::probe

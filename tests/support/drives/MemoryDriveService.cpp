@@ -5,7 +5,7 @@
 namespace telvorin::test {
 
 // Drive names are matched without regard to case, as drive letters are.
-std::string MemoryDriveService::Key(const std::string& drive)
+std::string MemoryDriveService::key(const std::string& drive)
 {
     std::string key = drive;
     for (char& c : key)
@@ -15,40 +15,40 @@ std::string MemoryDriveService::Key(const std::string& drive)
 
 void MemoryDriveService::mapDrive(const std::string& drive, const std::string& remoteName)
 {
-    drives_[Key(drive)] = Drive{DriveRemote, remoteName};
+    drives_[key(drive)] = Drive{DriveRemote, remoteName};
 }
 
 void MemoryDriveService::setDriveType(const std::string& drive, int type)
 {
-    drives_[Key(drive)] = Drive{type, std::nullopt};
+    drives_[key(drive)] = Drive{type, std::nullopt};
 }
 
 void MemoryDriveService::setUnreadable(const std::string& drive)
 {
-    drives_[Key(drive)] = Drive{DriveRemote, std::nullopt};
+    drives_[key(drive)] = Drive{DriveRemote, std::nullopt};
 }
 
 void MemoryDriveService::removeDrive(const std::string& drive)
 {
-    drives_.erase(Key(drive));
+    drives_.erase(key(drive));
 }
 
-bool MemoryDriveService::GetConnection(const std::string& drive, std::string& remoteName)
+bool MemoryDriveService::getConnection(const std::string& drive, std::string& remoteName)
 {
-    const auto it = drives_.find(Key(drive));
+    const auto it = drives_.find(key(drive));
     if (it == drives_.end() || !it->second.remoteName)
         return false;
     remoteName = *it->second.remoteName;
     return true;
 }
 
-int MemoryDriveService::GetDriveType(const std::string& drive)
+int MemoryDriveService::getDriveType(const std::string& drive)
 {
-    const auto it = drives_.find(Key(drive));
+    const auto it = drives_.find(key(drive));
     return it == drives_.end() ? DriveNoRootDir : it->second.type;
 }
 
-DriveResult MemoryDriveService::AddConnection(const std::string& drive, const std::string& remoteName,
+DriveResult MemoryDriveService::addConnection(const std::string& drive, const std::string& remoteName,
                                               const char* password, const char* userName, unsigned flags)
 {
     AddCall call{drive, remoteName, std::nullopt, std::nullopt, flags};
@@ -63,16 +63,16 @@ DriveResult MemoryDriveService::AddConnection(const std::string& drive, const st
         nextAddFailure_.reset();
         return result;
     }
-    if (drives_.count(Key(drive)) != 0)
+    if (drives_.count(key(drive)) != 0)
         return DriveResult::LetterInUse;
     mapDrive(drive, remoteName);
     return DriveResult::Ok;
 }
 
-DriveResult MemoryDriveService::CancelConnection(const std::string& drive, unsigned flags, bool force)
+DriveResult MemoryDriveService::cancelConnection(const std::string& drive, unsigned flags, bool force)
 {
     cancelCalls_.push_back(CancelCall{drive, flags, force});
-    const auto it = drives_.find(Key(drive));
+    const auto it = drives_.find(key(drive));
     if (it == drives_.end() || it->second.type != DriveRemote)
         return DriveResult::NotConnected;
     drives_.erase(it);

@@ -8,7 +8,7 @@
 //   drives.setUnreadable("X:");                // remote, but its connection cannot be read
 //   table.RefreshDriveTable(drives);
 //
-// Letters never set are free (DriveNoRootDir). AddConnection maps the letter when it is
+// Letters never set are free (DriveNoRootDir). addConnection maps the letter when it is
 // free (or fails with the result set by failNextAdd); every call is recorded.
 
 #include "platform/DriveService.h"
@@ -43,19 +43,19 @@ public:
     void setUnreadable(const std::string& drive);
     // Frees a letter.
     void removeDrive(const std::string& drive);
-    // The next AddConnection returns this result without mapping anything.
+    // The next addConnection returns this result without mapping anything.
     void failNextAdd(DriveResult result) { nextAddFailure_ = result; }
     void setNetworkUserName(std::string name) { userName_ = std::move(name); }
 
     const std::vector<AddCall>& addCalls() const { return addCalls_; }
     const std::vector<CancelCall>& cancelCalls() const { return cancelCalls_; }
 
-    bool GetConnection(const std::string& drive, std::string& remoteName) override;
-    int GetDriveType(const std::string& drive) override;
-    DriveResult AddConnection(const std::string& drive, const std::string& remoteName, const char* password,
+    bool getConnection(const std::string& drive, std::string& remoteName) override;
+    int getDriveType(const std::string& drive) override;
+    DriveResult addConnection(const std::string& drive, const std::string& remoteName, const char* password,
                               const char* userName, unsigned flags) override;
-    DriveResult CancelConnection(const std::string& drive, unsigned flags, bool force) override;
-    std::string NetworkUserName() override { return userName_; }
+    DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) override;
+    std::string networkUserName() override { return userName_; }
 
 private:
     struct Drive {
@@ -63,7 +63,7 @@ private:
         std::optional<std::string> remoteName; // nullopt: connection not readable
     };
 
-    static std::string Key(const std::string& drive);
+    static std::string key(const std::string& drive);
 
     std::map<std::string, Drive> drives_;
     std::optional<DriveResult> nextAddFailure_;

@@ -22,13 +22,13 @@ namespace telvorin::test {
 class FlowLab : public ::testing::Test {
 protected:
     // Starts the lab with these devices and enters its pc namespace (once per suite).
-    static void StartLab(const char* config)
+    static void startLab(const char* config)
     {
         lab_ = std::make_unique<lab::Lab>(config);
         if (lab_->ok())
             lab_->enterPc();
     }
-    static void StopLab() { lab_.reset(); }
+    static void stopLab() { lab_.reset(); }
 
     void SetUp() override
     {
@@ -50,7 +50,7 @@ protected:
     static std::string Payload() { return std::string(TELVORIN_STANDIN_HOME) + "/telvorin/payload"; }
 
     // Selects the device and presses the button; returns when the flow has ended.
-    void RunFlow(const char* device, QPushButton* MainControls::*button)
+    void runFlow(const char* device, QPushButton* MainControls::*button)
     {
         ASSERT_TRUE(ClickDeviceRow(window_->controls().deviceList, QString::fromLatin1(device))) << device;
         ASSERT_EQ(window_->context().DeviceSelected, 1);
@@ -59,7 +59,7 @@ protected:
     }
 
     // The flow ended with this one message over the main window, with no caption or icon.
-    void ExpectOnlyMessage(const char* text)
+    void expectOnlyMessage(const char* text)
     {
         ASSERT_EQ(rig_->messages.count(), 1u);
         const RecordedMessage& m = rig_->messages.last();
@@ -69,7 +69,7 @@ protected:
         EXPECT_EQ(m.owner, window_.get());
     }
 
-    static int Searches()
+    static int searches()
     {
         int n = 0;
         for (const lab::RecordedRequest& r : lab_->requests(0))

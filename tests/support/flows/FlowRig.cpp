@@ -6,19 +6,19 @@
 
 namespace telvorin::test {
 
-void QuickTimers::Set(int id, int ms, std::function<void()> tick)
+void QuickTimers::set(int id, int ms, std::function<void()> tick)
 {
     asked.emplace_back(id, ms);
-    timers_.Set(id, 0, std::move(tick));
+    timers_.set(id, 0, std::move(tick));
 }
 
-bool RecordingBrowser::LaunchDefaultBrowser(const std::string& url)
+bool RecordingBrowser::launchDefaultBrowser(const std::string& url)
 {
     opened.push_back(url);
     return true;
 }
 
-bool RecordingBrowser::LaunchOpener(const std::string& url)
+bool RecordingBrowser::launchOpener(const std::string& url)
 {
     opened.push_back(url);
     return true;

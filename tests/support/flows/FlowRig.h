@@ -41,8 +41,8 @@ class QuickTimers final : public DialogTimers {
 public:
     std::vector<std::pair<int, int>> asked; // (id, ms) in the order they were set
 
-    void Set(int id, int ms, std::function<void()> tick) override;
-    void Kill(int id) override { timers_.Kill(id); }
+    void set(int id, int ms, std::function<void()> tick) override;
+    void kill(int id) override { timers_.kill(id); }
 
 private:
     QObject owner_;
@@ -53,9 +53,9 @@ class RecordingBrowser final : public BrowserLauncher {
 public:
     std::vector<std::string> opened; // every URL handed to either launch
 
-    std::string DefaultBrowserName() override { return {}; }
-    bool LaunchDefaultBrowser(const std::string& url) override;
-    bool LaunchOpener(const std::string& url) override;
+    std::string defaultBrowserName() override { return {}; }
+    bool launchDefaultBrowser(const std::string& url) override;
+    bool launchOpener(const std::string& url) override;
 };
 
 // Answers modal windows in order: step i waits for a visible modal window with its

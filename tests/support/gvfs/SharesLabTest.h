@@ -18,7 +18,7 @@ namespace telvorin::test {
 // NAS-1 must have the shares HDD_a (guest) and PRIVATE (user); each gets a file to read.
 class SharesLabTest : public ::testing::Test {
 protected:
-    static void StartLab(const char* config)
+    static void startLab(const char* config)
     {
         lab_ = new lab::Lab(config);
         if (!lab_->ok())

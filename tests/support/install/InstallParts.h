@@ -19,7 +19,7 @@ struct InstallParts : SelectedDevice {
     }
 
     MemoryShare share;
-    MemoryDeviceFiles files = MemoryDeviceFiles::Complete();
+    MemoryDeviceFiles files = MemoryDeviceFiles::complete();
     InstallState state;
     install::LocalStaging staging;
 };

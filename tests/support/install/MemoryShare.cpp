@@ -7,59 +7,59 @@
 
 namespace telvorin::test {
 
-bool MemoryShare::Fail(int e, const std::string& what)
+bool MemoryShare::fail(int e, const std::string& what)
 {
     errno_ = e;
     error_ = what;
     return false;
 }
 
-bool MemoryShare::Connect(const std::string& host, const std::string& share)
+bool MemoryShare::connect(const std::string& host, const std::string& share)
 {
     log.push_back("connect \\\\" + host + "\\" + share);
-    return unreachable ? Fail(EHOSTUNREACH, "unreachable") : true;
+    return unreachable ? fail(EHOSTUNREACH, "unreachable") : true;
 }
 
-bool MemoryShare::CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes)
+bool MemoryShare::createFile(const SharePath& path, std::span<const std::uint8_t> bytes)
 {
     const std::string name = path.text();
     log.push_back("create " + name);
     if (unreachable)
-        return Fail(EHOSTUNREACH, "unreachable");
+        return fail(EHOSTUNREACH, "unreachable");
     if (files.count(name) || folders.count(name))
-        return Fail(EEXIST, name + " exists");
+        return fail(EEXIST, name + " exists");
     if (++creates_ == failCreateNumber) {
         files[name] = Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2));
-        return Fail(ENOSPC, name + ": no space left");
+        return fail(ENOSPC, name + ": no space left");
     }
     files[name] = Bytes(bytes.begin(), bytes.end());
     return true;
 }
 
-bool MemoryShare::Replace(const SharePath& from, const SharePath& to)
+bool MemoryShare::replace(const SharePath& from, const SharePath& to)
 {
     const std::string a = from.text();
     const std::string b = to.text();
     log.push_back("replace " + a + " -> " + b);
     if (failReplace)
-        return Fail(EACCES, "replace refused");
+        return fail(EACCES, "replace refused");
     if (folders.count(b))
-        return Fail(EISDIR, b + " is a folder");
+        return fail(EISDIR, b + " is a folder");
     auto it = files.find(a);
     if (it == files.end())
-        return Fail(ENOENT, a + " missing");
+        return fail(ENOENT, a + " missing");
     files[b] = std::move(it->second);
     files.erase(a);
     return true;
 }
 
-bool MemoryShare::Remove(const SharePath& path)
+bool MemoryShare::remove(const SharePath& path)
 {
     log.push_back("remove " + path.text());
-    return files.erase(path.text()) ? true : Fail(ENOENT, "missing");
+    return files.erase(path.text()) ? true : fail(ENOENT, "missing");
 }
 
-std::optional<std::uint64_t> MemoryShare::FileSize(const SharePath& path)
+std::optional<std::uint64_t> MemoryShare::fileSize(const SharePath& path)
 {
     auto it = files.find(path.text());
     if (it == files.end())
@@ -77,7 +77,7 @@ std::vector<std::string> MemoryShare::names(const std::string& prefix) const
     return out;
 }
 
-std::string MemoryDeviceFiles::Key(std::string_view type, int id)
+std::string MemoryDeviceFiles::key(std::string_view type, int id)
 {
     std::string t(type);
     for (char& c : t)
@@ -85,25 +85,25 @@ std::string MemoryDeviceFiles::Key(std::string_view type, int id)
     return t + "/" + std::to_string(id);
 }
 
-MemoryDeviceFiles MemoryDeviceFiles::Complete()
+MemoryDeviceFiles MemoryDeviceFiles::complete()
 {
     MemoryDeviceFiles m;
     for (const install::DeviceFileInfo& f : install::InstallableFiles())
-        m.files[Key(f.type, f.id)] = Bytes(f.size, static_cast<std::uint8_t>(f.id));
+        m.files[key(f.type, f.id)] = Bytes(f.size, static_cast<std::uint8_t>(f.id));
     return m;
 }
 
-std::optional<std::uint64_t> MemoryDeviceFiles::Size(std::string_view type, int id)
+std::optional<std::uint64_t> MemoryDeviceFiles::size(std::string_view type, int id)
 {
-    auto it = files.find(Key(type, id));
+    auto it = files.find(key(type, id));
     if (it == files.end())
         return std::nullopt;
     return it->second.size();
 }
 
-bool MemoryDeviceFiles::Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes)
+bool MemoryDeviceFiles::read(std::string_view type, int id, std::vector<std::uint8_t>* bytes)
 {
-    auto it = files.find(Key(type, id));
+    auto it = files.find(key(type, id));
     if (it == files.end())
         return false;
     *bytes = it->second;

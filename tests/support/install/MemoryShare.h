@@ -24,23 +24,23 @@ public:
     // Every call, in order: "connect \\h\s", "create ...", "replace A -> B", "remove ...".
     std::vector<std::string> log;
 
-    int failCreateNumber = 0; // the Nth CreateFile (1-based) fails after half its bytes
+    int failCreateNumber = 0; // the Nth createFile (1-based) fails after half its bytes
     bool failReplace = false; // every Replace fails
     bool unreachable = false; // Connect fails
 
-    bool Connect(const std::string& host, const std::string& share) override;
-    bool CreateFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
-    bool Replace(const SharePath& from, const SharePath& to) override;
-    bool Remove(const SharePath& path) override;
-    std::optional<std::uint64_t> FileSize(const SharePath& path) override;
-    std::string LastError() const override { return error_; }
-    int LastErrorNumber() const override { return errno_; }
+    bool connect(const std::string& host, const std::string& share) override;
+    bool createFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
+    bool replace(const SharePath& from, const SharePath& to) override;
+    bool remove(const SharePath& path) override;
+    std::optional<std::uint64_t> fileSize(const SharePath& path) override;
+    std::string lastError() const override { return error_; }
+    int lastErrorNumber() const override { return errno_; }
 
     // The files whose path starts with prefix, in name order.
     std::vector<std::string> names(const std::string& prefix = {}) const;
 
 private:
-    bool Fail(int e, const std::string& what);
+    bool fail(int e, const std::string& what);
 
     int creates_ = 0;
     std::string error_;
@@ -53,13 +53,13 @@ public:
     std::map<std::string, Bytes> files;
 
     // Every installable file at its size, each filled with a pattern of its own id.
-    static MemoryDeviceFiles Complete();
+    static MemoryDeviceFiles complete();
 
-    std::optional<std::uint64_t> Size(std::string_view type, int id) override;
-    bool Read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) override;
-    std::string Home() const override { return "/home/user/.local/share/telvorin/payload"; }
+    std::optional<std::uint64_t> size(std::string_view type, int id) override;
+    bool read(std::string_view type, int id, std::vector<std::uint8_t>* bytes) override;
+    std::string home() const override { return "/home/user/.local/share/telvorin/payload"; }
 
-    static std::string Key(std::string_view type, int id);
+    static std::string key(std::string_view type, int id);
 };
 
 } // namespace telvorin::test

@@ -26,8 +26,8 @@ public:
         for (const char* d : {"data/applications", "config", "sys", "bin"})
             std::filesystem::create_directories(root / d);
         if (browserInstalled)
-            Script("browser");
-        Script("xdg-open");
+            script("browser");
+        script("xdg-open");
         std::ofstream(root / "data/applications/test-browser.desktop")
             << "[Desktop Entry]\nType=Application\nName=Test Browser\nExec="
             << (root / "bin/browser").string() << " %u\nMimeType=x-scheme-handler/http;\n";
@@ -48,7 +48,7 @@ public:
     }
 
     // What the stand-in got, waiting up to five seconds for it to run; consumed.
-    std::string Took(const std::string& name) const
+    std::string took(const std::string& name) const
     {
         const auto file = root / (name + ".args");
         for (int i = 0; i < 500 && !std::filesystem::exists(file); ++i)
@@ -63,7 +63,7 @@ public:
     std::filesystem::path root;
 
 private:
-    void Script(const std::string& name) const
+    void script(const std::string& name) const
     {
         const auto path = root / "bin" / name;
         const std::string record = (root / (name + ".args")).string();

@@ -170,11 +170,11 @@ bool FakeNetwork::sendToGroup(int sendSocket, std::span<const std::uint8_t> data
         return true;
     for (FakeDevice& device : devices_)
         if (std::count(device.segments.begin(), device.segments.end(), out))
-            Answer(device, out, bytes);
+            answer(device, out, bytes);
     return true;
 }
 
-void FakeNetwork::Answer(FakeDevice& device, int iface, const Bytes& request)
+void FakeNetwork::answer(FakeDevice& device, int iface, const Bytes& request)
 {
     device.requests.push_back(request);
     if (device.silent || request.size() < 11)
@@ -208,13 +208,13 @@ void FakeNetwork::Answer(FakeDevice& device, int iface, const Bytes& request)
     }
 }
 
-int FakeNetwork::IfaceOfReceive(int socket) const
+int FakeNetwork::ifaceOfReceive(int socket) const
 {
     const auto it = sockets_.find(socket);
     return it == sockets_.end() || !it->second.receive ? -1 : it->second.iface;
 }
 
-std::optional<std::int64_t> FakeNetwork::NextArrivalUs(int iface) const
+std::optional<std::int64_t> FakeNetwork::nextArrivalUs(int iface) const
 {
     std::optional<std::int64_t> next;
     if (const auto q = queues_.find(iface); q != queues_.end() && !q->second.empty())
@@ -229,8 +229,8 @@ std::optional<std::int64_t> FakeNetwork::NextArrivalUs(int iface) const
 bool FakeNetwork::waitReadable(int socket, int timeoutMs)
 {
     const std::int64_t limit = clock_.nowUs() + std::int64_t{timeoutMs} * 1000;
-    const int iface = IfaceOfReceive(socket);
-    const auto next = iface < 0 ? std::nullopt : NextArrivalUs(iface);
+    const int iface = ifaceOfReceive(socket);
+    const auto next = iface < 0 ? std::nullopt : nextArrivalUs(iface);
     if (next && *next <= limit) {
         clock_.setUs(std::max(clock_.nowUs(), *next));
         return true;
@@ -244,16 +244,16 @@ bool FakeNetwork::waitAnyReadable(std::span<const int> sockets, int timeoutMs, s
     const std::int64_t limit = clock_.nowUs() + std::int64_t{timeoutMs} * 1000;
     std::optional<std::int64_t> first;
     for (const int socket : sockets) {
-        const int iface = IfaceOfReceive(socket);
-        if (const auto next = iface < 0 ? std::nullopt : NextArrivalUs(iface))
+        const int iface = ifaceOfReceive(socket);
+        if (const auto next = iface < 0 ? std::nullopt : nextArrivalUs(iface))
             if (!first || *next < *first)
                 first = *next;
     }
     clock_.setUs(first && *first <= limit ? std::max(clock_.nowUs(), *first) : limit);
     bool any = false;
     for (std::size_t i = 0; i < sockets.size(); ++i) {
-        const int iface = IfaceOfReceive(sockets[i]);
-        const auto next = iface < 0 ? std::nullopt : NextArrivalUs(iface);
+        const int iface = ifaceOfReceive(sockets[i]);
+        const auto next = iface < 0 ? std::nullopt : nextArrivalUs(iface);
         readable[i] = next && *next <= clock_.nowUs();
         any |= readable[i];
     }
@@ -262,8 +262,8 @@ bool FakeNetwork::waitAnyReadable(std::span<const int> sockets, int timeoutMs, s
 
 int FakeNetwork::receive(int socket, std::span<std::uint8_t> buffer)
 {
-    const int iface = IfaceOfReceive(socket);
-    const auto next = iface < 0 ? std::nullopt : NextArrivalUs(iface);
+    const int iface = ifaceOfReceive(socket);
+    const auto next = iface < 0 ? std::nullopt : nextArrivalUs(iface);
     if (!next || *next > clock_.nowUs())
         return -1;
     clock_.advanceUs(receiveCostUs);

@@ -109,9 +109,9 @@ private:
         std::string multicastInterface;
     };
 
-    int IfaceOfReceive(int socket) const;
-    std::optional<std::int64_t> NextArrivalUs(int iface) const;
-    void Answer(FakeDevice& device, int iface, const Bytes& request);
+    int ifaceOfReceive(int socket) const;
+    std::optional<std::int64_t> nextArrivalUs(int iface) const;
+    void answer(FakeDevice& device, int iface, const Bytes& request);
 
     FakeClock& clock_;
     std::vector<LocalInterface> interfaces_;

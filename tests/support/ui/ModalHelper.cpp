@@ -45,7 +45,7 @@ void ModalAnswerer::poll()
     answer_(modal);
 }
 
-ModalAnswerer::Answer ModalAnswerer::Accept()
+ModalAnswerer::Answer ModalAnswerer::accept()
 {
     return [](QWidget* modal) {
         if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -53,7 +53,7 @@ ModalAnswerer::Answer ModalAnswerer::Accept()
     };
 }
 
-ModalAnswerer::Answer ModalAnswerer::Reject()
+ModalAnswerer::Answer ModalAnswerer::reject()
 {
     return [](QWidget* modal) {
         if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -61,7 +61,7 @@ ModalAnswerer::Answer ModalAnswerer::Reject()
     };
 }
 
-ModalAnswerer::Answer ModalAnswerer::ClickButton(const QString& objectName)
+ModalAnswerer::Answer ModalAnswerer::clickButton(const QString& objectName)
 {
     return [objectName](QWidget* modal) {
         if (auto* button = modal->findChild<QAbstractButton*>(objectName))
@@ -69,7 +69,7 @@ ModalAnswerer::Answer ModalAnswerer::ClickButton(const QString& objectName)
     };
 }
 
-ModalAnswerer::Answer ModalAnswerer::PressKey(int key)
+ModalAnswerer::Answer ModalAnswerer::pressKey(int key)
 {
     return [key](QWidget* modal) { QTest::keyClick(modal, static_cast<Qt::Key>(key)); };
 }

@@ -37,12 +37,12 @@ public:
     const QString& seenTitle() const { return title_; }
 
     // Ready-made answers.
-    static Answer Accept();
-    static Answer Reject();
+    static Answer accept();
+    static Answer reject();
     // Clicks the child button with this object name.
-    static Answer ClickButton(const QString& objectName);
+    static Answer clickButton(const QString& objectName);
     // Sends a key press (such as Escape) to the dialog.
-    static Answer PressKey(int key);
+    static Answer pressKey(int key);
 
 private:
     void poll();
