@@ -2,10 +2,9 @@
 // the devices found and the seconds taken. Runs only inside a lab's pc namespace
 // (bench/run.sh starts it there).
 
+#include "lab/LabLinks.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
-
-#include <net/if.h>
 
 #include <chrono>
 #include <cstdio>
@@ -14,29 +13,13 @@
 
 namespace {
 
-// Every link here must be the lab's own: the search multicasts on all of them.
-bool onlyLabLinks()
-{
-    struct if_nameindex* names = if_nameindex();
-    if (!names)
-        return false;
-    bool ok = true;
-    for (struct if_nameindex* n = names; n->if_index != 0; ++n) {
-        const std::string name = n->if_name;
-        if (name != "lo" && name.rfind("tvl", 0) != 0)
-            ok = false;
-    }
-    if_freenameindex(names);
-    return ok;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
     const char* label = argc > 2 ? argv[2] : "";
-    if (!onlyLabLinks()) {
+    if (!telvorin::lab::OnlyLabLinks()) {
         std::fprintf(stderr, "telvorin-bench-search: run it inside a lab namespace (bench/run.sh)\n");
         return 2;
     }

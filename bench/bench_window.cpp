@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "drives/DriveMapping.h"
 #include "gvfs/GvfsSession.h"
+#include "lab/LabLinks.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/GioDriveService.h"
 #include "platform/WebCheck.h"
@@ -28,8 +29,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <net/if.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -48,22 +47,6 @@ using Wall = std::chrono::steady_clock;
 double Seconds(Wall::time_point from, Wall::time_point to)
 {
     return std::chrono::duration<double>(to - from).count();
-}
-
-// Every link here must be the lab's own: the search multicasts on all of them.
-bool OnlyLabLinks()
-{
-    struct if_nameindex* names = if_nameindex();
-    if (!names)
-        return false;
-    bool ok = true;
-    for (struct if_nameindex* n = names; n->if_index != 0; ++n) {
-        const std::string name = n->if_name;
-        if (name != "lo" && name.rfind("tvl", 0) != 0)
-            ok = false;
-    }
-    if_freenameindex(names);
-    return ok;
 }
 
 // Message boxes are counted and their texts printed, never shown.
@@ -168,7 +151,7 @@ int main(int argc, char** argv)
     const QString silentDevice = QString::fromLocal8Bit(argv[2]);
     const QString shareDevice = QString::fromLocal8Bit(argv[3]);
     const QString volume = QString::fromLocal8Bit(argv[4]);
-    if (!OnlyLabLinks()) {
+    if (!telvorin::lab::OnlyLabLinks()) {
         std::fprintf(stderr, "telvorin-bench-window: run it inside a lab namespace (bench/window.sh)\n");
         return 2;
     }

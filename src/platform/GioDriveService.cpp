@@ -137,8 +137,12 @@ bool ListedInFuse(const std::string& target)
     const std::string name = target.substr(target.find_last_of('/') + 1);
     bool listed = false;
     if (DIR* dir = opendir(parent.c_str())) {
-        while (const dirent* e = readdir(dir))
-            listed = listed || name == e->d_name;
+        while (!listed) {
+            const dirent* e = readdir(dir);
+            if (!e)
+                break;
+            listed = name == e->d_name;
+        }
         closedir(dir);
     }
     return listed;

@@ -152,7 +152,7 @@ bool PosixSocketLayer::sendToGroup(int sendSocket, std::span<const std::uint8_t>
 bool PosixSocketLayer::waitReadable(int socket, int timeoutMs)
 {
     if (socket < 0) {
-        // Keep the designed pacing for a slot whose socket could not be made.
+        // A slot whose socket could not be made still waits out its poll, so the pacing holds.
         if (timeoutMs > 0)
             poll(nullptr, 0, timeoutMs);
         return false;

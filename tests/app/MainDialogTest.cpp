@@ -148,7 +148,7 @@ TEST_F(MainDialogTest, WindowShowsAtOnceAndTheFirstSearchFillsIt)
     dialog.hide();
 }
 
-TEST_F(MainDialogTest, ListsAndChoicesStartAsDesigned)
+TEST_F(MainDialogTest, ListsAndChoicesStartAtTheirDefaults)
 {
     MainDialog dialog(services);
     dialog.OnInitDialog();

@@ -8,8 +8,9 @@
 // clients, and half are replies for CLIENT_ID (search replies, then get and set replies)
 // from ADDRESSES different device addresses in turn. Prints "sent=N seconds=S" at the end.
 
+#include "lab/LabLinks.h"
+
 #include <arpa/inet.h>
-#include <net/if.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -27,21 +28,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-bool OnlyLabLinks()
-{
-    struct if_nameindex* names = if_nameindex();
-    if (!names)
-        return false;
-    bool ok = true;
-    for (struct if_nameindex* n = names; n->if_index != 0; ++n) {
-        const std::string name = n->if_name;
-        if (name != "lo" && name.rfind("tvl", 0) != 0)
-            ok = false;
-    }
-    if_freenameindex(names);
-    return ok;
-}
 
 bool ParseClientId(const char* hex, std::array<std::uint8_t, 6>& out)
 {
@@ -98,7 +84,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: telvorin-lab-flood TARGET CLIENT_ID_HEX SECONDS RATE ADDRESSES\n");
         return 2;
     }
-    if (!OnlyLabLinks()) {
+    if (!telvorin::lab::OnlyLabLinks()) {
         std::fprintf(stderr, "telvorin-lab-flood: run it inside a lab segment's namespace\n");
         return 2;
     }

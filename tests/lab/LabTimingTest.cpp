@@ -1,5 +1,5 @@
-// A device that is found but never answers: each transaction gives up after its
-// designed wait on the real clock (generous bounds; the figures are the design's).
+// A device that is found but never answers: each transaction gives up after its poll
+// budget on the real clock (generous bounds around the nominal waits).
 
 #include "LabTestUtil.h"
 

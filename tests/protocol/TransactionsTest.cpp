@@ -268,7 +268,7 @@ TEST(Transactions, SetRepliesMatchTheCurrentDevice)
     EXPECT_EQ(other.p.SetPackage(), 0);
 }
 
-TEST(Transactions, SilentDeviceWaitsTheDesignedTime)
+TEST(Transactions, SilentDeviceWaitsItsWholePollBudget)
 {
     const std::vector<std::pair<Call, int>> rows = {
         {&Protocol::VerifyLogin, 1110}, {&Protocol::GetWorkgroup, 1170}, {&Protocol::GetIdeState, 2320},
