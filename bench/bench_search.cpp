@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-bench-search: times full searches through the real transport and prints
 // the devices found and the seconds taken. Runs only inside a lab's pc namespace
 // (bench/run.sh starts it there).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-bench-window: how the main window answers while it waits. Prints the time from
 // start to the window shown and to its full list, and the longest gap of the UI event loop
 // (a timer ticking every 10 ms) during a Refresh, a device click and an Apply against a

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Write speed of `telvorin-probe install bt` (the 6.9 MB package program onto a lab
 # device's share) against `smbclient put` of the same file to the same share, both from
 # the lab's pc namespace. Prints figures only, no pass or fail. Needs root and a build.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times searches over 1, 2, 4 and 8 lab segments with 1, 50 and 500 emulated devices
 # (spread evenly over the segments), printing devices found and seconds. Needs root
 # and a build (scripts/build.sh); figures only, no pass or fail.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the main window over 1, 2, 4 and 8 lab segments: start to shown and to the full
 # list, and the longest gap of its event loop during a Refresh, a device click and an
 # Apply against a device that answers only the search, and a Connect and Disconnect over

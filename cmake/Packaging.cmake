@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts in place, and the Debian package `cpack -G DEB` makes of it:
 # both programs, the desktop entry, its icons, the AppStream metainfo and the man pages.
 # Included last from the top-level CMakeLists.txt, once every target exists.
@@ -18,7 +19,10 @@ if(TARGET telvorin)
 endif()
 install(TARGETS telvorin-probe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Man pages go out compressed, without name or time stamp, so the package is the same
+# The licence and the package's history, where Debian's tools look for them.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/telvorin)
+
+# Man pages and the changelog go out compressed, without name or time stamp, so the package is the same
 # from one build to the next.
 set(_telvorin_man_pages)
 foreach(_page telvorin.1 telvorin-probe.1)
@@ -32,9 +36,17 @@ foreach(_page telvorin.1 telvorin-probe.1)
     VERBATIM)
   list(APPEND _telvorin_man_pages ${_out})
 endforeach()
+set(_telvorin_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${_telvorin_changelog}
+  COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/cmake/debian/changelog ${_telvorin_changelog}
+  DEPENDS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/man)
-add_custom_target(telvorin_man_pages ALL DEPENDS ${_telvorin_man_pages})
+add_custom_target(telvorin_man_pages ALL DEPENDS ${_telvorin_man_pages} ${_telvorin_changelog})
 install(FILES ${_telvorin_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_telvorin_changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/telvorin)
 
 # The Debian package. The libraries the programs link come from dpkg-shlibdeps; the list
 # below is what they need at run time without linking it: the SVG icon plugin, GVfs with
@@ -45,12 +57,13 @@ set(CPACK_PACKAGE_NAME telvorin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Telvorin developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find and manage network storage devices on the local network")
+# The long description's lines stay within 80 columns, as Debian's tools want them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Telvorin finds the small network storage devices on the local network segment with a
-multicast search, lists them, and manages the one selected: its address settings after
-an administrator login, its web configuration page, and its volumes mapped to drive
-letters as GVfs mounts. telvorin-probe does the search and single queries from the
-command line.")
+    "Telvorin finds the small network storage devices on the local network
+segment with a multicast search, lists them, and manages the one selected:
+its address settings after an administrator login, its web configuration
+page, and its volumes mapped to drive letters as GVfs mounts.
+telvorin-probe does the search and single queries from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 if(NOT DEFINED CPACK_DEBIAN_PACKAGE_MAINTAINER)

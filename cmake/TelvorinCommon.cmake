@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compile settings shared by every target of the project.
 add_library(telvorin_common_cfg INTERFACE)
 target_compile_features(telvorin_common_cfg INTERFACE cxx_std_20)

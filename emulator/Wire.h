@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The emulator's own reading and writing of discovery datagrams. Kept apart from the

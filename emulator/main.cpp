@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-emulator: plays the discovery side of any number of storage devices on one
 // network segment. Runs only inside a network namespace that a lab created.
 

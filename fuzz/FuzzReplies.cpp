@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry over the reply readers (see ReplyChecks.h for the input's shape).
 
 #include "ReplyChecks.h"

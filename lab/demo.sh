@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Try Telvorin without hardware: brings up the lab (a private LAN of emulated storage
 # devices in network namespaces), starts the window inside the lab's pc namespace on
 # your display, and tears the lab down when the window closes.

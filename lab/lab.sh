@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Telvorin lab: a private LAN of emulated storage devices built from network
 # namespaces, so the program can search and talk to devices without touching the
 # machine's own network.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns a lab description (JSON) into the files one lab run needs.
 
 usage: labconfig.py CONFIG DIR SUFFIX

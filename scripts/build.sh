@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Telvorin into a build directory.
 #   scripts/build.sh [BUILD_DIR] [extra cmake arguments...]
 set -euo pipefail

@@ -1,8 +1,9 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what a user installs: the desktop entry and the AppStream metainfo validate, the
 # man pages format without warnings, and the Debian package made from BUILD_DIR holds
 # exactly the files of tests/package/files.txt, depends on what the program needs at run
-# time, and carries programs that start.
+# time, carries programs that start, and passes lintian without an error or a warning.
 #   scripts/check-package.sh BUILD_DIR
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -30,6 +31,8 @@ fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 grep -q "<release version=\"$version\"" "$resources/telvorin.metainfo.xml" ||
     fail "telvorin.metainfo.xml has no release entry for version $version"
+head -1 "$root/cmake/debian/changelog" | grep -q "^telvorin ($version) " ||
+    fail "cmake/debian/changelog does not begin with version $version"
 
 for page in "$resources"/man/*.1; do
     warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$page" 2>&1)
@@ -70,7 +73,15 @@ done
 "$scratch/root/usr/bin/telvorin-probe" >/dev/null 2>&1
 [[ $? -eq 2 ]] || fail "the packaged telvorin-probe does not start"
 
+if command -v lintian >/dev/null; then
+    # Every error and warning fails; informational notes (I:) do not.
+    findings=$(lintian --tag-display-limit 0 "$package" 2>&1 | grep -E '^[EW]: ')
+    [[ -z $findings ]] || fail "lintian:"$'\n'"$findings"
+else
+    fail "lintian is not installed (scripts/install-deps.sh installs it)"
+fi
+
 if [[ $failures -eq 0 ]]; then
-    echo "check-package: desktop entry, metainfo, man pages and package file list are as expected"
+    echo "check-package: desktop entry, metainfo, man pages, package file list and lintian are as expected"
 fi
 [[ $failures -eq 0 ]]

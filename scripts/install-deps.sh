@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Telvorin needs to build, run and test. Quick and
 # silent when everything is there; as root it installs what is missing, otherwise it
 # prints the one apt-get line to run.
@@ -12,7 +13,7 @@ packages=(
     samba smbclient gvfs gvfs-backends gvfs-fuse fuse3
     dbus dbus-x11 fonts-liberation xdg-utils
     python3 iproute2 procps psmisc
-    desktop-file-utils appstream dpkg-dev groff-base
+    desktop-file-utils appstream dpkg-dev groff-base lintian
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Telvorin with warnings as errors and runs the unit and
 # GUI tests and the package check; then builds again with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test (unit, GUI and lab) under them, and
@@ -32,6 +33,10 @@ step "Unit and GUI tests"
 # The lab tests wait on real networks and mounts for most of their time; they run once,
 # in the sanitizer pass below, with everything else again.
 (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 600 -LE '^lab$') || status=1
+
+step "Layers"
+# No two folders under src/ include each other, directly or through others.
+python3 "$root/scripts/check-layers.py" || status=1
 
 step "Desktop entry, metainfo and package"
 "$root/scripts/check-package.sh" "$build" || status=1
@@ -98,6 +103,16 @@ if command -v clang-format >/dev/null; then
     fi
 else
     echo "clang-format is missing (scripts/install-deps.sh installs it)" >&2
+    status=1
+fi
+
+step "Licence lines"
+# Every source, build and script file carries the project's SPDX line at its head.
+mapfile -t unlicensed < <(cd "$root" && git ls-files '*.cpp' '*.h' '*.py' '*.sh' '*.cmake' 'CMakeLists.txt' '*/CMakeLists.txt' .ci/run |
+    while read -r f; do head -2 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$f"; done)
+echo "${#unlicensed[@]} files without the SPDX line"
+if ((${#unlicensed[@]} > 0)); then
+    printf '  %s\n' "${unlicensed[@]}"
     status=1
 fi
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BlockingDriveService.h"
 
 #include "ui/BlockingStep.h"

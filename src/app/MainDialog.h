@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/BlockingDriveService.h"
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "drives/DriveTable.h"
 
 #include <QDialog>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OnRefresh.h"
 
-#include "app/DeviceRows.h"
-#include "app/MainContext.h"
+#include "appstate/DeviceRows.h"
+#include "appstate/MainContext.h"
 #include "ui/IpAddressEdit.h"
 
 namespace telvorin {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bittorrent/OnBitTorrent.h"
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "bittorrent/SupportCheck.h"
 #include "drives/DriveTable.h"
 #include "install/InstallState.h"

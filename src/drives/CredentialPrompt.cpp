@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drives/CredentialPrompt.h"
 
 #include "ui/BlockingStep.h"

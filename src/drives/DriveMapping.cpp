@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drives/DriveMapping.h"
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
+#include "dialogs/LoginDialog.h"
 #include "drives/DriveTable.h"
 #include "platform/DriveService.h"
 #include "platform/WindowsVersion.h"
 #include "protocol/Protocol.h"
 #include "rules/SafeNames.h"
-#include "settings/LoginDialog.h"
 #include "ui/BlockingStep.h"
 #include "ui/ListRows.h"
 #include "ui/Messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "installui/RestartDialog.h"
 
 #include "resources/InstallTemplates.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "language/LanguageDialog.h"
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "install/InstallState.h"
 #include "installui/InstallDialog.h"
 #include "installui/RestartDialog.h"

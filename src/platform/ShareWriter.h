@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Files on a device's share, behind an interface of ours: the real one speaks SMB

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/AddressFields.h"
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "rules/DottedAddress.h"
 #include "ui/IpAddressEdit.h"
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/DeviceDetails.h"
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "drives/DriveTable.h"
 #include "protocol/Protocol.h"
 #include "rules/DottedAddress.h"

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/LanSettings.h"
 
-#include "app/DeviceRows.h"
-#include "app/MainContext.h"
+#include "appstate/DeviceRows.h"
+#include "appstate/MainContext.h"
+#include "dialogs/LoginDialog.h"
 #include "protocol/Protocol.h"
 #include "rules/DottedAddress.h"
 #include "settings/AddressFields.h"
-#include "settings/LoginDialog.h"
 #include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/Messages.h"

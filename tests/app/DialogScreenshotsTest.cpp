@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders each dialog of the program to a PNG under ${TELVORIN_BINARY_DIR}/screenshots,
 // with a plain title strip showing the window's icon and caption. To add a dialog, add
 // one row to Renders below. Run at scale factor 1, and again at 2 (files named "-2x").
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
+#include "dialogs/LoginDialog.h"
 #include "drives/MemoryDriveService.h"
 #include "install/MemoryShare.h"
 #include "installui/InstallDialog.h"
@@ -11,7 +13,6 @@
 #include "language/LanguageDialog.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
-#include "settings/LoginDialog.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/OfflineNetwork.h"
 #include "ui/RecordingMessages.h"

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows as a user meets them, each checked the same way at the scale
 // factor the test runs under (registered at 1 and at 2): a screen reader finds every
 // control named, texts fit their controls, no control covers another, and texts from
 // devices and servers are shown as written.
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
+#include "dialogs/LoginDialog.h"
 #include "drives/CredentialPrompt.h"
 #include "drives/MemoryDriveService.h"
 #include "install/MemoryShare.h"
@@ -11,7 +13,6 @@
 #include "installui/RestartDialog.h"
 #include "language/LanguageDialog.h"
 #include "protocol/Protocol.h"
-#include "settings/LoginDialog.h"
 #include "ui/Messages.h"
 #include "ui/ModalHelper.h"
 #include "ui/OfflineNetwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "BitTorrent" on the real main window against the lab's emulated devices: the support
 // check refuses with its message and leaves the program running, or the package lands on
 // the device's share, the restart wait runs, and the main window is brought up to date

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The package support check without a window: which answers accept the device, how often
 // it is asked and how long the check pauses.
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connect and Disconnect end to end: the real main window in the lab's pc namespace,
 // emulated devices, their smbd shares, a private GVfs and the GIO drive service.
 #include "WindowSteps.h"
 #include "app/MainDialog.h"
+#include "dialogs/LoginDialog.h"
 #include "drives/DriveMapping.h"
 #include "gvfs/SharesLabTest.h"
 #include "lab/Lab.h"
@@ -9,7 +11,6 @@
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "settings/DeviceDetails.h"
-#include "settings/LoginDialog.h"
 #include "ui/ModalHelper.h"
 #include "ui/RecordingMessages.h"
 

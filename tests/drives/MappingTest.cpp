@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connect and Disconnect on the real main window over an in-memory drive service and an
 // in-memory network: which letter and volume are used, what is tried, what is shown.
 #include "WindowSteps.h"
 #include "app/MainDialog.h"
+#include "dialogs/LoginDialog.h"
 #include "drives/CredentialPrompt.h"
 #include "drives/DriveMapping.h"
 #include "drives/MemoryDriveService.h"
@@ -9,7 +11,6 @@
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
 #include "settings/DeviceDetails.h"
-#include "settings/LoginDialog.h"
 #include "ui/BlockingStep.h"
 #include "ui/ModalHelper.h"
 #include "ui/RecordingMessages.h"

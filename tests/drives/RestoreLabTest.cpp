@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mapped letters come back after a logout: the GVfs session that held the mounts ends (bus,
 // gvfsd and every mount with it), a new one starts, and `telvorin-probe drives restore`
 // mounts the shares again, as the autostart entry has it done at login.

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a person does on the main window before Connect or Disconnect, shared by the
 // mapping tests over in-memory drives and those against the lab's shares.
 
 #include "app/MainDialog.h"
-#include "settings/LoginDialog.h"
+#include "dialogs/LoginDialog.h"
 #include "ui/ModalHelper.h"
 
 #include <QComboBox>

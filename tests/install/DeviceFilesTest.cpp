@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where device files are found, and how share paths become SMB URLs.
 
 #include "platform/DeviceFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One device file onto the share: written in place or staged, never losing the file
 // that stood at the name, never turning a missing device file into an empty one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The install and restart windows on timers the test fires and a fake clock: which timer
 // each sets, that keys do not close them, that the install runs off the UI thread and
 // ends with its message, and that the restart wait steps 99 times and settles

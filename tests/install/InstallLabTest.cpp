@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-probe install against the lab's smbd and emulator: the bytes on the share are
 // the device files, and the device hears "rw", the share-name question, then the codepage
 // or "BT" (or "stop" after a failure).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The install sequence over the in-memory network and share: which requests go to the
 // device, which files land where and in which order, and how each failure ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulator's own wire handling and device behaviour, without a network: it is the
 // other side that the lab tests trust, so its faults would hide the program's.
 

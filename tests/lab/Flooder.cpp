@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-lab-flood: floods the protocol port of one address with datagrams, for the
 // lab's flood test. Run it inside a lab segment's namespace (ip netns exec); it refuses
 // to run where any link is not the lab's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Malformed replies from devices (short, truncated, oversized, impossible lengths)
 // never crash the library or the probe; well-formed devices beside them are still found.
 

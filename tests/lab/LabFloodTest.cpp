@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A flood of tens of thousands of datagrams a second on a real segment, during a search
 // and during a transaction: wrong opcodes, other clients' replies, and replies for our
 // client from thousands of addresses. Each still ends within its bound and the device

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searches over the lab's real network: two segments, one answering multicast and one
 // unicast, with the real protocol library and the real probe in the pc namespace.
 

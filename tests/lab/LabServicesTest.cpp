@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab's promises to the other tests: each device's shares (guest-writable volumes,
 // a share that needs its user), its web server only where configured, and its name
 // resolvable from the pc namespace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A device that is found but never answers: each transaction gives up after its poll
 // budget on the real clock (generous bounds around the nominal waits).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transactions over the lab: what the emulator received must match the request layouts
 // byte for byte, requests leave only through the device's own link, and set requests
 // move the device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Language" and "BitTorrent" on the main window without a network: with no device
 // selected they only say so; with one, their questions to the device wait off the UI
 // thread, the window handling events under a busy cursor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Language" on the real main window against the lab's emulated devices: the device's
 // disk and language state decides what the window does, the firmware decides which
 // languages it takes, and an install either ends in the restart wait and a refreshed

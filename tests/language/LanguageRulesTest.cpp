@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language flow's decisions without a window: how often the device is asked and how
 // long the flow pauses, which language is preselected, which the firmware refuses, and
 // what each disk and language state leads to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIO drive service where no share is needed: names, letters and entries that are
 // not network mounts.
 #include "platform/GioDriveService.h"

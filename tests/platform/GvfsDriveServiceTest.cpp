@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIO drive service against real shares: the lab's smbd, a private GVfs.
 #include "gvfs/SharesLabTest.h"
 #include "lab/Lab.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Request layouts and reply reading, checked against bytes spelled out by hand.
 
 #include "Harness.h"

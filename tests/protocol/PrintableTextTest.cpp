@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device texts on their way to a terminal: what is escaped and what stays.
 
 #include "protocol/Printable.h"

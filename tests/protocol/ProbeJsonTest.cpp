@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON strings of the probe: device texts are arbitrary bytes.
 
 #include "Json.h"

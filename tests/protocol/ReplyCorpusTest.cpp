@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input of the committed fuzz corpus through the reply checks: the fuzzer's own
 // findings stay fixed, and the sanitizer run sees the readers on real replies.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Search windows, the device list they build, and the transport's slots.
 
 #include "Harness.h"

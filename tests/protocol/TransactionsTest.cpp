@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transactions over the in-memory network: requests sent, replies matched, results kept.
 
 #include "Harness.h"

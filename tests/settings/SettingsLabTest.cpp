@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device panel, "Apply" and "Configuration" in the real main window, over the lab's
 // real network: requests are checked byte for byte as the emulated devices got them.
 #include "platform/StandInDesktop.h"
 
 #include "app/MainDialog.h"
+#include "dialogs/LoginDialog.h"
 #include "drives/MemoryDriveService.h"
 #include "lab/Lab.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/WebCheck.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
-#include "settings/LoginDialog.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
 #include "ui/RecordingMessages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The blocking step: a waiting step runs off the UI thread while the window keeps
 // painting, with user input held back until the step ends and delivered after it.
 #include "ui/BlockingStep.h"

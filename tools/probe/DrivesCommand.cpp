@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `telvorin-probe drives`: one JSON line per mapped drive letter
 //   {"letter":"Z","remote":"\\\\NAS-1\\HDD_a","mounted":true}
 // `telvorin-probe drives restore`: mounts the share of every letter whose mount is gone

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-probe: searches the LAN for devices and runs single transactions, printing
 // JSON for scripts and the lab tests.
 

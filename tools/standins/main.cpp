@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // telvorin-standins: writes a labelled stand-in for every device file an install may
 // write, at its exact size, into DIR/telvorin/payload/<TYPE>/<id>. We do not have the
 // real files; these let the tests and the lab demo run an install end to end. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An in-memory drive service: drive letters, their types and connections held in a map.

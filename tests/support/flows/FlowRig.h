@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the Language and BitTorrent flows need around the real main window in tests:
@@ -7,7 +8,7 @@
 // transport, the real share writer and the build's stand-in device files, with the flows'
 // pauses on a fake clock.
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "drives/MemoryDriveService.h"
 #include "install/InstallState.h"
 #include "install/LocalStaging.h"

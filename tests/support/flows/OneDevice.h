@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The flows' logic tests talk to one device on the in-memory network, found by a search

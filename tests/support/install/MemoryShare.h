@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // In-memory stand-ins for the install engine's unit tests: a share that keeps its files

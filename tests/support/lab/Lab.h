@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // telvorin::lab::Lab: a private LAN of emulated storage devices for tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for lab tests: a lab that cannot be built here (no root, no samba) makes the
 // whole executable report itself skipped (77), never passed.
 #include "Lab.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A private desktop for browser tests: a stand-in browser registered as the http handler

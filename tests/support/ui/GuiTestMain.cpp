@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for widget tests that need no lab: a QApplication around the test run.
 #include "ui/Colours.h"
 

@@ -1,4 +1,5 @@
-#include "settings/LoginDialog.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/LoginDialog.h"
 
 #include "protocol/ProtocolTypes.h"
 

@@ -1,6 +1,7 @@
-#include "app/DeviceRows.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "appstate/DeviceRows.h"
 
-#include "app/MainContext.h"
+#include "appstate/MainContext.h"
 #include "protocol/Protocol.h"
 #include "ui/BlockingStep.h"
 
