@@ -70,7 +70,8 @@ bool Extractor::run(std::string_view typeName, int id, std::string_view targetPa
             ~Unlink() { ::unlink(path.c_str()); }
         } local{std::string(targetPath)};
         std::vector<std::uint8_t> copy;
-        if (!writeLocal(local.path, bytes) || !readLocal(local.path, &copy) || !putOnShare(*destination, copy))
+        if (!writeLocal(local.path, bytes) || !readLocal(local.path, &copy) ||
+            !putOnShare(*destination, copy))
             return false;
     } else if (!putOnShare(*destination, bytes)) {
         return false;

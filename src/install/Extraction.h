@@ -38,10 +38,9 @@ inline constexpr std::int64_t StaleAfterSeconds = 10 * 60;
 // set-aside name holds a whole file. Before the first write in a folder, set-aside files
 // whose final name is missing go back to it; after it, files of ours that have not
 // changed for StaleAfterSeconds (by the server's clock) are removed. A write that the
-// share's cancel flag ends leaves no temporary file behind. The result is true only when every byte was written,
-// the file closed cleanly and the file at its final place has the device file's size;
-// a missing device file fails without writing anything. ExtractFailed is set to 0 on
-// success and 1 on failure.
+// share's cancel flag ends leaves no temporary file behind. The result is true only when every byte was
+// written, the file closed cleanly and the file at its final place has the device file's size; a missing
+// device file fails without writing anything. ExtractFailed is set to 0 on success and 1 on failure.
 class Extractor {
 public:
     // clock, when given, times the writes on the share (lastTransferMs).

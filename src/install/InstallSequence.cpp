@@ -190,7 +190,9 @@ InstallReport RunSteps(InstallContext& c, InstallMode mode, std::string_view sel
 
     Extractor extractor(c.share, c.files, c.state, c.staging, &c.clock);
     // Why a file was not written: cancelled, or a failure.
-    auto notWritten = [&] { return CancelRequested(c) ? Cancelled(c) : FailureEnding(c, extractor.lastError()); };
+    auto notWritten = [&] {
+        return CancelRequested(c) ? Cancelled(c) : FailureEnding(c, extractor.lastError());
+    };
     auto extract = [&](std::string_view type, const InstallFile& f, const std::string& target,
                        const std::string& final) {
         const std::int64_t start = c.clock.nowMs();

@@ -69,8 +69,8 @@ int RunInstallCommand(int argc, char** argv)
     CatchTerminationSignals();
     const std::atomic<int>& signal = TerminationSignal();
     auto interrupted = [&](const std::string& what) {
-        return fail(128 + signal.load(), std::string("interrupted by ") + TerminationSignalName(signal.load()) +
-                                             ": " + what);
+        return fail(128 + signal.load(),
+                    std::string("interrupted by ") + TerminationSignalName(signal.load()) + ": " + what);
     };
 
     PosixSocketLayer sockets;
@@ -93,9 +93,10 @@ int RunInstallCommand(int argc, char** argv)
         std::fflush(stdout);
     });
     protocol.CloseTransport();
-    const std::string stopped = report.stop == StopAnswer::Unconfirmed
-                                    ? "the device did not confirm that it stopped and may still be in write mode"
-                                    : "the device was told to stop";
+    const std::string stopped =
+        report.stop == StopAnswer::Unconfirmed
+            ? "the device did not confirm that it stopped and may still be in write mode"
+            : "the device was told to stop";
     switch (report.outcome) {
     case InstallOutcome::Installed: return 0;
     case InstallOutcome::Unconfirmed: return fail(4, "every file was written, but " + report.detail);

@@ -2,8 +2,8 @@
 
 #include "install/InstallTables.h"
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <new>
 
@@ -102,7 +102,8 @@ std::optional<std::vector<ShareEntry>> MemoryShare::list(const SharePath& folder
     std::vector<ShareEntry> out;
     for (const auto& [name, bytes] : files) {
         if (name.rfind(prefix, 0) == 0 && name.find('\\', prefix.size()) == std::string::npos)
-            out.push_back(ShareEntry{name.substr(prefix.size()), false, modified.count(name) ? modified[name] : 0});
+            out.push_back(
+                ShareEntry{name.substr(prefix.size()), false, modified.count(name) ? modified[name] : 0});
     }
     for (const std::string& name : folders) {
         if (name.rfind(prefix, 0) == 0 && name.find('\\', prefix.size()) == std::string::npos)

@@ -29,8 +29,8 @@ public:
     std::map<std::string, std::int64_t> modified;
     std::int64_t now = 0; // the time files created or written here get
 
-    int failCreateNumber = 0;  // the Nth createFile (1-based) fails after half its bytes
-    bool failReplace = false;  // every Replace fails
+    int failCreateNumber = 0;   // the Nth createFile (1-based) fails after half its bytes
+    bool failReplace = false;   // every Replace fails
     std::set<int> failReplaces; // the Nth replace calls (1-based) fail
     std::set<int> failRemoves;  // the Nth remove calls (1-based) fail
     bool unreachable = false;   // Connect fails
