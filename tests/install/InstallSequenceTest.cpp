@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+
 using namespace telvorin;
 using namespace telvorin::install;
 using namespace telvorin::test;
@@ -258,4 +261,115 @@ TEST(InstallSequence, MissingDeviceFilesStopTheRunBeforeAnythingIsSent)
     }
     // Languages without files need none.
     EXPECT_EQ(CheckDeviceFiles(*std::make_unique<MemoryDeviceFiles>(), InstallMode::Codepage, 4), "");
+}
+
+TEST(InstallSequence, StopIsRepeatedUntilTheDeviceAnswersAndOtherwiseSaidUnconfirmed)
+{
+    for (const bool answers : {true, false}) {
+        Fixture f("HDD_a");
+        f.state.CodepageIndex = 2;
+        f.share.failCreateNumber = 1;
+        if (!answers)
+            f.device().unansweredSets.insert(13);
+        const InstallReport report = f.run(InstallMode::Codepage);
+        EXPECT_EQ(report.outcome, InstallOutcome::Failed);
+        EXPECT_EQ(Count(f.requests(), 5, 13), answers ? 1 : StopAttempts) << answers;
+        EXPECT_EQ(f.requests().back().item, 13);
+        EXPECT_EQ(report.stop, answers ? StopAnswer::Confirmed : StopAnswer::Unconfirmed);
+        EXPECT_EQ(report.message, answers
+                                      ? std::string(CheckHardDrivesMessage)
+                                      : std::string(CheckHardDrivesMessage) + "\n" + StopUnconfirmedMessage);
+    }
+}
+
+TEST(InstallSequence, AnUnansweredAnnouncementIsReportedButTheFlowGoesOnAsInstalled)
+{
+    struct Row {
+        InstallMode mode;
+        std::uint8_t item;
+        const char* detail;
+    };
+    const Row rows[] = {{InstallMode::Codepage, 8, "the device did not confirm the codepage 850"},
+                        {InstallMode::Package, 14, "the device did not confirm the package"}};
+    for (const Row& row : rows) {
+        Fixture f("HDD_a");
+        f.state.CodepageIndex = 2;
+        f.device().unansweredSets.insert(row.item);
+        const InstallReport report = f.run(row.mode);
+        EXPECT_EQ(report.outcome, InstallOutcome::Unconfirmed) << row.detail;
+        EXPECT_EQ(report.detail, row.detail);
+        EXPECT_TRUE(report.message.empty()) << "the window shows nothing";
+        EXPECT_EQ(f.state.ExtractFailed, 0);
+        EXPECT_EQ(f.state.BtInstalled, row.mode == InstallMode::Package ? 1 : 0);
+        EXPECT_EQ(Count(f.requests(), 5, row.item), 1) << "announced once";
+        EXPECT_EQ(Count(f.requests(), 5, 13), 0) << "no stop";
+    }
+}
+
+TEST(InstallSequence, CancellingEndsTheWriteRemovesItsTemporaryFileAndStopsTheDevice)
+{
+    struct Row {
+        const char* name;
+        InstallMode mode;
+        bool beforeStart;
+        std::size_t afterBytes;   // into a write, when no file was written yet
+        std::size_t afterWritten; // files written before the flag goes up
+    };
+    const Row rows[] = {
+        {"in the middle of bt", InstallMode::Package, false, 3 * MemoryShare::ChunkBytes, 0},
+        {"after the first codepage file", InstallMode::Codepage, false, 0, 1},
+        {"before anything was sent", InstallMode::Codepage, true, 0, 0},
+    };
+    for (const Row& row : rows) {
+        Fixture f("HDD_a");
+        std::atomic<int> cancel{row.beforeStart ? 2 : 0};
+        f.context.cancel = &cancel;
+        f.state.CodepageIndex = 2;
+        std::size_t chunks = 0;
+        f.share.onChunk = [&](std::size_t done) {
+            chunks += 1;
+            if (row.afterBytes && done >= row.afterBytes)
+                cancel = 15;
+        };
+        std::size_t written = 0;
+        const InstallReport report = RunInstall(f.context, row.mode, "10.64.0.10", [&](const WrittenFile&) {
+            if (++written == row.afterWritten)
+                cancel = 2;
+        });
+        EXPECT_EQ(report.outcome, InstallOutcome::Cancelled) << row.name;
+        EXPECT_EQ(f.state.ExtractFailed, 1) << row.name;
+        EXPECT_EQ(f.share.files.size(), row.afterWritten) << row.name << ": whole files only";
+        EXPECT_EQ(f.written().size(), row.afterWritten) << row.name;
+        if (row.afterBytes) {
+            EXPECT_EQ(chunks, row.afterBytes / MemoryShare::ChunkBytes + 1)
+                << row.name << ": not one chunk more";
+        }
+        if (f.staging.exists()) {
+            EXPECT_TRUE(std::filesystem::is_empty(f.staging.dir())) << row.name << ": no staged copy";
+        }
+        const std::vector<Request> rs = f.requests();
+        if (row.beforeStart) {
+            EXPECT_TRUE(rs.empty()) << row.name;
+            EXPECT_EQ(report.stop, StopAnswer::NotSent);
+            continue;
+        }
+        ASSERT_FALSE(rs.empty()) << row.name;
+        EXPECT_EQ(rs.back().item, 13) << row.name << ": stop last";
+        EXPECT_EQ(Count(rs, 5, 8) + Count(rs, 5, 14), 0) << row.name << ": nothing announced";
+        EXPECT_EQ(report.stop, StopAnswer::Confirmed) << row.name;
+        EXPECT_FALSE(f.share.cancelRequested()) << "the share forgets the run's flag";
+    }
+}
+
+TEST(InstallSequence, AnExceptionInsideTheRunEndsItWithStop)
+{
+    Fixture f("HDD_a");
+    f.state.CodepageIndex = 2;
+    f.share.throwOnCreate = true;
+    const InstallReport report = f.run(InstallMode::Codepage);
+    EXPECT_EQ(report.outcome, InstallOutcome::Failed);
+    EXPECT_EQ(report.message, CheckHardDrivesMessage);
+    EXPECT_NE(report.detail.find("unexpected error"), std::string::npos) << report.detail;
+    EXPECT_EQ(f.state.ExtractFailed, 1);
+    EXPECT_EQ(f.requests().back().value, "stop");
 }
