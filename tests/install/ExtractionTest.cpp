@@ -265,30 +265,3 @@ TEST(Extraction, StaleFilesOfOursGoAndFreshOrForeignOnesStay)
     for (const Planted& p : planted)
         EXPECT_EQ(f.share.files.count(p.path), p.stays ? 1u : 0u) << p.path;
 }
-
-TEST(Extraction, OwnFileNamesAreRecognisedAndNothingElse)
-{
-    struct Row {
-        const char* name;
-        bool ours;
-        OwnFileKind kind;
-        const char* finalName;
-    };
-    const Row rows[] = {
-        {".bt.telvorin-123456-7", true, OwnFileKind::Temporary, "bt"},
-        {".unicode_map.KOI8-R.telvorin-old-5-12", true, OwnFileKind::SetAside, "unicode_map.KOI8-R"},
-        {"bt.telvorin-1-1", false, {}, ""},
-        {"..telvorin-1-1", false, {}, ""},
-        {".bt.telvorin-1", false, {}, ""},
-        {".bt.telvorin-old-1-x", false, {}, ""},
-        {".bt.telvorin-1-1.part", false, {}, ""},
-    };
-    for (const Row& row : rows) {
-        const auto own = ParseOwnFileName(row.name);
-        ASSERT_EQ(own.has_value(), row.ours) << row.name;
-        if (own) {
-            EXPECT_EQ(own->kind, row.kind) << row.name;
-            EXPECT_EQ(own->finalName, row.finalName) << row.name;
-        }
-    }
-}

@@ -37,16 +37,7 @@ bool MemoryShare::createFile(const SharePath& path, std::span<const std::uint8_t
         files[name] = Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2));
         return fail(ENOSPC, name + ": no space left");
     }
-    Bytes& file = files[name];
-    for (std::size_t done = 0; done < bytes.size(); done += ChunkBytes) {
-        if (onChunk)
-            onChunk(done);
-        if (cancelRequested())
-            return fail(ECANCELED, name + ": cancelled");
-        const std::size_t n = std::min(ChunkBytes, bytes.size() - done);
-        file.insert(file.end(), bytes.begin() + static_cast<std::ptrdiff_t>(done),
-                    bytes.begin() + static_cast<std::ptrdiff_t>(done + n));
-    }
+    files[name] = Bytes(bytes.begin(), bytes.end());
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include "platform/DeviceFiles.h"
 #include "platform/ShareWriter.h"
 
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -35,10 +34,6 @@ public:
     std::set<int> failRemoves;  // the Nth remove calls (1-based) fail
     bool unreachable = false;   // Connect fails
     bool throwOnCreate = false; // createFile throws std::bad_alloc
-    // Called before each chunk of a createFile (the bytes so far); a write ends early,
-    // ECANCELED, once the cancel flag is up.
-    std::function<void(std::size_t)> onChunk;
-    static constexpr std::size_t ChunkBytes = 4096;
 
     bool connect(const std::string& host, const std::string& share) override;
     bool createFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
