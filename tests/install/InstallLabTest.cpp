@@ -243,8 +243,11 @@ TEST_F(InstallLab, ATerminationRequestMidWriteEndsTheWriteRemovesTheCopiesAndSto
         bool writing = false;
         for (int i = 0; i < 600 && !writing; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            for (const auto& e : std::filesystem::directory_iterator(dir))
-                writing = writing || (IsOwnFileOf(e.path(), "bt") && e.file_size() > 0);
+            for (const auto& e : std::filesystem::directory_iterator(dir)) {
+                std::error_code gone;
+                const auto bytes = e.file_size(gone);
+                writing = writing || (IsOwnFileOf(e.path(), "bt") && !gone && bytes > 0);
+            }
         }
         EXPECT_TRUE(writing) << "bt was never being written";
         ::kill(pid, signal);
