@@ -9,14 +9,17 @@
 #include "platform/DeviceFiles.h"
 #include "platform/GioDriveService.h"
 #include "platform/SmbShareWriter.h"
+#include "platform/TerminationSignals.h"
 #include "platform/WebCheck.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "resources/Templates.h"
+#include "ui/BlockingStep.h"
 #include "ui/Colours.h"
 #include "ui/Messages.h"
 
 #include <QIcon>
+#include <QSocketNotifier>
 
 namespace telvorin {
 
@@ -62,9 +65,21 @@ int TelvorinApp::InitInstance()
     services.deviceFiles = &deviceFiles;
     services.staging = &staging;
 
+    // A termination request ends the program once the step in progress is over; an
+    // install sees the flag and ends its write, then tells the device to stop.
+    CatchTerminationSignals();
+    services.installCancel = &TerminationSignal();
+    int exitCode = 0;
+    QSocketNotifier termination(TerminationNotifier(), QSocketNotifier::Read);
+    connect(&termination, &QSocketNotifier::activated, this, [this, &termination, &exitCode] {
+        termination.setEnabled(false);
+        exitCode = 128 + TerminationSignal().load();
+        AfterBlockingSteps(this, [this, &exitCode] { exit(exitCode); });
+    });
+
     MainDialog dialog(services);
     dialog.exec();
-    return 0;
+    return exitCode;
 }
 
 } // namespace telvorin

@@ -68,6 +68,8 @@ struct MainServices {
     DeviceFileStore* deviceFiles = nullptr;
     install::LocalStaging* staging = nullptr;
     DialogTimers* installTimers = nullptr;
+    // Raised by a termination request: an install in progress ends in order (null: never).
+    const std::atomic<int>* installCancel = nullptr;
 };
 
 // Everything a handler of the main window works on: its controls, the services, and the

@@ -66,7 +66,8 @@ void OnBitTorrent(MainContext& ctx)
         return;
     }
 
-    install::InstallContext context{*s.protocol, *s.share, *s.deviceFiles, state, *s.staging, *s.clock};
+    install::InstallContext context{*s.protocol, *s.share, *s.deviceFiles, state,
+                                    *s.staging,  *s.clock, s.installCancel};
     {
         InstallDialog install(context, ctx.SelectedHost.str(), *s.messages, ctx.controls.dialog,
                               s.installTimers);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -61,12 +62,17 @@ bool Extractor::run(std::string_view typeName, int id, std::string_view targetPa
     }
     // A share that did not answer shows in the write below; its error says more.
 
+    if (share_.cancelRequested())
+        return fail("cancelled before writing " + destination->text());
     if (staged) {
-        const std::string local(targetPath);
+        // The staged copy goes whatever happens, an exception included.
+        struct Unlink {
+            std::string path;
+            ~Unlink() { ::unlink(path.c_str()); }
+        } local{std::string(targetPath)};
         std::vector<std::uint8_t> copy;
-        const bool ok = writeLocal(local, bytes) && readLocal(local, &copy) && putOnShare(*destination, copy);
-        ::unlink(local.c_str());
-        if (!ok)
+        if (!writeLocal(local.path, bytes) || !readLocal(local.path, &copy) ||
+            !putOnShare(*destination, copy))
             return false;
     } else if (!putOnShare(*destination, bytes)) {
         return false;
@@ -126,33 +132,147 @@ bool Extractor::readLocal(const std::string& path, std::vector<std::uint8_t>* by
     return true;
 }
 
+std::optional<OwnFile> ParseOwnFileName(std::string_view name)
+{
+    static constexpr std::string_view Mark = ".telvorin-";
+    const std::size_t at = name.rfind(Mark);
+    if (name.size() < 2 || name[0] != '.' || at == std::string_view::npos || at < 2)
+        return std::nullopt;
+    std::string_view rest = name.substr(at + Mark.size());
+    OwnFile own{OwnFileKind::Temporary, std::string(name.substr(1, at - 1))};
+    if (rest.substr(0, 4) == "old-") {
+        own.kind = OwnFileKind::SetAside;
+        rest.remove_prefix(4);
+    }
+    // R-N: two runs of digits.
+    const std::size_t dash = rest.find('-');
+    auto digits = [](std::string_view t) {
+        return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1)))
+        return std::nullopt;
+    return own;
+}
+
+std::string Extractor::ownName(const std::string& name, std::string_view kind)
+{
+    static thread_local std::mt19937 random{std::random_device{}()};
+    return "." + name + ".telvorin-" + std::string(kind) + std::to_string(random() % 1000000) + "-" +
+           std::to_string(++tempCounter_);
+}
+
 bool Extractor::putOnShare(const SharePath& path, const std::vector<std::uint8_t>& bytes)
 {
     // The temporary file sits in the destination folder, so taking the final name is a
     // rename on the share and never a second copy.
-    static thread_local std::mt19937 random{std::random_device{}()};
+    SharePath folder = path;
+    folder.components.pop_back();
+    restoreSetAside(folder);
     SharePath temp = path;
     const std::int64_t start = clock_ ? clock_->nowMs() : 0;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        temp.components.back() = "." + path.components.back() + ".telvorin-" +
-                                 std::to_string(random() % 1000000) + "-" + std::to_string(++tempCounter_);
-        if (share_.createFile(temp, bytes)) {
-            if (share_.replace(temp, path)) {
-                lastTransferMs_ = clock_ ? clock_->nowMs() - start : 0;
-                return true;
-            }
-            const std::string why = share_.lastError();
-            share_.remove(temp);
-            return fail("cannot put the file in place: " + why);
-        }
-        if (share_.lastErrorNumber() != EEXIST) {
+    bool created = false;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        temp.components.back() = ownName(path.components.back(), "");
+        created = share_.createFile(temp, bytes);
+        if (!created && share_.lastErrorNumber() != EEXIST) {
+            const int e = share_.lastErrorNumber();
             const std::string why = share_.lastError();
             share_.remove(temp); // whatever part of it was written
-            return fail("cannot write " + path.text() + ": " + why);
+            return fail(e == ECANCELED ? "cancelled while writing " + path.text()
+                                       : "cannot write " + path.text() + ": " + why);
         }
         // Someone else's file at that name: leave it and take another.
     }
-    return fail("cannot write " + path.text() + ": no free temporary name");
+    if (!created)
+        return fail("cannot write " + path.text() + ": no free temporary name");
+    removeStale(folder, temp.components.back());
+    if (!placeFile(temp, path)) {
+        share_.remove(temp);
+        return false;
+    }
+    lastTransferMs_ = clock_ ? clock_->nowMs() - start : 0;
+    return true;
+}
+
+bool Extractor::placeFile(const SharePath& temp, const SharePath& path)
+{
+    // The library's rename over a file removes that file first, and a rename that then
+    // fails would cost both: the old file steps aside under a name of ours instead.
+    if (!share_.fileSize(path)) {
+        if (share_.lastErrorNumber() != ENOENT)
+            return fail("cannot put the file in place: " + share_.lastError());
+        return share_.replace(temp, path) || fail("cannot put the file in place: " + share_.lastError());
+    }
+    SharePath aside = path;
+    aside.components.back() = ownName(path.components.back(), "old-");
+    if (!share_.replace(path, aside))
+        return fail("cannot set the old file aside: " + share_.lastError());
+    if (!share_.replace(temp, path)) {
+        const std::string why = share_.lastError();
+        if (!share_.replace(aside, path))
+            return fail("cannot put the file in place: " + why + "; the old file waits at " + aside.text() +
+                        " and the next install puts it back");
+        return fail("cannot put the file in place: " + why);
+    }
+    // Should this fail, the old file stays aside until an install finds it stale.
+    share_.remove(aside);
+    return true;
+}
+
+void Extractor::restoreSetAside(const SharePath& folder)
+{
+    if (!restored_.insert(folder.text()).second)
+        return;
+    auto entries = share_.list(folder);
+    if (!entries)
+        return; // the write that follows says what is wrong with the folder
+    std::set<std::string> present;
+    for (const ShareEntry& e : *entries)
+        present.insert(e.name);
+    // Newest first: of two old files set aside for one name, the later one goes back.
+    std::sort(entries->begin(), entries->end(),
+              [](const ShareEntry& a, const ShareEntry& b) { return a.modified > b.modified; });
+    for (const ShareEntry& e : *entries) {
+        const auto own = ParseOwnFileName(e.name);
+        if (e.folder || !own || own->kind != OwnFileKind::SetAside || present.count(own->finalName))
+            continue;
+        SharePath from = folder;
+        from.components.push_back(e.name);
+        SharePath to = folder;
+        to.components.push_back(own->finalName);
+        if (IsSafeComponent(own->finalName) && share_.replace(from, to))
+            present.insert(own->finalName);
+    }
+}
+
+void Extractor::removeStale(const SharePath& folder, const std::string& ourTemp)
+{
+    if (!purged_.insert(folder.text()).second)
+        return;
+    const auto entries = share_.list(folder);
+    if (!entries)
+        return;
+    // Ages go by the server's clock: our fresh file's time is its now.
+    std::optional<std::int64_t> now;
+    std::set<std::string> present;
+    for (const ShareEntry& e : *entries) {
+        present.insert(e.name);
+        if (e.name == ourTemp)
+            now = e.modified;
+    }
+    if (!now)
+        return;
+    for (const ShareEntry& e : *entries) {
+        const auto own = ParseOwnFileName(e.name);
+        if (e.folder || !own || e.name == ourTemp || e.modified > *now - StaleAfterSeconds)
+            continue;
+        // An old file set aside is the only copy while its final name is missing.
+        if (own->kind == OwnFileKind::SetAside && !present.count(own->finalName))
+            continue;
+        SharePath path = folder;
+        path.components.push_back(e.name);
+        share_.remove(path);
+    }
 }
 
 } // namespace telvorin::install

@@ -23,14 +23,50 @@ std::string NetworkPath(std::string_view host, std::string_view directory, std::
     return "\\\\" + std::string(host) + "\\" + std::string(directory) + "\\" + std::string(name);
 }
 
-// The failure ending: the device is told to stop, the user to check the drives.
-InstallReport FailureEnding(InstallContext& c, std::string detail)
+// The failure ending: the device is told to stop, again while it does not answer, and
+// the user to check the drives.
+InstallReport FailureEnding(InstallContext& c, std::string detail,
+                            InstallOutcome outcome = InstallOutcome::Failed)
 {
     c.state.ExtractFailed = 1;
     c.protocol.state.stopValue = "stop";
-    c.protocol.SetStopMode();
-    return InstallReport{InstallOutcome::Failed, CheckHardDrivesMessage, std::move(detail)};
+    InstallReport report{outcome, CheckHardDrivesMessage, std::move(detail), StopAnswer::Unconfirmed};
+    for (int attempt = 0; attempt < StopAttempts; ++attempt) {
+        if (c.protocol.SetStopMode()) {
+            report.stop = StopAnswer::Confirmed;
+            return report;
+        }
+    }
+    report.message += "\n";
+    report.message += StopUnconfirmedMessage;
+    return report;
 }
+
+bool CancelRequested(const InstallContext& c)
+{
+    return c.cancel && c.cancel->load() != 0;
+}
+
+InstallReport Cancelled(InstallContext& c)
+{
+    return FailureEnding(c, "interrupted", InstallOutcome::Cancelled);
+}
+
+// An announcement the device did not answer: the files are there all the same, and the
+// window goes on as after an answer.
+InstallReport Announced(bool answered, std::string what)
+{
+    if (answered)
+        return {};
+    return InstallReport{InstallOutcome::Unconfirmed, {}, "the device did not confirm " + what};
+}
+
+struct RunFlags {
+    bool writeModeSent = false;
+};
+
+InstallReport RunSteps(InstallContext& c, InstallMode mode, std::string_view selectedHost,
+                       const std::function<void(const WrittenFile&)>& onWritten, RunFlags& flags);
 
 std::string MissingFileMessage(DeviceFileStore& files, std::string_view type, const InstallFile& file,
                                std::uint32_t size)
@@ -74,6 +110,33 @@ std::string CheckDeviceFiles(DeviceFileStore& files, InstallMode mode, int codep
 InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view selectedHost,
                          const std::function<void(const WrittenFile&)>& onWritten)
 {
+    // The share ends a write at its next chunk once the flag is raised.
+    struct CancelOnShare {
+        ShareWriter& share;
+        ~CancelOnShare() { share.setCancelFlag(nullptr); }
+    } watch{c.share};
+    c.share.setCancelFlag(c.cancel);
+    RunFlags flags;
+    std::string why;
+    try {
+        return RunSteps(c, mode, selectedHost, onWritten, flags);
+    } catch (const std::exception& e) {
+        why = std::string("unexpected error: ") + e.what();
+    } catch (...) {
+        why = "unexpected error";
+    }
+    if (flags.writeModeSent)
+        return FailureEnding(c, why);
+    c.state.ExtractFailed = 1;
+    c.state.BtInstalled = 0;
+    return InstallReport{InstallOutcome::Failed, CheckHardDrivesMessage, why};
+}
+
+namespace {
+
+InstallReport RunSteps(InstallContext& c, InstallMode mode, std::string_view selectedHost,
+                       const std::function<void(const WrittenFile&)>& onWritten, RunFlags& flags)
+{
     const bool package = mode == InstallMode::Package;
     const int index = c.state.CodepageIndex;
     c.state.ExtractFailed = 0;
@@ -93,12 +156,19 @@ InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view s
         return InstallReport{InstallOutcome::FilesMissing, missing, missing};
     }
 
+    if (CancelRequested(c)) {
+        c.state.ExtractFailed = 1;
+        return InstallReport{InstallOutcome::Cancelled, CheckHardDrivesMessage, "interrupted"};
+    }
     ProtocolState& ps = c.protocol.state;
     const std::string folder = package ? "Nas_Prog/BT" : ".codepages";
     ps.writeModeValue = "rw";
+    flags.writeModeSent = true;
     c.protocol.SetWriteMode();
 
     for (int attempt = 0; attempt < ShareNameAttempts; ++attempt) {
+        if (CancelRequested(c))
+            return Cancelled(c);
         ps.shareName.clear();
         c.protocol.GetShareName();
         if (SameText(ps.shareName.view(), "HDD_1") || SameText(ps.shareName.view(), "HDD_a"))
@@ -120,10 +190,14 @@ InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view s
     }
 
     Extractor extractor(c.share, c.files, c.state, c.staging, &c.clock);
+    // Why a file was not written: cancelled, or a failure.
+    auto notWritten = [&] {
+        return CancelRequested(c) ? Cancelled(c) : FailureEnding(c, extractor.lastError());
+    };
     auto extract = [&](std::string_view type, const InstallFile& f, const std::string& target,
                        const std::string& final) {
         const std::int64_t start = c.clock.nowMs();
-        if (!extractor.ExtractEmbeddedFile(type, f.id, target, final))
+        if (CancelRequested(c) || !extractor.ExtractEmbeddedFile(type, f.id, target, final))
             return false;
         if (onWritten)
             onWritten(WrittenFile{final.empty() ? target : final, extractor.lastSize(),
@@ -136,22 +210,27 @@ InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view s
             return FailureEnding(c, "cannot make a private staging folder");
         for (const InstallFile& f : PackageFiles()) {
             if (!extract(TypeBt, f, c.staging.pathOf(f.name), NetworkPath(selectedHost, directory, f.name)))
-                return FailureEnding(c, extractor.lastError());
+                return notWritten();
         }
+        if (CancelRequested(c))
+            return Cancelled(c);
         ps.packageValue = "BT";
-        c.protocol.SetPackage();
+        const bool answered = c.protocol.SetPackage() != 0;
         c.state.BtInstalled = 1;
-        return {};
+        return Announced(answered, "the package");
     }
 
     const CodepageEntry& entry = Codepages()[static_cast<std::size_t>(index)];
     for (const InstallFile& f : FilesFor(index, layout)) {
         if (!extract(TypeCodepage, f, NetworkPath(selectedHost, directory, f.name), std::string()))
-            return FailureEnding(c, extractor.lastError());
+            return notWritten();
     }
+    if (CancelRequested(c))
+        return Cancelled(c);
     ps.codepage = entry.codepage;
-    c.protocol.SetCodepage();
-    return {};
+    return Announced(c.protocol.SetCodepage() != 0, "the codepage " + std::string(entry.codepage));
 }
+
+} // namespace
 
 } // namespace telvorin::install

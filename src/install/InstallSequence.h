@@ -14,6 +14,7 @@
 #include "platform/ShareWriter.h"
 #include "protocol/Protocol.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -25,19 +26,29 @@ namespace telvorin::install {
 enum class InstallMode { Codepage = 1, Package = 2 };
 
 enum class InstallOutcome {
-    Installed,    // codepage or package announced to the device
+    Installed,    // codepage or package announced to the device, which answered
+    Unconfirmed,  // every file written and announced, but the device never answered
     Failed,       // "stop" was sent; message is "Please check hard drives."
+    Cancelled,    // the cancel flag ended the run; "stop" was sent once "rw" had been
     FilesMissing, // a device file is missing or of the wrong size; nothing was sent
 };
+
+// What became of the "stop" a failed or cancelled run sends.
+enum class StopAnswer { NotSent, Confirmed, Unconfirmed };
 
 struct InstallReport {
     InstallOutcome outcome = InstallOutcome::Installed;
     std::string message; // for the user; empty after a success
     std::string detail;  // what went wrong, for logs and the command line
+    StopAnswer stop = StopAnswer::NotSent;
 };
 
 inline constexpr const char* CheckHardDrivesMessage = "Please check hard drives.";
+inline constexpr const char* StopUnconfirmedMessage =
+    "The device did not confirm that it stopped and may still be in write mode.";
 inline constexpr int ShareNameAttempts = 10;
+// "stop" goes out again while the device does not answer, this many times at most.
+inline constexpr int StopAttempts = 3;
 
 // One file put on the device, for progress and figures.
 struct WrittenFile {
@@ -56,6 +67,10 @@ struct InstallContext {
     InstallState& state;
     LocalStaging& staging;
     Clock& clock;
+    // Non-zero: end the run at the next file or chunk (the write in progress is ended and
+    // its temporary file removed), tell the device to stop, and report Cancelled. Null:
+    // the run cannot be cancelled.
+    const std::atomic<int>* cancel = nullptr;
 };
 
 // The mode the install dialog runs in: the package mode while BtInstallMode is 1.
@@ -70,7 +85,8 @@ std::string CheckDeviceFiles(DeviceFileStore& files, InstallMode mode, int codep
 // Runs one install against protocol.state.currentDeviceIp, with selectedHost as the
 // host of every share path. Codepage mode takes the language from state.CodepageIndex.
 // Sets ExtractFailed (0 at the start, 1 after any failure), BtInstallMode (0 once the
-// package mode starts) and BtInstalled (1 after the package was announced).
+// package mode starts) and BtInstalled (1 after the package was announced, answered or
+// not). An exception inside the run ends it as a failure, with "stop" once "rw" was sent.
 InstallReport RunInstall(InstallContext& context, InstallMode mode, std::string_view selectedHost,
                          const std::function<void(const WrittenFile&)>& onWritten = {});
 

@@ -99,7 +99,8 @@ void LanguageDialog::OnOK()
     // This window is hidden now; what follows belongs to the main window.
     QWidget* owner = parentWidget();
     MainServices& s = ctx_.services;
-    install::InstallContext context{*s.protocol, *s.share, *s.deviceFiles, state_, *s.staging, *s.clock};
+    install::InstallContext context{*s.protocol, *s.share, *s.deviceFiles, state_,
+                                    *s.staging,  *s.clock, s.installCancel};
     {
         InstallDialog install(context, ctx_.SelectedHost.str(), *s.messages, owner, s.installTimers);
         install.exec();

@@ -4,6 +4,7 @@
 // Files on a device's share, behind an interface of ours: the real one speaks SMB
 // (SmbShareWriter), tests hand in one that keeps the files in memory.
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -32,9 +33,21 @@ bool IsSafeComponent(std::string_view name);
 // is no such path or a part is unsafe.
 std::optional<SharePath> ParseNetworkPath(std::string_view text);
 
+// One entry of a folder listing.
+struct ShareEntry {
+    std::string name;
+    bool folder = false;
+    std::int64_t modified = 0; // seconds since the epoch, by the server's clock
+};
+
 class ShareWriter {
 public:
     virtual ~ShareWriter() = default;
+
+    // While `flag` is non-zero, createFile ends at its next chunk and fails with
+    // ECANCELED. Null: never cancelled.
+    void setCancelFlag(const std::atomic<int>* flag) { cancel_ = flag; }
+    bool cancelRequested() const { return cancel_ && cancel_->load() != 0; }
 
     // Makes the share reachable with empty user name and password. Never asks anyone.
     virtual bool connect(const std::string& host, const std::string& share) = 0;
@@ -44,12 +57,18 @@ public:
     // Puts `from` in the place of `to`, replacing a file there (not a folder).
     virtual bool replace(const SharePath& from, const SharePath& to) = 0;
     virtual bool remove(const SharePath& path) = 0;
-    // Size of the regular file at path; nullopt when there is none (or a folder).
+    // Size of the regular file at path; nullopt when there is none (lastErrorNumber
+    // ENOENT), a folder stands there (EISDIR) or the share cannot tell (anything else).
     virtual std::optional<std::uint64_t> fileSize(const SharePath& path) = 0;
+    // The entries of a folder ("." and ".." left out); nullopt when it cannot be listed.
+    virtual std::optional<std::vector<ShareEntry>> list(const SharePath& folder) = 0;
     // Why the last call failed, for a message, and its errno value (EEXIST for a
     // createFile that found something at the name).
     virtual std::string lastError() const = 0;
     virtual int lastErrorNumber() const = 0;
+
+private:
+    const std::atomic<int>* cancel_ = nullptr;
 };
 
 } // namespace telvorin

@@ -6,9 +6,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+#include <string_view>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -133,11 +135,17 @@ bool SmbShareWriter::createFile(const SharePath& path, std::span<const std::uint
     int error = 0;
     const auto write = smbc_getFunctionWrite(context_);
     while (done < bytes.size()) {
-        const std::size_t chunk = std::min<std::size_t>(bytes.size() - done, std::size_t{8} << 20);
+        if (cancelRequested()) {
+            ok = false;
+            error = ECANCELED;
+            break;
+        }
+        const std::size_t chunk = std::min(bytes.size() - done, ChunkBytes);
         const ssize_t n = write(context_, f, bytes.data() + done, chunk);
         if (n <= 0) {
             ok = false;
-            error = n < 0 ? errno : EIO;
+            // A write cut off by the signal that cancels us counts as cancelled.
+            error = cancelRequested() ? ECANCELED : n < 0 ? errno : EIO;
             break;
         }
         done += static_cast<std::size_t>(n);
@@ -190,6 +198,30 @@ std::optional<std::uint64_t> SmbShareWriter::fileSize(const SharePath& path)
         return std::nullopt;
     }
     return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::optional<std::vector<ShareEntry>> SmbShareWriter::list(const SharePath& folder)
+{
+    if (!ensureContext())
+        return std::nullopt;
+    const std::string url = SmbShareWriter::url(folder);
+    SMBCFILE* dir = smbc_getFunctionOpendir(context_)(context_, url.c_str());
+    if (!dir) {
+        fail(url, errno);
+        return std::nullopt;
+    }
+    std::vector<ShareEntry> entries;
+    const auto next = smbc_getFunctionReaddirPlus(context_);
+    while (const libsmb_file_info* info = next(context_, dir)) {
+        const std::string_view name = info->name ? info->name : "";
+        if (name.empty() || name == "." || name == "..")
+            continue;
+        // 0x10: the directory attribute.
+        entries.push_back(ShareEntry{std::string(name), (info->attrs & 0x10) != 0,
+                                     static_cast<std::int64_t>(info->mtime_ts.tv_sec)});
+    }
+    smbc_getFunctionClosedir(context_)(context_, dir);
+    return entries;
 }
 
 } // namespace telvorin

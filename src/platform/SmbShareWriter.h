@@ -24,11 +24,15 @@ public:
     bool replace(const SharePath& from, const SharePath& to) override;
     bool remove(const SharePath& path) override;
     std::optional<std::uint64_t> fileSize(const SharePath& path) override;
+    std::optional<std::vector<ShareEntry>> list(const SharePath& folder) override;
     std::string lastError() const override { return error_; }
     int lastErrorNumber() const override { return errorNumber_; }
 
     // "smb://host/share/a/b" with every part URL-encoded (the library decodes it again).
     static std::string url(const SharePath& path);
+
+    // createFile writes this much at a time: a cancellation waits for one chunk at most.
+    static constexpr std::size_t ChunkBytes = std::size_t{256} << 10;
 
 private:
     bool ensureContext();

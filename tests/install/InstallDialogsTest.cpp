@@ -78,6 +78,7 @@ public:
     bool replace(const SharePath& a, const SharePath& b) override { return inner_.replace(a, b); }
     bool remove(const SharePath& p) override { return inner_.remove(p); }
     std::optional<std::uint64_t> fileSize(const SharePath& p) override { return inner_.fileSize(p); }
+    std::optional<std::vector<ShareEntry>> list(const SharePath& p) override { return inner_.list(p); }
     std::string lastError() const override { return inner_.lastError(); }
     int lastErrorNumber() const override { return inner_.lastErrorNumber(); }
 

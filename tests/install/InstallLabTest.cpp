@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,6 +35,12 @@ struct Heard {
     std::string value;
 };
 
+// A file of the engine's own, being written or left behind, next to `name`.
+bool IsOwnFileOf(const std::filesystem::path& p, const std::string& name)
+{
+    return p.filename().native().rfind("." + name + ".telvorin-", 0) == 0;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -42,7 +55,9 @@ protected:
             {"name": "NAS-A", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000010",
              "volumes": ["HDD_a"], "smb": true},
             {"name": "NAS-1", "ip": "10.64.0.11", "netmask": "255.255.0.0", "key": "0014a5000011",
-             "volumes": ["HDD_1"], "shareName": "hdd_1", "smb": true}]}]})");
+             "volumes": ["HDD_1"], "shareName": "hdd_1", "smb": true},
+            {"name": "NAS-Q", "ip": "10.64.0.12", "netmask": "255.255.0.0", "key": "0014a5000012",
+             "volumes": ["HDD_a"], "smb": true, "unanswered": [8, 14]}]}]})");
     }
     static void TearDownTestSuite() { lab_.reset(); }
 
@@ -52,14 +67,25 @@ protected:
         lab_->clearRequests();
     }
 
+    // The probe's command line in the pc namespace.
+    std::vector<std::string> probeCommand(const std::vector<std::string>& args, const std::string& dataHome,
+                                          const std::string& runtimeDir = "/nonexistent")
+    {
+        std::vector<std::string> cmd{"/usr/bin/env",
+                                     "XDG_DATA_HOME=" + dataHome,
+                                     "XDG_DATA_DIRS=/nonexistent",
+                                     "XDG_RUNTIME_DIR=" + runtimeDir,
+                                     TELVORIN_LAB_PROBE,
+                                     "install"};
+        cmd.insert(cmd.end(), args.begin(), args.end());
+        return lab_->pcCommand(cmd);
+    }
+
     // Runs the probe in the pc namespace; stdout into *out.
     int probe(const std::vector<std::string>& args, std::string* out = nullptr,
               const std::string& dataHome = Standins)
     {
-        std::vector<std::string> cmd{"/usr/bin/env", "XDG_DATA_HOME=" + dataHome,
-                                     "XDG_DATA_DIRS=/nonexistent", TELVORIN_LAB_PROBE, "install"};
-        cmd.insert(cmd.end(), args.begin(), args.end());
-        return Lab::runCommand(lab_->pcCommand(cmd), out);
+        return Lab::runCommand(probeCommand(args, dataHome), out);
     }
 
     // What the device was asked, searches left out.
@@ -182,4 +208,87 @@ TEST_F(InstallLab, MissingDeviceFilesSendNothing)
     EXPECT_TRUE(heard("NAS-A").empty());
     EXPECT_TRUE(lab_->requests(0).empty()) << "not even a search";
     std::filesystem::remove(empty);
+}
+
+TEST_F(InstallLab, ATerminationRequestMidWriteEndsTheWriteRemovesTheCopiesAndStopsTheDevice)
+{
+    const std::string dir = share("NAS-1", "HDD_1") + "/Nas_Prog/BT";
+    const std::string ifc = lab_->segments()[0].pcInterface;
+    // A slow link, so that the signal finds bt half written.
+    ASSERT_EQ(Lab::runCommand(lab_->pcCommand({"/usr/sbin/tc", "qdisc", "add", "dev", ifc, "root", "tbf",
+                                               "rate", "4mbit", "burst", "16kb", "latency", "200ms"})),
+              0);
+    struct Unshape {
+        std::vector<std::string> argv;
+        ~Unshape() { Lab::runCommand(argv); }
+    } unshape{lab_->pcCommand({"/usr/sbin/tc", "qdisc", "del", "dev", ifc, "root"})};
+
+    const std::pair<int, int> rows[] = {{SIGINT, 130}, {SIGTERM, 143}};
+    for (const auto& [signal, code] : rows) {
+        lab_->clearRequests();
+        std::ofstream(dir + "/bt") << "old bt";
+        const std::string runtime = lab_->dir() + "/runtime-" + std::to_string(signal);
+        std::filesystem::create_directories(runtime);
+        const std::vector<std::string> argv = probeCommand({"bt", "10.64.0.11"}, Standins, runtime);
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            std::vector<char*> args;
+            for (const std::string& a : argv)
+                args.push_back(const_cast<char*>(a.c_str()));
+            args.push_back(nullptr);
+            ::execv(args[0], args.data());
+            ::_exit(127);
+        }
+        // The temporary copy of bt is on the share with some of its bytes.
+        bool writing = false;
+        for (int i = 0; i < 600 && !writing; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            for (const auto& e : std::filesystem::directory_iterator(dir)) {
+                std::error_code gone;
+                const auto bytes = e.file_size(gone);
+                writing = writing || (IsOwnFileOf(e.path(), "bt") && !gone && bytes > 0);
+            }
+        }
+        EXPECT_TRUE(writing) << "bt was never being written";
+        ::kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal itself";
+        EXPECT_EQ(WEXITSTATUS(status), code) << signal;
+
+        EXPECT_EQ(ReadFile(dir + "/bt"), "old bt") << signal;
+        for (const auto& e : std::filesystem::directory_iterator(dir))
+            EXPECT_FALSE(IsOwnFileOf(e.path(), "bt")) << e.path() << " left";
+        EXPECT_TRUE(std::filesystem::is_empty(runtime)) << "the staged copy and its folder are gone";
+        const std::vector<Heard> h = heard("NAS-1");
+        ASSERT_FALSE(h.empty());
+        EXPECT_EQ(h.back().item, 13) << signal;
+        EXPECT_EQ(h.back().value, "stop") << signal;
+        for (const Heard& x : h)
+            EXPECT_NE(x.item, 14) << "no package announced";
+    }
+    std::filesystem::remove(dir + "/bt");
+}
+
+TEST_F(InstallLab, AStaleTemporaryFileIsRemovedByTheNextInstall)
+{
+    const std::string dir = share("NAS-A", "HDD_a") + "/.codepages";
+    const std::string stale = dir + "/.unicode_map.850.telvorin-4711-1";
+    std::ofstream(stale) << "half a file";
+    std::filesystem::last_write_time(stale,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    ASSERT_EQ(probe({"codepage", "10.64.0.10", "850"}), 0);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+}
+
+TEST_F(InstallLab, ADeviceThatNeverAnswersTheAnnouncementGivesExitFour)
+{
+    EXPECT_EQ(probe({"codepage", "10.64.0.12", "850"}), 4);
+    const std::string dir = share("NAS-Q", "HDD_a") + "/.codepages";
+    EXPECT_EQ(ReadFile(dir + "/unicode_map.850"), ReadFile(Payload + "/CODEPAGE/148"))
+        << "every file written";
+    const std::vector<Heard> h = heard("NAS-Q");
+    ASSERT_FALSE(h.empty());
+    EXPECT_EQ(h.back().item, 8) << "announced, no stop";
 }

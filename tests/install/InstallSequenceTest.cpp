@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 using namespace telvorin;
 using namespace telvorin::install;
 using namespace telvorin::test;
@@ -259,4 +261,85 @@ TEST(InstallSequence, MissingDeviceFilesStopTheRunBeforeAnythingIsSent)
     }
     // Languages without files need none.
     EXPECT_EQ(CheckDeviceFiles(*std::make_unique<MemoryDeviceFiles>(), InstallMode::Codepage, 4), "");
+}
+
+TEST(InstallSequence, StopIsRepeatedUntilTheDeviceAnswersAndOtherwiseSaidUnconfirmed)
+{
+    for (const bool answers : {true, false}) {
+        Fixture f("HDD_a");
+        f.state.CodepageIndex = 2;
+        f.share.failCreateNumber = 1;
+        if (!answers)
+            f.device().unansweredSets.insert(13);
+        const InstallReport report = f.run(InstallMode::Codepage);
+        EXPECT_EQ(report.outcome, InstallOutcome::Failed);
+        EXPECT_EQ(Count(f.requests(), 5, 13), answers ? 1 : StopAttempts) << answers;
+        EXPECT_EQ(f.requests().back().item, 13);
+        EXPECT_EQ(report.stop, answers ? StopAnswer::Confirmed : StopAnswer::Unconfirmed);
+        EXPECT_EQ(report.message, answers
+                                      ? std::string(CheckHardDrivesMessage)
+                                      : std::string(CheckHardDrivesMessage) + "\n" + StopUnconfirmedMessage);
+    }
+}
+
+TEST(InstallSequence, AnUnansweredAnnouncementIsReportedButTheFlowGoesOnAsInstalled)
+{
+    struct Row {
+        InstallMode mode;
+        std::uint8_t item;
+        const char* detail;
+    };
+    const Row rows[] = {{InstallMode::Codepage, 8, "the device did not confirm the codepage 850"},
+                        {InstallMode::Package, 14, "the device did not confirm the package"}};
+    for (const Row& row : rows) {
+        Fixture f("HDD_a");
+        f.state.CodepageIndex = 2;
+        f.device().unansweredSets.insert(row.item);
+        const InstallReport report = f.run(row.mode);
+        EXPECT_EQ(report.outcome, InstallOutcome::Unconfirmed) << row.detail;
+        EXPECT_EQ(report.detail, row.detail);
+        EXPECT_TRUE(report.message.empty()) << "the window shows nothing";
+        EXPECT_EQ(f.state.ExtractFailed, 0);
+        EXPECT_EQ(f.state.BtInstalled, row.mode == InstallMode::Package ? 1 : 0);
+        EXPECT_EQ(Count(f.requests(), 5, row.item), 1) << "announced once";
+        EXPECT_EQ(Count(f.requests(), 5, 13), 0) << "no stop";
+    }
+}
+
+TEST(InstallSequence, CancellingBetweenFilesStopsTheDeviceAndBeforeTheStartSendsNothing)
+{
+    // Within a write the share ends it (shown against the real share in the lab).
+    for (const bool beforeStart : {false, true}) {
+        Fixture f("HDD_a");
+        std::atomic<int> cancel{beforeStart ? 2 : 0};
+        f.context.cancel = &cancel;
+        f.state.CodepageIndex = 2;
+        const InstallReport report = RunInstall(f.context, InstallMode::Codepage, "10.64.0.10",
+                                                [&](const WrittenFile&) { cancel = 2; });
+        EXPECT_EQ(report.outcome, InstallOutcome::Cancelled) << beforeStart;
+        EXPECT_EQ(f.state.ExtractFailed, 1);
+        EXPECT_EQ(f.written().size(), beforeStart ? 0u : 1u) << "no file after the request";
+        EXPECT_EQ(f.share.files.size(), f.written().size()) << "no temporary file";
+        EXPECT_FALSE(f.share.cancelRequested()) << "the share forgets the run's flag";
+        const std::vector<Request> rs = f.requests();
+        EXPECT_EQ(report.stop, beforeStart ? StopAnswer::NotSent : StopAnswer::Confirmed);
+        EXPECT_EQ(rs.empty(), beforeStart);
+        if (!beforeStart) {
+            EXPECT_EQ(rs.back().value, "stop");
+            EXPECT_EQ(Count(rs, 5, 8), 0) << "nothing announced";
+        }
+    }
+}
+
+TEST(InstallSequence, AnExceptionInsideTheRunEndsItWithStop)
+{
+    Fixture f("HDD_a");
+    f.state.CodepageIndex = 2;
+    f.share.throwOnCreate = true;
+    const InstallReport report = f.run(InstallMode::Codepage);
+    EXPECT_EQ(report.outcome, InstallOutcome::Failed);
+    EXPECT_EQ(report.message, CheckHardDrivesMessage);
+    EXPECT_NE(report.detail.find("unexpected error"), std::string::npos) << report.detail;
+    EXPECT_EQ(f.state.ExtractFailed, 1);
+    EXPECT_EQ(f.requests().back().value, "stop");
 }

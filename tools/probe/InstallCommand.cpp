@@ -5,12 +5,14 @@
 #include "install/InstallSequence.h"
 #include "platform/DeviceFiles.h"
 #include "platform/SmbShareWriter.h"
+#include "platform/TerminationSignals.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 
 #include <arpa/inet.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cinttypes>
 #include <cstdio>
 #include <string>
@@ -63,30 +65,49 @@ int RunInstallCommand(int argc, char** argv)
     if (const std::string missing = CheckDeviceFiles(files, mode, state.CodepageIndex); !missing.empty())
         return fail(3, missing);
 
+    // From here on a termination request ends the install in order rather than the
+    // process at once: the device must not be left in write mode.
+    CatchTerminationSignals();
+    const std::atomic<int>& signal = TerminationSignal();
+    auto interrupted = [&](const std::string& what) {
+        return fail(128 + signal.load(),
+                    std::string("interrupted by ") + TerminationSignalName(signal.load()) + ": " + what);
+    };
+
     PosixSocketLayer sockets;
     SteadyClock clock;
     Protocol protocol(sockets, clock, nullptr);
     protocol.OpenTransport();
     protocol.SearchDevices(3, 3);
+    if (signal.load() != 0)
+        return interrupted("nothing was sent to the device");
     if (!protocol.FindDeviceByIp(address))
         return fail(1, "device " + address + " not found");
     protocol.state.currentDeviceIp = address;
 
     SmbShareWriter share;
     LocalStaging staging;
-    InstallContext context{protocol, share, files, state, staging, clock};
+    InstallContext context{protocol, share, files, state, staging, clock, &signal};
     const InstallReport report = RunInstall(context, mode, address, [](const WrittenFile& w) {
         std::printf("{\"file\":%s,\"bytes\":%" PRIu64 ",\"ms\":%" PRId64 ",\"transferMs\":%" PRId64 "}\n",
                     JsonString(w.path).c_str(), w.bytes, w.ms, w.transferMs);
         std::fflush(stdout);
     });
     protocol.CloseTransport();
+    const std::string stopped =
+        report.stop == StopAnswer::Unconfirmed
+            ? "the device did not confirm that it stopped and may still be in write mode"
+            : "the device was told to stop";
     switch (report.outcome) {
     case InstallOutcome::Installed: return 0;
+    case InstallOutcome::Unconfirmed: return fail(4, "every file was written, but " + report.detail);
     case InstallOutcome::FilesMissing: return fail(3, report.detail);
+    case InstallOutcome::Cancelled:
+        return interrupted(report.stop == StopAnswer::NotSent ? "nothing was sent to the device"
+                                                              : "the write was ended, " + stopped);
     case InstallOutcome::Failed: break;
     }
-    return fail(1, "install failed, the device was told to stop: " + report.detail);
+    return fail(1, "install failed, " + stopped + ": " + report.detail);
 }
 
 } // namespace telvorin::probe

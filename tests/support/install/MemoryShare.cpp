@@ -3,8 +3,10 @@
 
 #include "install/InstallTables.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <new>
 
 namespace telvorin::test {
 
@@ -29,6 +31,9 @@ bool MemoryShare::createFile(const SharePath& path, std::span<const std::uint8_t
         return fail(EHOSTUNREACH, "unreachable");
     if (files.count(name) || folders.count(name))
         return fail(EEXIST, name + " exists");
+    if (throwOnCreate)
+        throw std::bad_alloc();
+    modified[name] = now;
     if (++creates_ == failCreateNumber) {
         files[name] = Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2));
         return fail(ENOSPC, name + ": no space left");
@@ -42,7 +47,7 @@ bool MemoryShare::replace(const SharePath& from, const SharePath& to)
     const std::string a = from.text();
     const std::string b = to.text();
     log.push_back("replace " + a + " -> " + b);
-    if (failReplace)
+    if (failReplace || failReplaces.count(++replaces_))
         return fail(EACCES, "replace refused");
     if (folders.count(b))
         return fail(EISDIR, b + " is a folder");
@@ -51,21 +56,52 @@ bool MemoryShare::replace(const SharePath& from, const SharePath& to)
         return fail(ENOENT, a + " missing");
     files[b] = std::move(it->second);
     files.erase(a);
+    modified[b] = modified[a];
+    modified.erase(a);
     return true;
 }
 
 bool MemoryShare::remove(const SharePath& path)
 {
     log.push_back("remove " + path.text());
+    if (failRemoves.count(++removes_))
+        return fail(EACCES, "remove refused");
+    modified.erase(path.text());
     return files.erase(path.text()) ? true : fail(ENOENT, "missing");
 }
 
 std::optional<std::uint64_t> MemoryShare::fileSize(const SharePath& path)
 {
-    auto it = files.find(path.text());
-    if (it == files.end())
+    if (folders.count(path.text())) {
+        fail(EISDIR, path.text() + " is a folder");
         return std::nullopt;
+    }
+    auto it = files.find(path.text());
+    if (it == files.end()) {
+        fail(ENOENT, path.text() + " missing");
+        return std::nullopt;
+    }
     return it->second.size();
+}
+
+std::optional<std::vector<ShareEntry>> MemoryShare::list(const SharePath& folder)
+{
+    const std::string prefix = folder.text() + "\\";
+    if (unreachable) {
+        fail(EHOSTUNREACH, "unreachable");
+        return std::nullopt;
+    }
+    std::vector<ShareEntry> out;
+    for (const auto& [name, bytes] : files) {
+        if (name.rfind(prefix, 0) == 0 && name.find('\\', prefix.size()) == std::string::npos)
+            out.push_back(
+                ShareEntry{name.substr(prefix.size()), false, modified.count(name) ? modified[name] : 0});
+    }
+    for (const std::string& name : folders) {
+        if (name.rfind(prefix, 0) == 0 && name.find('\\', prefix.size()) == std::string::npos)
+            out.push_back(ShareEntry{name.substr(prefix.size()), true, 0});
+    }
+    return out;
 }
 
 std::vector<std::string> MemoryShare::names(const std::string& prefix) const

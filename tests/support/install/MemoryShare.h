@@ -25,15 +25,23 @@ public:
     // Every call, in order: "connect \\h\s", "create ...", "replace A -> B", "remove ...".
     std::vector<std::string> log;
 
-    int failCreateNumber = 0; // the Nth createFile (1-based) fails after half its bytes
-    bool failReplace = false; // every Replace fails
-    bool unreachable = false; // Connect fails
+    // Modification times (seconds) by path; a file without one was modified at 0.
+    std::map<std::string, std::int64_t> modified;
+    std::int64_t now = 0; // the time files created or written here get
+
+    int failCreateNumber = 0;   // the Nth createFile (1-based) fails after half its bytes
+    bool failReplace = false;   // every Replace fails
+    std::set<int> failReplaces; // the Nth replace calls (1-based) fail
+    std::set<int> failRemoves;  // the Nth remove calls (1-based) fail
+    bool unreachable = false;   // Connect fails
+    bool throwOnCreate = false; // createFile throws std::bad_alloc
 
     bool connect(const std::string& host, const std::string& share) override;
     bool createFile(const SharePath& path, std::span<const std::uint8_t> bytes) override;
     bool replace(const SharePath& from, const SharePath& to) override;
     bool remove(const SharePath& path) override;
     std::optional<std::uint64_t> fileSize(const SharePath& path) override;
+    std::optional<std::vector<ShareEntry>> list(const SharePath& folder) override;
     std::string lastError() const override { return error_; }
     int lastErrorNumber() const override { return errno_; }
 
@@ -44,6 +52,8 @@ private:
     bool fail(int e, const std::string& what);
 
     int creates_ = 0;
+    int replaces_ = 0;
+    int removes_ = 0;
     std::string error_;
     int errno_ = 0;
 };

@@ -199,6 +199,8 @@ void FakeNetwork::answer(FakeDevice& device, int iface, const Bytes& request)
             item == 4 ? std::string(1, static_cast<char>(device.loginByte)) : device.values[item];
         deliver(iface, GetReply(clientId, deviceId, value), device.replyDelayMs);
     } else if (request[0] == 5) {
+        if (device.unansweredSets.count(item))
+            return;
         if (item == 1 && request.size() >= 60) {
             const std::string value(request.begin() + 60, request.end());
             ParseDotted(value, device.address);

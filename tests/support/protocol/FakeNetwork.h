@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ struct FakeDevice {
     std::array<std::uint8_t, 4> dhcpAddress{};  // address after a DHCP set request
     int replyDelayMs = 0;
     bool silent = false;
+    std::set<std::uint8_t> unansweredSets; // set items heard (and recorded) but never answered
 
     std::vector<Bytes> requests; // every request this device saw
 
