@@ -8,7 +8,8 @@ namespace telvorin {
 // A report-style list: columns, full-row and single selection, no root decoration, the
 // selection drawn the same with or without focus. It reports every left click, also
 // one on the empty space below the rows, which itemClicked does not; a double click is
-// one click, reported when its first button release comes.
+// one click, reported when its first button release comes. A selection change that does
+// not come as input (a screen reader's) while a blocking step runs waits for its end.
 class ReportList : public QTreeWidget {
     Q_OBJECT
 public:
