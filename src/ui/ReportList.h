@@ -8,8 +8,7 @@ namespace telvorin {
 // A report-style list: columns, full-row and single selection, no root decoration, the
 // selection drawn the same with or without focus. It reports every left click, also
 // one on the empty space below the rows, which itemClicked does not; a double click is
-// one click, reported when its first button release comes. A selection change that does
-// not come as input (a screen reader's) while a blocking step runs waits for its end.
+// one click, reported when its first button release comes.
 class ReportList : public QTreeWidget {
     Q_OBJECT
 public:
