@@ -15,6 +15,7 @@
 #include "ui/BlockingStep.h"
 #include "ui/DialogBuilder.h"
 #include "ui/IpAddressEdit.h"
+#include "ui/ListRows.h"
 #include "ui/ReportList.h"
 
 #include <QCloseEvent>
@@ -24,6 +25,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
+
+#include <cstring>
 
 namespace telvorin {
 
@@ -31,6 +35,65 @@ namespace {
 
 // The About entry's command id on the window menu; the low four bits are flags.
 constexpr unsigned AboutCommand = 0x10;
+
+// Long enough for a held arrow key's repeats to pass a row without loading it, short
+// enough that the details follow the highlight at once to the eye.
+constexpr int SelectionSettleMs = 150;
+
+// How a control follows a window larger than the template: the extra height goes half to
+// the device list ("upper") and half to the volume list ("lower"); the extra width to
+// both lists, with the controls on their right moving along.
+enum Follow : unsigned {
+    MoveX = 1u << 0,
+    GrowW = 1u << 1,
+    MoveYUpper = 1u << 2,
+    MoveYLower = 1u << 3,
+    GrowHUpper = 1u << 4,
+    GrowHLower = 1u << 5,
+    MoveYAll = MoveYUpper | MoveYLower,
+};
+
+struct ControlFollow {
+    const char* objectName;
+    unsigned follow;
+};
+
+constexpr ControlFollow Follows[] = {
+    {"deviceGroup", GrowW | GrowHUpper},
+    {"deviceList", GrowW | GrowHUpper},
+    {"refreshButton", MoveX},
+    {"configurationButton", MoveX},
+    {"languageButton", MoveX},
+    {"bitTorrentButton", MoveX},
+    {"lanGroup", GrowW | MoveYUpper},
+    {"ipLabel", MoveYUpper},
+    {"netmaskLabel", MoveYUpper},
+    {"gatewayLabel", MoveYUpper},
+    {"ipAddressEdit", MoveYUpper},
+    {"netmaskEdit", MoveYUpper},
+    {"gatewayEdit", MoveYUpper},
+    {"dhcpLabel", MoveX | MoveYUpper},
+    {"dhcpCombo", MoveX | MoveYUpper},
+    {"applyButton", MoveX | MoveYUpper},
+    {"driveGroup", GrowW | MoveYUpper | GrowHLower},
+    {"volumeList", GrowW | MoveYUpper | GrowHLower},
+    {"driveLettersLabel", MoveX | MoveYUpper},
+    {"driveLetterCombo", MoveX | MoveYUpper},
+    {"connectButton", MoveX | MoveYAll},
+    {"disconnectButton", MoveX | MoveYAll},
+    {"aboutButton", MoveYAll},
+    {"exitButton", MoveX | MoveYAll},
+};
+
+unsigned FollowOf(const QWidget* control)
+{
+    const QByteArray name = control->objectName().toLatin1();
+    for (const ControlFollow& f : Follows) {
+        if (std::strcmp(f.objectName, name.constData()) == 0)
+            return f.follow;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -56,6 +119,13 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     ctx_.OnRefresh = [this] { OnRefresh(ctx_); };
     bindControls();
     connectControls();
+    orderTabStops();
+
+    // The template's size is the smallest; the window may grow from it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        templatePlaces_.emplace_back(child, child->geometry());
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 MainDialog::~MainDialog() = default;
@@ -85,18 +155,20 @@ void MainDialog::bindControls()
 void MainDialog::connectControls()
 {
     MainControls& c = ctx_.controls;
-    auto route = [this](QPushButton* button, void (*handler)(MainContext&)) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { handler(ctx_); });
+    using enum PendingLoad;
+    auto route = [this](QPushButton* button, void (*handler)(MainContext&), PendingLoad pending) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler, pending] { runHandler([this, handler] { handler(ctx_); }, pending); });
     };
-    route(c.refresh, &OnRefresh);
-    route(c.apply, &OnApply);
-    route(c.configuration, &OnConfiguration);
-    route(c.connect, &OnConnect);
-    route(c.disconnect, &OnDisconnect);
-    route(c.language, &OnLanguage);
-    route(c.bitTorrent, &OnBitTorrent);
-    connect(c.exit, &QPushButton::clicked, this, &MainDialog::OnExit);
-    connect(c.about, &QPushButton::clicked, this, &MainDialog::OnAbout);
+    route(c.refresh, &OnRefresh, Drop);
+    route(c.apply, &OnApply, First);
+    route(c.configuration, &OnConfiguration, First);
+    route(c.connect, &OnConnect, First);
+    route(c.disconnect, &OnDisconnect, First);
+    route(c.language, &OnLanguage, First);
+    route(c.bitTorrent, &OnBitTorrent, First);
+    connect(c.exit, &QPushButton::clicked, this, [this] { runHandler([this] { OnExit(); }, Drop); });
+    connect(c.about, &QPushButton::clicked, this, [this] { runHandler([this] { OnAbout(); }, First); });
 
     // No button is the default one, not even the first: Qt would otherwise make the
     // first auto-default button the default when the window shows. Enter is routed by
@@ -110,10 +182,81 @@ void MainDialog::connectControls()
     c.deviceList->installEventFilter(this);
     c.volumeList->installEventFilter(this);
 
+    // A click shows the clicked device at once; any other move of the highlight once it
+    // has rested.
     connect(static_cast<ReportList*>(c.deviceList), &ReportList::clickedAnywhere, this,
-            [this] { OnDeviceListClick(ctx_); });
+            [this] { runHandler([this] { OnDeviceListClick(ctx_); }, Drop); });
+    settle_.setSingleShot(true);
+    settle_.setInterval(SelectionSettleMs);
+    connect(c.deviceList, &QTreeWidget::itemSelectionChanged, this, [this] { settle_.start(); });
+    connect(&settle_, &QTimer::timeout, this,
+            [this] { runHandler([this] { loadSettledHighlight(); }, Drop); });
     // Only a choice by the user counts; the program setting the combo does not.
-    connect(c.dhcp, &QComboBox::activated, this, [this] { OnDhcpChange(ctx_); });
+    connect(c.dhcp, &QComboBox::activated, this,
+            [this] { runHandler([this] { OnDhcpChange(ctx_); }, First); });
+}
+
+void MainDialog::orderTabStops()
+{
+    // The order of the layout, left to right and top to bottom within each group, rather
+    // than the template's order of creation.
+    const MainControls& c = ctx_.controls;
+    QWidget* const order[] = {c.deviceList, c.refresh,    c.configuration, c.language,
+                              c.bitTorrent, c.ipAddress,  c.netmask,       c.gateway,
+                              c.dhcp,       c.apply,      c.volumeList,    c.driveLetters,
+                              c.connect,    c.disconnect, c.about,         c.exit};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainDialog::runHandler(std::function<void()> handler, PendingLoad pending)
+{
+    handlers_.push_back({std::move(handler), pending});
+    runQueuedHandlers();
+}
+
+void MainDialog::runQueuedHandlers()
+{
+    if (handlerRunning_ || handlers_.empty())
+        return;
+    if (BlockingStepRunning()) {
+        // Asked for during a wait, by a timed click or the settle timer: after it.
+        if (!waitingForSteps_) {
+            waitingForSteps_ = true;
+            AfterBlockingSteps(this, [this] {
+                waitingForSteps_ = false;
+                runQueuedHandlers();
+            });
+        }
+        return;
+    }
+    handlerRunning_ = true;
+    while (!handlers_.empty()) {
+        Handler next = std::move(handlers_.front());
+        handlers_.pop_front();
+        if (settle_.isActive()) {
+            settle_.stop();
+            if (next.pending == PendingLoad::First)
+                loadSettledHighlight();
+        }
+        next.run();
+    }
+    handlerRunning_ = false;
+}
+
+void MainDialog::loadSettledHighlight()
+{
+    const MainControls& c = ctx_.controls;
+    const int row = SelectedRow(c.deviceList);
+    // Nothing new to show: no highlight and no device, or the device already shown (a
+    // click or a button's load came first).
+    if (row < 0 && ctx_.DeviceSelected == 0)
+        return;
+    if (row >= 0 && ctx_.DeviceSelected == 1 && ctx_.services.protocol &&
+        c.deviceList->topLevelItem(row)->text(1).toStdString() ==
+            ctx_.services.protocol->state.currentDeviceIp.view())
+        return;
+    ShowHighlightedDevice(ctx_);
 }
 
 bool MainDialog::OnInitDialog()
@@ -165,7 +308,7 @@ void MainDialog::setVisible(bool visible)
 void MainDialog::OnSysCommand(unsigned commandId)
 {
     if ((commandId & ~0xFu) == AboutCommand)
-        OnAbout();
+        runHandler([this] { OnAbout(); }, PendingLoad::First);
 }
 
 void MainDialog::OnAbout()
@@ -183,6 +326,9 @@ void MainDialog::closeTransportOnce()
 
 void MainDialog::OnExit()
 {
+    // Nothing runs after Exit: the run is over.
+    handlers_.clear();
+    settle_.stop();
     if (ctx_.services.protocol)
         ctx_.services.protocol->FreeDeviceList();
     closeTransportOnce();
@@ -246,6 +392,30 @@ void MainDialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void MainDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    layOutControls();
+}
+
+void MainDialog::layOutControls()
+{
+    if (templatePlaces_.empty())
+        return;
+    const QSize extra = (size() - minimumSize()).expandedTo(QSize(0, 0));
+    const int upper = extra.height() / 2;
+    const int lower = extra.height() - upper;
+    for (const auto& [control, place] : templatePlaces_) {
+        const unsigned f = FollowOf(control);
+        QRect r = place;
+        r.translate((f & MoveX) ? extra.width() : 0,
+                    ((f & MoveYUpper) ? upper : 0) + ((f & MoveYLower) ? lower : 0));
+        r.setWidth(r.width() + ((f & GrowW) ? extra.width() : 0));
+        r.setHeight(r.height() + ((f & GrowHUpper) ? upper : 0) + ((f & GrowHLower) ? lower : 0));
+        control->setGeometry(r);
+    }
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event)

@@ -6,7 +6,10 @@
 #include "drives/DriveTable.h"
 
 #include <QDialog>
+#include <QTimer>
 
+#include <deque>
+#include <functional>
 #include <optional>
 
 class QTreeWidget;
@@ -32,13 +35,22 @@ class ReportList;
 //                                              (the box itself: app/AboutDialog.cpp)
 //   Exit                                    -> OnExit             app/MainDialog.cpp
 //   the window's close request              -> OnClose            app/MainDialog.cpp
-// Refresh and Apply both end with SearchAndShowDevices (app/DeviceRows.cpp).
+//   the highlight moved in the device list   -> ShowHighlightedDevice settings/DeviceDetails.cpp
+//   (arrow keys, typing, a screen reader's selection; once it has settled)
+// Refresh and Apply both end with SearchAndShowDevices (appstate/DeviceRows.cpp).
 // Enter (when no push button has the focus) and Escape end the modal run without the
 // clean-up of Exit and close.
 //
 // Every wait of a handler (the search, a transaction, a mount) runs as a blocking step
 // (ui/BlockingStep.h): the window stays painted and answering, and input waits for the
 // step's end. The drive service handed in is called through BlockingDriveService.
+// Handlers run one at a time, in the order they were asked for: one asked for while
+// another runs or while a step waits (a screen reader's press on a button is a timed
+// click, not held-back input) runs once they are over.
+//
+// The device the buttons act on is the highlighted row. Moving the highlight loads that
+// device once the highlight has rested for the settle time, so holding an arrow key does
+// not load every row passed; a button that acts on the device loads a pending one first.
 //
 // Initialisation (OnInitDialog: list columns, drive letters, the first search) runs once.
 // Shown by show() or exec(), the window appears at once with the list empty and Refresh
@@ -64,6 +76,9 @@ public:
 
     void setVisible(bool visible) override;
 
+    // How long the highlight must rest before its device is loaded (150 ms).
+    void setSelectionSettleMs(int ms) { settle_.setInterval(ms); }
+
 public Q_SLOTS:
     void OnExit();
     void OnAbout();
@@ -73,19 +88,42 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What a handler does with a device load that waits for the highlight to settle.
+    enum class PendingLoad {
+        First, // load it before the handler: the handler acts on the device
+        Drop,  // the handler replaces it (a search, a click, the end of the run)
+    };
+    struct Handler {
+        std::function<void()> run;
+        PendingLoad pending;
+    };
+
     void OnClose();
     void bindControls();
     void connectControls();
+    void orderTabStops();
     void prepareLists();
     void readDrivesAndSearch();
     void closeTransportOnce();
+    void runHandler(std::function<void()> handler, PendingLoad pending);
+    void runQueuedHandlers();
+    void loadSettledHighlight();
+    void layOutControls();
 
     std::optional<BlockingDriveService> blockingDrives_;
     MainContext ctx_;
     DriveTable driveTable_;
     bool initialised_ = false;
+
+    QTimer settle_;
+    std::deque<Handler> handlers_;
+    bool handlerRunning_ = false;
+    bool waitingForSteps_ = false;
+    // The controls' places at the template's size, which is also the smallest size.
+    std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
 };
 
 } // namespace telvorin

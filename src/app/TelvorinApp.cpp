@@ -2,6 +2,7 @@
 #include "app/TelvorinApp.h"
 
 #include "app/MainDialog.h"
+#include "app/ProtocolLog.h"
 #include "drives/CredentialPrompt.h"
 #include "install/InstallState.h"
 #include "install/LocalStaging.h"
@@ -38,7 +39,7 @@ int TelvorinApp::InitInstance()
 {
     PosixSocketLayer sockets;
     SteadyClock clock;
-    Protocol protocol(sockets, clock);
+    Protocol protocol(sockets, clock, ProtocolLogSink());
     protocol.OpenTransport();
 
     QtMessages messages;

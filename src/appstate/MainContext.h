@@ -79,7 +79,8 @@ struct MainContext {
     MainServices services;
     DriveTable* driveTable = nullptr;
 
-    // 1 after a click in the device list, 0 after every search.
+    // 1 while a device of the list is highlighted and shown; 0 without one, as after
+    // every search.
     int DeviceSelected = 0;
     // The address text of the device last clicked, configured or connected.
     FixedText<64> SelectedHost;

@@ -38,7 +38,7 @@ bool CheckSupport(MainContext& ctx)
     case bittorrent::Support::Unformatted:
         Show(ctx, FormatDriveMessage);
         if (BrowserLauncher* browser = ctx.services.browser)
-            browser->launchOpener("http://" + ctx.SelectedHost.str());
+            RunBlockingStep([&] { return browser->launchOpener("http://" + ctx.SelectedHost.str()); });
         break;
     case bittorrent::Support::NotSupported: Show(ctx, bittorrent::NotSupportedMessage); break;
     }

@@ -69,7 +69,7 @@ void LanguageDialog::OnInitDialog()
     case language::Opening::Unformatted:
         showText(FormatDriveMessage);
         if (BrowserLauncher* browser = ctx_.services.browser)
-            browser->launchOpener("http://" + ctx_.SelectedHost.str());
+            RunBlockingStep([&] { return browser->launchOpener("http://" + ctx_.SelectedHost.str()); });
         break;
     case language::Opening::Unicode: showText(language::UnicodeMessage); break;
     case language::Opening::NotSupported: showText(language::NotSupportedMessage); break;

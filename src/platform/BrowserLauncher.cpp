@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/BrowserLauncher.h"
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <cerrno>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include <gio/gio.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
 
 namespace telvorin {
 
@@ -47,7 +53,27 @@ bool GioBrowserLauncher::launchDefaultBrowser(const std::string& url)
 
 bool GioBrowserLauncher::launchOpener(const std::string& url)
 {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), QStringList{QString::fromStdString(url)});
+    std::string program = "xdg-open";
+    std::string argument = url;
+    char* argv[] = {program.data(), argument.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv, environ) != 0)
+        return false;
+    // The opener ends at once when it hands the address to a desktop, fails at once when
+    // it finds no browser, and runs on while a browser it started itself is open. A
+    // thread of its own reaps it whenever it ends.
+    auto ended = std::make_shared<std::promise<int>>();
+    std::future<int> status = ended->get_future();
+    std::thread([pid, ended] {
+        int st = 0;
+        while (waitpid(pid, &st, 0) < 0 && errno == EINTR) {
+        }
+        ended->set_value(st);
+    }).detach();
+    if (status.wait_for(std::chrono::milliseconds(OpenerVerdictMs)) == std::future_status::timeout)
+        return true;
+    const int st = status.get();
+    return WIFEXITED(st) && WEXITSTATUS(st) == 0;
 }
 
 } // namespace telvorin

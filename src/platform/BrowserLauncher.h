@@ -14,7 +14,8 @@ public:
     virtual std::string defaultBrowserName() = 0;
     // Starts the default http handler with the one URL; false when it could not be started.
     virtual bool launchDefaultBrowser(const std::string& url) = 0;
-    // The desktop's own opener ("xdg-open URL"); false when it could not be started.
+    // The desktop's own opener ("xdg-open URL"); false when it could not be started or
+    // reported soon that it found no browser. May wait up to a few seconds.
     virtual bool launchOpener(const std::string& url) = 0;
 };
 
@@ -24,6 +25,9 @@ public:
     std::string defaultBrowserName() override;
     bool launchDefaultBrowser(const std::string& url) override;
     bool launchOpener(const std::string& url) override;
+
+    // How long the opener may take to fail before it counts as showing the page.
+    static constexpr int OpenerVerdictMs = 3000;
 };
 
 } // namespace telvorin

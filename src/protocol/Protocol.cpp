@@ -9,16 +9,27 @@
 #include <chrono>
 #include <cstring>
 #include <random>
+#include <string>
 #include <utility>
 
 #include <unistd.h>
 
 namespace telvorin {
 
-Protocol::Protocol(SocketLayer& sockets, Clock& clock, std::FILE* diagnostics)
+DiagnosticSink LinesTo(std::FILE* file)
+{
+    if (!file)
+        return {};
+    return [file](std::string_view line) {
+        std::fprintf(file, "%.*s\n", static_cast<int>(line.size()), line.data());
+        std::fflush(file);
+    };
+}
+
+Protocol::Protocol(SocketLayer& sockets, Clock& clock, DiagnosticSink diagnostics)
     : sockets_(sockets)
     , clock_(clock)
-    , diagnostics_(diagnostics)
+    , diagnostics_(std::move(diagnostics))
 {
 }
 
@@ -242,9 +253,8 @@ void Protocol::reportListFull()
     listFullReported_ = true;
     if (!diagnostics_)
         return;
-    std::fprintf(diagnostics_, "telvorin: device list full at %d devices; further replies dropped\n",
-                 DeviceList::MaxRecords);
-    std::fflush(diagnostics_);
+    diagnostics_("telvorin: device list full at " + std::to_string(DeviceList::MaxRecords) +
+                 " devices; further replies dropped");
 }
 
 bool Protocol::FindDeviceByIp(std::string_view ipText) const
@@ -272,8 +282,7 @@ void Protocol::diagnostic(const char* label, std::string_view value) const
     if (!diagnostics_)
         return;
     // The value is the device's text: escaped, it can neither move the cursor nor add lines.
-    std::fprintf(diagnostics_, "%s=%s\n", label, PrintableText(value).c_str());
-    std::fflush(diagnostics_);
+    diagnostics_(std::string(label) + "=" + PrintableText(value));
 }
 
 // ---- Helpers --------------------------------------------------------------------------

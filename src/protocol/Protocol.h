@@ -17,14 +17,21 @@ namespace telvorin {
 
 using SendBuffer = std::span<std::uint8_t, DatagramCapacity>;
 
+// Receives one diagnostic line at a time, without its line end.
+using DiagnosticSink = std::function<void(std::string_view line)>;
+
+// A sink that writes each line, with a line end, to `file` and flushes it.
+DiagnosticSink LinesTo(std::FILE* file);
+
 // The device discovery protocol: transport, builders, transactions, search and the
 // shared device data. One instance serves the whole program; it talks to the user never.
 // Every transaction returns 1 on a matching reply and 0 otherwise (VerifyLogin returns
 // the reply's first value byte as a signed number).
 class Protocol {
 public:
-    // diagnostics receives the get transactions' "item=value" lines; null for none.
-    Protocol(SocketLayer& sockets, Clock& clock, std::FILE* diagnostics = stderr);
+    // diagnostics receives the get transactions' "item=value" lines and the note of a
+    // full device list; empty for none.
+    Protocol(SocketLayer& sockets, Clock& clock, DiagnosticSink diagnostics = {});
     ~Protocol();
     Protocol(const Protocol&) = delete;
     Protocol& operator=(const Protocol&) = delete;
@@ -132,7 +139,7 @@ private:
 
     SocketLayer& sockets_;
     Clock& clock_;
-    std::FILE* diagnostics_;
+    DiagnosticSink diagnostics_;
     bool open_ = false;
     bool listFullReported_ = false;
 };

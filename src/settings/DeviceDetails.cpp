@@ -34,13 +34,18 @@ std::string RowText(const QTreeWidgetItem* row, int column)
 
 void OnDeviceListClick(MainContext& ctx)
 {
+    ctx.controls.deviceList->setFocus();
+    ShowHighlightedDevice(ctx);
+}
+
+void ShowHighlightedDevice(MainContext& ctx)
+{
     MainControls& c = ctx.controls;
     Protocol& protocol = *ctx.services.protocol;
 
-    ctx.DeviceSelected = 1;
-    c.deviceList->setFocus();
-
+    // Without a highlighted row there is no device to act on, whatever was shown before.
     const int rowIndex = SelectedRow(c.deviceList);
+    ctx.DeviceSelected = rowIndex >= 0 ? 1 : 0;
     if (rowIndex < 0)
         return;
     const QTreeWidgetItem* row = c.deviceList->topLevelItem(rowIndex);

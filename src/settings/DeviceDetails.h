@@ -5,9 +5,13 @@ namespace telvorin {
 
 struct MainContext;
 
-// Click in the device list: shows the device's LAN settings and volumes, makes it the
-// current device and enables the subnet-bound buttons.
+// Click in the device list (on a row or not): gives the list the focus and shows the
+// highlighted device.
 void OnDeviceListClick(MainContext& ctx);
+// Shows the device of the highlighted row, however the row got highlighted: its LAN
+// settings and volumes; makes it the current device and enables the subnet-bound
+// buttons. Without a highlighted row no device is selected and the panel stays.
+void ShowHighlightedDevice(MainContext& ctx);
 // Selection change of the "Receive DHCP" choice: greys the address fields for DHCP.
 void OnDhcpChange(MainContext& ctx);
 

@@ -106,6 +106,9 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
     RunBlockingStep([&] { ctx.services.protocol->SetStaticIp(); });
     ClearAddressFields(c);
     SearchAndShowDevices(ctx);
+    // The rows are new and none is highlighted: the next Apply must not go, unseen, to
+    // the device just changed.
+    ctx.DeviceSelected = 0;
 }
 
 } // namespace

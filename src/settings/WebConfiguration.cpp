@@ -75,8 +75,14 @@ void OnConfiguration(MainContext& ctx)
     const std::string url = "http://" + host;
     BrowserLauncher& browser = *ctx.services.browser;
     // A browser named "IE" is opened through the desktop's own opener.
-    if (browser.defaultBrowserName().find("IE") != std::string::npos || !browser.launchDefaultBrowser(url))
-        browser.launchOpener(url);
+    if (browser.defaultBrowserName().find("IE") == std::string::npos && browser.launchDefaultBrowser(url))
+        return;
+    if (RunBlockingStep([&] { return browser.launchOpener(url); }))
+        return;
+    ctx.services.messages->show(ctx.controls.dialog,
+                                QStringLiteral("No web browser could be started.\nOpen %1 in a web browser.")
+                                    .arg(QString::fromStdString(url)),
+                                QStringLiteral("Error"), MessageIcon::Stop);
 }
 
 } // namespace telvorin

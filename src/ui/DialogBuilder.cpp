@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DialogBuilder.h"
 
+#include "ui/FocusRing.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ReportList.h"
 
@@ -218,6 +219,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     dialog.setFixedSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+    FocusRing::install(dialog);
 }
 
 QWidget* FindControlWidget(const QWidget& dialog, int id)

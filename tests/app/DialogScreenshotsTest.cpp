@@ -177,6 +177,19 @@ QImage RenderMainDevices()
     return Frame(dialog);
 }
 
+// The focus ring, as a keyboard user sees it on a button of the blue background.
+QImage RenderMainFocus()
+{
+    OfflineServices offline;
+    MainDialog dialog(offline.services());
+    dialog.OnInitDialog();
+    dialog.show();
+    const QByteArray focus =
+        qEnvironmentVariableIsSet("FOCUS") ? qgetenv("FOCUS") : QByteArray("languageButton");
+    dialog.findChild<QWidget*>(QString::fromLatin1(focus))->setFocus(Qt::TabFocusReason);
+    return Frame(dialog);
+}
+
 QImage RenderAbout()
 {
     AboutDialog about;
@@ -248,9 +261,10 @@ struct Render {
 };
 
 const Render Renders[] = {
-    {"main-empty", RenderMainEmpty}, {"main-devices", RenderMainDevices}, {"about", RenderAbout},
-    {"login", RenderLogin},          {"install", RenderInstall},          {"restart", RenderRestart},
-    {"language", RenderLanguage},
+    {"main-empty", RenderMainEmpty}, {"main-devices", RenderMainDevices},
+    {"main-focus", RenderMainFocus}, {"about", RenderAbout},
+    {"login", RenderLogin},          {"install", RenderInstall},
+    {"restart", RenderRestart},      {"language", RenderLanguage},
 };
 
 } // namespace

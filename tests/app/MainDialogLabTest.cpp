@@ -96,6 +96,16 @@ void ClickRow(QTreeWidget* list, QTreeWidgetItem* row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
 }
 
+// The requests of one opcode and item that a device got, as the emulator recorded them.
+int RequestsTo(const lab::Lab& lab, const QString& device, std::uint8_t opcode, std::uint8_t item)
+{
+    int count = 0;
+    for (const lab::RecordedRequest& r : lab.requestsFor(device.toStdString()))
+        count += r.bytes.size() > 21 && r.bytes[0] == opcode && r.bytes[21] == item ? 1 : 0;
+    return count;
+}
+constexpr std::uint8_t OpGetOrLogin = 3, VolumesItem = 3, LoginItem = 4;
+
 } // namespace
 
 TEST(MainDialogLab, TheWindowShowsEmptyAndTheFirstSearchFillsIt)
@@ -183,4 +193,81 @@ TEST(MainDialogLab, StartWithoutDevicesAndEscape)
     EXPECT_TRUE(w.protocol->transportOpen());
     EXPECT_TRUE(w.messages.empty());
     EXPECT_NO_WINDOW_LEFT();
+}
+
+TEST(MainDialogLab, DownFromAClickedDeviceLoadsTheNextAndApplyActsOnIt)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    MainDialog dialog(w.services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+    QTreeWidgetItem* first = c.deviceList->topLevelItem(0);
+    QTreeWidgetItem* second = c.deviceList->topLevelItem(1);
+    ASSERT_NE(second, nullptr);
+    ClickRow(c.deviceList, first);
+    ASSERT_EQ(c.ipAddress->text(), first->text(1));
+
+    // Apply pressed before the highlight has settled still goes to the highlighted device.
+    w.lab.clearRequests();
+    QTest::keyClick(c.deviceList, Qt::Key_Down);
+    test::ModalAnswerer answer(test::ModalAnswerer::reject(), 3000);
+    QTest::mouseClick(c.apply, Qt::LeftButton);
+    EXPECT_EQ(RequestsTo(w.lab, second->text(0), OpGetOrLogin, VolumesItem), 1);
+    EXPECT_GE(RequestsTo(w.lab, second->text(0), OpGetOrLogin, LoginItem), 1);
+    EXPECT_EQ(RequestsTo(w.lab, first->text(0), OpGetOrLogin, LoginItem), 0);
+    dialog.hide();
+}
+
+TEST(MainDialogLab, HeldArrowKeysLoadOnlyWhereTheHighlightRests)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    MainDialog dialog(w.services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+    ASSERT_EQ(c.deviceList->topLevelItemCount(), 3);
+    c.deviceList->setFocus();
+    w.lab.clearRequests();
+
+    // Key repeats every 30 ms over the rows, down and up again: 20 rows passed.
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(c.deviceList, i % 4 < 2 ? Qt::Key_Down : Qt::Key_Up);
+        QTest::qWait(30);
+    }
+    QTreeWidgetItem* resting = c.deviceList->currentItem();
+    ASSERT_NE(resting, nullptr);
+    QTRY_COMPARE(c.ipAddress->text(), resting->text(1));
+    QTest::qWait(300);
+    int loads = 0;
+    for (int i = 0; i < 3; ++i)
+        loads += RequestsTo(w.lab, c.deviceList->topLevelItem(i)->text(0), OpGetOrLogin, VolumesItem);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(RequestsTo(w.lab, resting->text(0), OpGetOrLogin, VolumesItem), 1);
+    EXPECT_EQ(dialog.context().DeviceSelected, 1);
+    dialog.hide();
+}
+
+TEST(MainDialogLab, ASelectionWithoutClickOrKeyLoadsTheDeviceLikeAClick)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    MainDialog dialog(w.services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+    QTreeWidgetItem* archive = RowOf(c.deviceList, QStringLiteral("Archive"));
+    ASSERT_NE(archive, nullptr);
+    w.lab.clearRequests();
+
+    // What a screen reader's row selection comes down to: the selection model's select,
+    // with no click and no key.
+    c.deviceList->selectionModel()->select(c.deviceList->indexFromItem(archive),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTRY_COMPARE(c.ipAddress->text(), QStringLiteral("10.64.0.11"));
+    EXPECT_EQ(dialog.context().DeviceSelected, 1);
+    EXPECT_EQ(w.protocol->state.currentDeviceIp, std::string_view("10.64.0.11"));
+    EXPECT_EQ(c.dhcp->currentText(), QStringLiteral("Enable"));
+    EXPECT_EQ(c.volumeList->topLevelItemCount(), 1);
+    EXPECT_EQ(RequestsTo(w.lab, QStringLiteral("Archive"), OpGetOrLogin, VolumesItem), 1);
+    dialog.hide();
 }

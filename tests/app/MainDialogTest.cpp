@@ -10,6 +10,7 @@
 #include "ui/QtPrinters.h"
 #include "ui/RecordingMessages.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -355,10 +356,12 @@ TEST_F(MainDialogTest, ClicksReachTheDetailsHandlers)
     dialog.show();
     const MainControls& c = dialog.controls();
 
-    // A click on the empty space under the rows still reaches the list's handler.
+    // A click on the empty space under the rows still reaches the list's handler, and
+    // with no row highlighted there is no device to act on.
     ASSERT_EQ(c.deviceList->topLevelItemCount(), 0);
+    dialog.context().DeviceSelected = 1;
     QTest::mouseClick(c.deviceList->viewport(), Qt::LeftButton, {}, QPoint(20, 40));
-    EXPECT_EQ(dialog.context().DeviceSelected, 1);
+    EXPECT_EQ(dialog.context().DeviceSelected, 0);
 
     // The user's choice of DHCP greys the address fields; the program setting the
     // choice does not count as the user's.
@@ -432,4 +435,84 @@ TEST(MainDialogSearch, RefreshKeepsTheFocusAndLeavesNoRowCurrent)
     dialog.context().OnRefresh();
     EXPECT_EQ(dialog.focusWidget(), c.apply);
     dialog.hide();
+}
+
+TEST_F(MainDialogTest, TabVisitsTheControlsInTheLayoutsOrder)
+{
+    MainDialog dialog(services);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const QStringList expected = {
+        QStringLiteral("deviceList"),          QStringLiteral("refreshButton"),
+        QStringLiteral("configurationButton"), QStringLiteral("languageButton"),
+        QStringLiteral("bitTorrentButton"),    QStringLiteral("ipAddressEdit"),
+        QStringLiteral("netmaskEdit"),         QStringLiteral("gatewayEdit"),
+        QStringLiteral("dhcpCombo"),           QStringLiteral("applyButton"),
+        QStringLiteral("volumeList"),          QStringLiteral("driveLetterCombo"),
+        QStringLiteral("connectButton"),       QStringLiteral("disconnectButton"),
+        QStringLiteral("aboutButton"),         QStringLiteral("exitButton"),
+        QStringLiteral("deviceList"),
+    };
+    for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            ASSERT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+        }
+    }
+    dialog.controls().deviceList->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        // The control that holds the focus, also when it is a part of one (an octet field).
+        QWidget* focus = QApplication::focusWidget();
+        while (focus && focus->parentWidget() != &dialog)
+            focus = focus->parentWidget();
+        visited << (focus ? focus->objectName() : QStringLiteral("(none)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, expected);
+    dialog.hide();
+}
+
+TEST_F(MainDialogTest, AnAccessiblePressDuringASearchRunsAfterIt)
+{
+    // A screen reader's press is a timed click, which a step does not hold back as input.
+    auto press = [](QPushButton* button) {
+        QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QTest::qWait(300); // the timed click comes after 100 ms
+    };
+
+    MainDialog dialog(services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+    std::optional<bool> searchOverWhenAboutOpened;
+    test::ModalAnswerer answer([&](QWidget* modal) {
+        searchOverWhenAboutOpened = c.refresh->isEnabled();
+        test::ModalAnswerer::clickButton(QStringLiteral("okButton"))(modal);
+    });
+    lookDuringNextSearch(&dialog, [&] { press(c.about); });
+    QTest::mouseClick(c.refresh, Qt::LeftButton);
+    QTRY_VERIFY(answer.answered());
+    EXPECT_EQ(searchOverWhenAboutOpened, true);
+    dialog.hide();
+
+    // Exit pressed so during the first search ends the run once the search is over; a
+    // run left going with its window hidden would end only at the safety timer.
+    const int sendsBefore = sockets.sends;
+    MainDialog first(services);
+    int closesDuringSearch = -1;
+    lookDuringNextSearch(&first, [&] {
+        press(first.controls().exit);
+        closesDuringSearch = sockets.closes;
+    });
+    bool safetyEnded = false;
+    QTimer::singleShot(10000, &first, [&] {
+        safetyEnded = true;
+        first.reject();
+    });
+    first.exec();
+    EXPECT_FALSE(safetyEnded);
+    EXPECT_EQ(closesDuringSearch, 0);
+    EXPECT_EQ(sockets.sends, sendsBefore + 4) << "the search ran to its end";
+    EXPECT_FALSE(protocol.transportOpen());
 }

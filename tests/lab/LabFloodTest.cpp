@@ -94,7 +94,7 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheListStaysCapped)
     telvorin::PosixSocketLayer sockets;
     telvorin::SteadyClock clock;
     {
-        telvorin::Protocol p(sockets, clock, diag);
+        telvorin::Protocol p(sockets, clock, telvorin::LinesTo(diag));
         p.OpenTransport();
         p.SearchDevices(3, 3);
         ASSERT_EQ(p.devices.count(), 1);

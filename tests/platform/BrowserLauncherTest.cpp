@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -49,6 +51,19 @@ TEST(GioBrowserLauncher, StartsTheHttpHandlerOrLeavesItToTheOpener)
         EXPECT_EQ(code, 0);
         EXPECT_EQ(desktop.took(installed ? "browser" : "xdg-open"), url + "\n");
     }
+}
+
+TEST(GioBrowserLauncher, AnOpenerThatFindsNoBrowserCountsAsNotStarted)
+{
+    test::StandInDesktop desktop(false);
+    // As xdg-open ends when no browser can be found.
+    std::ofstream(desktop.root / "bin/xdg-open", std::ios::trunc) << "#!/bin/sh\nexit 3\n";
+    const int code = InChild([&] {
+        desktop.enter();
+        GioBrowserLauncher launcher;
+        return launcher.launchOpener("http://10.64.0.10") ? 1 : 0;
+    });
+    EXPECT_EQ(code, 0);
 }
 
 TEST(TcpWebCheck, ConnectsOnlyWhereAServerListens)

@@ -19,7 +19,7 @@ struct Harness {
     char* diagText = nullptr;
     std::size_t diagSize = 0;
     std::FILE* diag = open_memstream(&diagText, &diagSize);
-    Protocol protocol{net, clock, diag};
+    Protocol protocol{net, clock, LinesTo(diag)};
 
     ~Harness()
     {

@@ -80,11 +80,15 @@ TEST_F(ApplyChecksTest, NothingHappensWithoutACurrentDeviceOrADhcpChoice)
     EXPECT_EQ(messages.last().icon, MessageIcon::Stop);
     EXPECT_EQ(ctx().AdminLoginMode, 1);
 
-    // A click on the empty list selects nothing and leaves the DHCP choice unset.
+    // A click on the empty list highlights no row: still no device to act on.
     QTest::mouseClick(c().deviceList->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(ctx().DeviceSelected, 1);
+    EXPECT_EQ(ctx().DeviceSelected, 0);
     pressApply();
-    EXPECT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.count(), 2u);
+    // A device without a DHCP choice: nothing at all.
+    ctx().DeviceSelected = 1;
+    pressApply();
+    EXPECT_EQ(messages.count(), 2u);
     EXPECT_EQ(sockets.sends, sends);
 }
 

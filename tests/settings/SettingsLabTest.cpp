@@ -298,12 +298,12 @@ TEST_F(SettingsLab, AClickShowsTheDeviceItsVolumesAndWhatItsSubnetAllows)
     EXPECT_FALSE(c().netmask->isEnabled());
     EXPECT_EQ(c().netmask->text(), QStringLiteral("255.255.0.0"));
 
-    // A click on the empty space below the rows only marks a device as selected.
-    ctx().DeviceSelected = 0;
+    // A click on the empty space below the rows highlights no row: no device is
+    // selected, and the panel and the network are left alone.
     lab->clearRequests();
     QTest::mouseClick(c().deviceList->viewport(), Qt::LeftButton, {},
                       QPoint(10, c().deviceList->viewport()->height() - 3));
-    EXPECT_EQ(ctx().DeviceSelected, 1);
+    EXPECT_EQ(ctx().DeviceSelected, 0);
     EXPECT_EQ(c().ipAddress->text(), QStringLiteral("10.64.0.11"));
     EXPECT_EQ(c().volumeList->topLevelItemCount(), 1);
     EXPECT_TRUE(lab->requests(0).empty());
@@ -438,7 +438,7 @@ TEST_F(SettingsLab, AStaticChangeMovesTheDeviceInTheList)
     EXPECT_EQ(row->text(0), QStringLiteral("OPEN"));
     EXPECT_EQ(row->text(2), QStringLiteral("255.255.0.0"));
     EXPECT_EQ(rowFor("10.64.0.10"), nullptr);
-    EXPECT_EQ(ctx().DeviceSelected, 1) << "still the same current device";
+    EXPECT_EQ(ctx().DeviceSelected, 0) << "no row is highlighted after the search";
     EXPECT_EQ(protocol->state.currentDeviceIp, "10.64.0.77");
     for (IpAddressEdit* field : {c().ipAddress, c().netmask, c().gateway})
         EXPECT_TRUE(field->isBlank());

@@ -88,10 +88,11 @@ public:
     bool launchOpener(const std::string& url) override
     {
         calls.push_back("opener " + url);
-        return true;
+        return opens;
     }
     std::string name;
     bool launches = true;
+    bool opens = true;
     std::vector<std::string> calls;
 };
 
@@ -139,26 +140,33 @@ TEST_F(WebConfigurationTest, NeedsARowThenStartsTheBrowserOrTheOpener)
 
     struct Case {
         const char* name;
-        bool launches;
+        bool launches, opens;
         std::vector<std::string> calls;
     };
     const std::string browserCall = "browser http://10.64.0.10", openerCall = "opener http://10.64.0.10";
     const Case cases[] = {
-        {"web.desktop", true, {browserCall}},
-        {"web.desktop", false, {browserCall, openerCall}},
-        {"MSIE.desktop", true, {openerCall}}, // "IE" in capitals goes to the opener
-        {"ie.desktop", true, {browserCall}},
+        {"web.desktop", true, true, {browserCall}},
+        {"web.desktop", false, true, {browserCall, openerCall}},
+        {"MSIE.desktop", true, true, {openerCall}}, // "IE" in capitals goes to the opener
+        {"ie.desktop", true, true, {browserCall}},
+        {"no browser at all", false, false, {browserCall, openerCall}},
     };
     list->topLevelItem(0)->setSelected(true);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        messages.clear();
         browser.name = c.name;
         browser.launches = c.launches;
+        browser.opens = c.opens;
         browser.calls.clear();
         OnConfiguration(ctx);
         EXPECT_EQ(browser.calls, c.calls);
+        // Without any browser the user learns so, and the address to open by hand.
+        EXPECT_EQ(messages.count(), c.opens ? 0u : 1u);
+        if (!c.opens) {
+            EXPECT_TRUE(messages.last().text.contains(QStringLiteral("http://10.64.0.10")));
+        }
     }
-    EXPECT_EQ(messages.count(), 1u);
     EXPECT_EQ(check.hosts.back(), "10.64.0.10");
 }
 

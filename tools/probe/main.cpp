@@ -118,7 +118,7 @@ int main(int argc, char** argv)
 
     PosixSocketLayer sockets;
     SteadyClock clock;
-    Protocol protocol(sockets, clock, stderr);
+    Protocol protocol(sockets, clock, LinesTo(stderr));
     protocol.OpenTransport();
     protocol.SearchDevices(3, 3);
 
