@@ -7,6 +7,7 @@
 #include "resources/LoginTemplate.h"
 #include "ui/DialogBuilder.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -16,6 +17,12 @@
 namespace telvorin {
 
 namespace {
+
+// Where the box sits, in dialog units: below the password field, clear of the buttons.
+constexpr int RememberX = 60;
+constexpr int RememberY = 57;
+constexpr int RememberW = 125;
+constexpr int RememberH = 10;
 
 QString LoginName()
 {
@@ -51,8 +58,30 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
 
     auto* ok = FindControl<QPushButton>(*this, IdLoginOk);
     auto* cancel = FindControl<QPushButton>(*this, IdLoginCancel);
+
+    rememberPassword_ = new QCheckBox(QStringLiteral("Remember password"), this);
+    rememberPassword_->setObjectName(QStringLiteral("rememberPasswordCheck"));
+    rememberPassword_->setAccessibleName(QStringLiteral("Remember password"));
+    rememberPassword_->setGeometry(DialogUnits::forFont(TemplateFont(LoginTemplate))
+                                       .toPixels(RememberX, RememberY, RememberW, RememberH));
+    QWidget::setTabOrder(passwordEdit_, rememberPassword_);
+    QWidget::setTabOrder(rememberPassword_, ok);
+    setPasswordSaving(false, QStringLiteral("No keyring to remember the password in."));
     connect(ok, &QPushButton::clicked, this, &LoginDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &LoginDialog::reject);
+}
+
+void LoginDialog::setPasswordSaving(bool available, const QString& whyNot)
+{
+    savingAvailable_ = available;
+    savingWhyNot_ = whyNot;
+    rememberPassword_->setEnabled(available);
+    rememberPassword_->setToolTip(available
+                                      ? QStringLiteral("Keep the password in the desktop keyring, so the "
+                                                       "drive comes back at the next login")
+                                      : whyNot);
+    if (!available)
+        rememberPassword_->setChecked(false);
 }
 
 void LoginDialog::showEvent(QShowEvent* event)
@@ -69,6 +98,7 @@ void LoginDialog::OnInitDialog()
         UserName = QStringLiteral("admin");
         loadControls();
         userNameEdit_->setEnabled(false);
+        rememberPassword_->setVisible(false);
         return;
     }
     std::string version;
@@ -78,6 +108,8 @@ void LoginDialog::OnInitDialog()
     UserName = loginNameFixed ? LoginName() : QString();
     loadControls();
     userNameEdit_->setEnabled(!loginNameFixed);
+    rememberPassword_->setVisible(true);
+    rememberPassword_->setChecked(savingAvailable_ && RememberPassword);
 }
 
 void LoginDialog::loadControls()
@@ -91,6 +123,7 @@ void LoginDialog::saveControls()
 {
     UserName = userNameEdit_->text();
     Password = passwordEdit_->text();
+    RememberPassword = adminLoginMode_ != 1 && savingAvailable_ && rememberPassword_->isChecked();
 }
 
 void LoginDialog::accept()
