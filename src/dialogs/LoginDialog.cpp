@@ -8,7 +8,9 @@
 #include "ui/DialogBuilder.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -59,11 +61,24 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
     auto* ok = FindControl<QPushButton>(*this, IdLoginOk);
     auto* cancel = FindControl<QPushButton>(*this, IdLoginCancel);
 
-    rememberPassword_ = new QCheckBox(QStringLiteral("Remember password"), this);
+    // The box's caption is a label of the dialog's own, so it takes the white caption
+    // text that the dialog's labels have (a check box's own text stays dark on the blue in
+    // some styles); a click on it ticks the box, as on a check box's own text.
+    const DialogUnits units = DialogUnits::forFont(TemplateFont(LoginTemplate));
+    rememberPassword_ = new QCheckBox(this);
     rememberPassword_->setObjectName(QStringLiteral("rememberPasswordCheck"));
     rememberPassword_->setAccessibleName(QStringLiteral("Remember password"));
-    rememberPassword_->setGeometry(DialogUnits::forFont(TemplateFont(LoginTemplate))
-                                       .toPixels(RememberX, RememberY, RememberW, RememberH));
+    const int boxWidth = rememberPassword_->sizeHint().width();
+    rememberPassword_->setGeometry(units.toPixelsX(RememberX), units.toPixelsY(RememberY), boxWidth,
+                                   units.toPixelsY(RememberH));
+    rememberCaption_ = new QLabel(QStringLiteral("Remember password"), this);
+    rememberCaption_->setObjectName(QStringLiteral("rememberPasswordLabel"));
+    rememberCaption_->setBuddy(rememberPassword_);
+    rememberCaption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rememberCaption_->setGeometry(
+        units.toPixelsX(RememberX) + boxWidth + units.toPixelsX(2), units.toPixelsY(RememberY),
+        units.toPixelsX(RememberW) - boxWidth - units.toPixelsX(2), units.toPixelsY(RememberH));
+    rememberCaption_->installEventFilter(this);
     QWidget::setTabOrder(passwordEdit_, rememberPassword_);
     QWidget::setTabOrder(rememberPassword_, ok);
     setPasswordSaving(false, QStringLiteral("No keyring to remember the password in."));
@@ -76,12 +91,24 @@ void LoginDialog::setPasswordSaving(bool available, const QString& whyNot)
     savingAvailable_ = available;
     savingWhyNot_ = whyNot;
     rememberPassword_->setEnabled(available);
+    rememberCaption_->setEnabled(available);
+    rememberCaption_->setToolTip(available ? QString() : whyNot);
     rememberPassword_->setToolTip(available
                                       ? QStringLiteral("Keep the password in the desktop keyring, so the "
                                                        "drive comes back at the next login")
                                       : whyNot);
     if (!available)
         rememberPassword_->setChecked(false);
+}
+
+bool LoginDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == rememberCaption_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && rememberPassword_->isEnabled()) {
+        rememberPassword_->toggle();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void LoginDialog::showEvent(QShowEvent* event)
@@ -99,6 +126,7 @@ void LoginDialog::OnInitDialog()
         loadControls();
         userNameEdit_->setEnabled(false);
         rememberPassword_->setVisible(false);
+        rememberCaption_->setVisible(false);
         return;
     }
     std::string version;
@@ -109,6 +137,7 @@ void LoginDialog::OnInitDialog()
     loadControls();
     userNameEdit_->setEnabled(!loginNameFixed);
     rememberPassword_->setVisible(true);
+    rememberCaption_->setVisible(true);
     rememberPassword_->setChecked(savingAvailable_ && RememberPassword);
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace telvorin {
@@ -44,6 +45,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -55,6 +57,7 @@ private:
     QLineEdit* userNameEdit_ = nullptr;
     QLineEdit* passwordEdit_ = nullptr;
     QCheckBox* rememberPassword_ = nullptr;
+    QLabel* rememberCaption_ = nullptr;
     bool savingAvailable_ = false;
     QString savingWhyNot_;
 };
