@@ -12,8 +12,10 @@
 # links. The program is taken from $TELVORIN_BINARY_DIR, else build/ (scripts/build.sh).
 #
 # Drive mapping in the demo goes through a GVfs session of its own, started inside the
-# pc namespace (your desktop's GVfs lives outside it and cannot reach the lab), and the
-# drive letters live in a temporary folder, so the demo leaves nothing in your home.
+# pc namespace (your desktop's GVfs lives outside it and cannot reach the lab). The window
+# runs with a private HOME and XDG folders in a temporary folder (drive letters, their
+# bookmarks, the autostart entry, settings and caches), removed at the end: the demo
+# leaves nothing in your home.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -130,7 +132,8 @@ echo "demo.sh: lab in $lab_dir; starting Telvorin as $user"
 [[ $config != "$here/flows-lab.json" ]] || flows_guide
 
 scratch=$(mktemp -d /tmp/telvorin-demo.XXXXXX)
-mkdir -p "$scratch/runtime" "$scratch/data/telvorin"
+mkdir -p "$scratch/runtime" "$scratch/data/telvorin" "$scratch/home" "$scratch/config" "$scratch/cache" \
+    "$scratch/state"
 chmod 700 "$scratch/runtime"
 # The build's stand-in device files, where the program looks first, so Language and
 # BitTorrent install something on the emulated devices.
@@ -142,11 +145,14 @@ fi
 chown -R "$user" "$scratch"
 
 env_args=(
-    "HOME=$home"
+    "HOME=$scratch/home"
     "USER=$user"
     "LOGNAME=$user"
     "PATH=/usr/local/bin:/usr/bin:/bin"
+    "XDG_CONFIG_HOME=$scratch/config"
     "XDG_DATA_HOME=$scratch/data"
+    "XDG_CACHE_HOME=$scratch/cache"
+    "XDG_STATE_HOME=$scratch/state"
     "XDG_RUNTIME_DIR=$scratch/runtime"
 )
 [[ -n $display ]] && env_args+=("DISPLAY=$display")

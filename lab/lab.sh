@@ -67,13 +67,23 @@ wait_for_emulator() {
     done
 }
 
+# Waits for a test command to succeed, saying on stderr what it waits for and, every
+# five seconds, that it still does (stdout carries only the lab's directory).
 wait_for() {  # what, seconds, test command...
-    local what=$1 deadline=$((SECONDS + $2)); shift 2
-    while ((SECONDS <= deadline)); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
+    local what=$1 limit=$2 start=$SECONDS next=$((SECONDS + 5)); shift 2
+    echo "lab.sh: waiting for $what (up to ${limit} s)" >&2
+    while ((SECONDS - start <= limit)); do
+        if "$@" >/dev/null 2>&1; then
+            ((SECONDS - start < 2)) || echo "lab.sh: $what is ready after $((SECONDS - start)) s" >&2
+            return 0
+        fi
+        if ((SECONDS >= next)); then
+            echo "lab.sh: still waiting for $what ($((SECONDS - start)) s)" >&2
+            next=$((SECONDS + 5))
+        fi
         sleep 0.1
     done
-    die "timed out waiting for $what"
+    die "timed out after ${limit} s waiting for $what"
 }
 
 listening() {  # ns proto port [address]
@@ -211,18 +221,21 @@ cmd_up() {
     for ((i = 0; i < SEGMENTS; i++)); do
         local ns=SEG_NS_$i smb=SEG_SMB_$i http=SEG_HTTP_$i entry
         ns=${!ns}
+        echo "lab.sh: waiting for the emulator of segment $i" >&2
         wait_for_emulator "$i" "${emulator_pids[i]}"
         if [[ ${!smb} == 1 ]]; then wait_for "smbd of segment $i" 15 listening "$ns" tcp 445; fi
         for entry in ${!http}; do
             wait_for "the web server on ${entry%%=*}" 10 listening "$ns" tcp 80 "${entry%%=*}"
         done
         local nmbd=SEG_NMBD_$i nconf
-        # Names resolve by broadcast once nmbd has claimed them, a few seconds after start.
+        # Names resolve by broadcast once nmbd has claimed them: a few seconds after start,
+        # much longer on a machine whose first nmbd start sets itself up.
         if command -v nmbd >/dev/null && command -v nmblookup >/dev/null; then
             for nconf in ${!nmbd}; do
                 local nname
                 nname=$(sed -n 's/^  netbios name = //p' "$nconf")
-                wait_for "the name server of $nname" 30 ip netns exec "$PC_NS" nmblookup "$nname"
+                wait_for "the name server of $nname" "${TELVORIN_LAB_NAME_WAIT:-120}" \
+                    ip netns exec "$PC_NS" nmblookup "$nname"
             done
         fi
     done

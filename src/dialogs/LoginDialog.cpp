@@ -7,7 +7,10 @@
 #include "resources/LoginTemplate.h"
 #include "ui/DialogBuilder.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -16,6 +19,12 @@
 namespace telvorin {
 
 namespace {
+
+// Where the box sits, in dialog units: below the password field, clear of the buttons.
+constexpr int RememberX = 60;
+constexpr int RememberY = 57;
+constexpr int RememberW = 125;
+constexpr int RememberH = 10;
 
 QString LoginName()
 {
@@ -51,8 +60,55 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
 
     auto* ok = FindControl<QPushButton>(*this, IdLoginOk);
     auto* cancel = FindControl<QPushButton>(*this, IdLoginCancel);
+
+    // The box's caption is a label of the dialog's own, so it takes the white caption
+    // text that the dialog's labels have (a check box's own text stays dark on the blue in
+    // some styles); a click on it ticks the box, as on a check box's own text.
+    const DialogUnits units = DialogUnits::forFont(TemplateFont(LoginTemplate));
+    rememberPassword_ = new QCheckBox(this);
+    rememberPassword_->setObjectName(QStringLiteral("rememberPasswordCheck"));
+    rememberPassword_->setAccessibleName(QStringLiteral("Remember password"));
+    const int boxWidth = rememberPassword_->sizeHint().width();
+    rememberPassword_->setGeometry(units.toPixelsX(RememberX), units.toPixelsY(RememberY), boxWidth,
+                                   units.toPixelsY(RememberH));
+    rememberCaption_ = new QLabel(QStringLiteral("Remember password"), this);
+    rememberCaption_->setObjectName(QStringLiteral("rememberPasswordLabel"));
+    rememberCaption_->setBuddy(rememberPassword_);
+    rememberCaption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rememberCaption_->setGeometry(
+        units.toPixelsX(RememberX) + boxWidth + units.toPixelsX(2), units.toPixelsY(RememberY),
+        units.toPixelsX(RememberW) - boxWidth - units.toPixelsX(2), units.toPixelsY(RememberH));
+    rememberCaption_->installEventFilter(this);
+    QWidget::setTabOrder(passwordEdit_, rememberPassword_);
+    QWidget::setTabOrder(rememberPassword_, ok);
+    setPasswordSaving(false, QStringLiteral("No keyring to remember the password in."));
     connect(ok, &QPushButton::clicked, this, &LoginDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &LoginDialog::reject);
+}
+
+void LoginDialog::setPasswordSaving(bool available, const QString& whyNot)
+{
+    savingAvailable_ = available;
+    savingWhyNot_ = whyNot;
+    rememberPassword_->setEnabled(available);
+    rememberCaption_->setEnabled(available);
+    rememberCaption_->setToolTip(available ? QString() : whyNot);
+    rememberPassword_->setToolTip(available
+                                      ? QStringLiteral("Keep the password in the desktop keyring, so the "
+                                                       "drive comes back at the next login")
+                                      : whyNot);
+    if (!available)
+        rememberPassword_->setChecked(false);
+}
+
+bool LoginDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == rememberCaption_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && rememberPassword_->isEnabled()) {
+        rememberPassword_->toggle();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void LoginDialog::showEvent(QShowEvent* event)
@@ -69,6 +125,8 @@ void LoginDialog::OnInitDialog()
         UserName = QStringLiteral("admin");
         loadControls();
         userNameEdit_->setEnabled(false);
+        rememberPassword_->setVisible(false);
+        rememberCaption_->setVisible(false);
         return;
     }
     std::string version;
@@ -78,6 +136,9 @@ void LoginDialog::OnInitDialog()
     UserName = loginNameFixed ? LoginName() : QString();
     loadControls();
     userNameEdit_->setEnabled(!loginNameFixed);
+    rememberPassword_->setVisible(true);
+    rememberCaption_->setVisible(true);
+    rememberPassword_->setChecked(savingAvailable_ && RememberPassword);
 }
 
 void LoginDialog::loadControls()
@@ -91,6 +152,7 @@ void LoginDialog::saveControls()
 {
     UserName = userNameEdit_->text();
     Password = passwordEdit_->text();
+    RememberPassword = adminLoginMode_ != 1 && savingAvailable_ && rememberPassword_->isChecked();
 }
 
 void LoginDialog::accept()

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace telvorin {
@@ -15,7 +17,10 @@ struct ProtocolState;
 // callers read the two texts rather than the result.
 //
 // Administrator mode (adminLoginMode 1) fixes the user name to "admin"; share mode (0)
-// leaves it empty and editable (or the login name, fixed, on the versions that need it).
+// leaves it empty and editable (or the login name, fixed, on the versions that need it)
+// and adds the "Remember password" box, off by default, which asks for the password to be
+// kept in the desktop keyring. The box is disabled, with a tooltip that says why, until
+// the caller says the keyring is there (setPasswordSaving).
 class LoginDialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,15 +30,22 @@ public:
 
     QString UserName;
     QString Password;
+    // Share mode: whether the box was ticked when OK was pressed.
+    bool RememberPassword = false;
+
+    // Whether a password can be remembered here; `whyNot` is the tooltip when not.
+    void setPasswordSaving(bool available, const QString& whyNot);
 
     QLineEdit* userNameEdit() const { return userNameEdit_; }
     QLineEdit* passwordEdit() const { return passwordEdit_; }
+    QCheckBox* rememberPasswordBox() const { return rememberPassword_; }
 
     // OK (button or Enter): stores the typed texts, then closes like Cancel.
     void accept() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -44,6 +56,10 @@ private:
     int adminLoginMode_;
     QLineEdit* userNameEdit_ = nullptr;
     QLineEdit* passwordEdit_ = nullptr;
+    QCheckBox* rememberPassword_ = nullptr;
+    QLabel* rememberCaption_ = nullptr;
+    bool savingAvailable_ = false;
+    QString savingWhyNot_;
 };
 
 } // namespace telvorin

@@ -86,6 +86,19 @@ std::string VolumeName(const VolumeList& volumes, const QTreeWidget* list, int r
     return shown.toStdString();
 }
 
+// Runs the share login, its "Remember password" box enabled only when the drive service
+// can keep a password (asked off the UI thread: it is a question to the session bus).
+// The mapping flags, with ConnectSavePassword when the box was ticked.
+unsigned RunShareLogin(LoginDialog& login, DriveService& drives)
+{
+    std::string why;
+    bool canSave = false;
+    RunBlockingStep([&] { canSave = drives.canSavePasswords(why); });
+    login.setPasswordSaving(canSave, QString::fromStdString(why));
+    login.exec();
+    return ConnectUpdateProfile | (login.RememberPassword ? ConnectSavePassword : 0u);
+}
+
 void RebuildDriveLetters(MainContext& ctx)
 {
     DriveService& drives = *ctx.services.drives;
@@ -145,11 +158,11 @@ void OnConnect(MainContext& ctx)
     drives.cancelConnection(drive, ConnectUpdateProfile, true);
 
     if (ntPath) {
-        login.exec();
+        const unsigned flags = RunShareLogin(login, drives);
         bool mapped = false;
         for (int attempt = 0; attempt < ConnectAttemptsNt && !mapped; ++attempt) {
             mapped = drives.addConnection(drive, remoteName, state.adminPassword.c_str(),
-                                          state.adminUser.c_str(), ConnectUpdateProfile) == DriveResult::Ok;
+                                          state.adminUser.c_str(), flags) == DriveResult::Ok;
         }
         if (!mapped) {
             ShowFailedToMap(ctx);
@@ -180,10 +193,10 @@ void OnConnect(MainContext& ctx)
                 result = drives.addConnection(drive, remoteName, "", "",
                                               ConnectUpdateProfile | ConnectInteractive);
             } else {
-                login.exec();
+                const unsigned flags = RunShareLogin(login, drives);
                 const std::string user = JoinUser(domain, state.adminUser.str());
-                result = drives.addConnection(drive, remoteName, state.adminPassword.c_str(), user.c_str(),
-                                              ConnectUpdateProfile);
+                result =
+                    drives.addConnection(drive, remoteName, state.adminPassword.c_str(), user.c_str(), flags);
             }
             if (result != DriveResult::Ok) {
                 ShowFailedToMap(ctx);

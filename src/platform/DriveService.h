@@ -30,6 +30,9 @@ enum class DriveResult {
 // Flags of addConnection and cancelConnection.
 constexpr unsigned ConnectUpdateProfile = 1;
 constexpr unsigned ConnectInteractive = 8;
+// Asks the desktop keyring to keep the password given for the share, so the mapping comes
+// back at login without asking. The password itself never reaches our own files.
+constexpr unsigned ConnectSavePassword = 0x1000;
 
 // The network-drive service: drive letters and the network connections they carry.
 // On Linux a drive letter X is an entry named after the letter in a per-user drives
@@ -57,6 +60,13 @@ public:
     virtual DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) = 0;
     // The name of the user under which network connections are made.
     virtual std::string networkUserName() = 0;
+    // Whether ConnectSavePassword can keep a password here; when not, `why` says why in
+    // words for the user.
+    virtual bool canSavePasswords(std::string& why)
+    {
+        why = "This drive service cannot remember passwords.";
+        return false;
+    }
 };
 
 } // namespace telvorin

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/GioDriveService.h"
 
+#include "platform/Bookmarks.h"
 #include "platform/FuseView.h"
 #include "platform/GioMount.h"
 #include "platform/LetterRecords.h"
+#include "platform/SecretService.h"
 #include "platform/UserAccount.h"
 #include "rules/SafeNames.h"
 
@@ -18,9 +20,11 @@ namespace telvorin {
 
 using namespace gio;
 
-GioDriveService::GioDriveService(std::string drivesFolder, std::string autostartFolder)
+GioDriveService::GioDriveService(std::string drivesFolder, std::string autostartFolder,
+                                 std::string bookmarksFile)
     : folder_(drivesFolder.empty() ? defaultDrivesFolder() : std::move(drivesFolder))
     , autostart_(std::move(autostartFolder))
+    , bookmarks_(bookmarksFile.empty() ? bookmarks::DefaultPath() : std::move(bookmarksFile))
 {
     while (folder_.size() > 1 && folder_.back() == '/')
         folder_.pop_back();
@@ -193,6 +197,7 @@ DriveResult GioDriveService::addConnection(const std::string& drive, const std::
     if (HasControlCharacter(cred.user) || HasControlCharacter(cred.domain))
         return DriveResult::BadRemoteName;
     cred.interactive = (flags & ConnectInteractive) != 0;
+    cred.savePassword = (flags & ConnectSavePassword) != 0;
     cred.answerer = &answerer_;
 
     const std::string entry = entryPath(*letter);
@@ -273,6 +278,7 @@ DriveResult GioDriveService::addConnection(const std::string& drive, const std::
     // The mapping itself stands without the entry; it is only not mounted again at login.
     if ((flags & ConnectUpdateProfile) && !autostart_.write())
         std::fprintf(stderr, "telvorin: cannot write the autostart entry %s\n", autostart_.path().c_str());
+    addBookmark(*letter, server, share);
     return DriveResult::Ok;
 }
 
@@ -340,9 +346,25 @@ DriveResult GioDriveService::cancelConnection(const std::string& drive, unsigned
     if (unlink(entry.c_str()) != 0)
         return DriveResult::Failed;
     unlink(recordPath(*letter).c_str());
+    removeBookmark(*letter);
     if ((flags & ConnectUpdateProfile) && !anyMapping() && !autostart_.remove())
         std::fprintf(stderr, "telvorin: cannot remove the autostart entry %s\n", autostart_.path().c_str());
     return DriveResult::Ok;
+}
+
+void GioDriveService::addBookmark(char letter, const std::string& server, const std::string& share) const
+{
+    const std::string label = std::string{letter, ':', ' '} + share + " on " + server;
+    if (std::string why; !bookmarks::Add(bookmarks_, bookmarks::FileUri(entryPath(letter)), label, &why))
+        std::fprintf(stderr, "telvorin: %c: is mapped, but cannot be shown in the file managers: %s: %s\n",
+                     letter, bookmarks_.c_str(), why.c_str());
+}
+
+void GioDriveService::removeBookmark(char letter) const
+{
+    if (std::string why; !bookmarks::Remove(bookmarks_, bookmarks::FileUri(entryPath(letter)), &why))
+        std::fprintf(stderr, "telvorin: %c: is removed, but its line stays in %s: %s\n", letter,
+                     bookmarks_.c_str(), why.c_str());
 }
 
 std::vector<MappedDrive> GioDriveService::mappedDrives()
@@ -386,6 +408,11 @@ DriveResult GioDriveService::reconnect(char letter)
 std::string GioDriveService::networkUserName()
 {
     return CurrentUserAccount().userName;
+}
+
+bool GioDriveService::canSavePasswords(std::string& why)
+{
+    return SecretServiceOnBus(&why);
 }
 
 } // namespace telvorin

@@ -22,6 +22,12 @@ namespace telvorin {
 //
 // A persistent mapping (ConnectUpdateProfile) also keeps the user's autostart entry that
 // runs `telvorin-probe drives restore` at login; removing the last letter removes it.
+// Every letter is also a line of the GTK bookmarks file ("Z: HDD_a on NAS-1"), so the
+// file managers and file dialogs show it; a bookmark that cannot be written costs the
+// mapping nothing and is reported on stderr.
+//
+// With ConnectSavePassword GVfs keeps the password in the desktop keyring (the Secret
+// Service) and finds it there when the share is mounted again.
 //
 // Credentials: GVfs asks for them only after its own attempts (Kerberos) failed. Empty user
 // and password, or a null password (the user's default, which nothing stores here), answer
@@ -36,8 +42,10 @@ struct MappedDrive {
 
 class GioDriveService final : public DriveService {
 public:
-    // Empty folders mean defaultDrivesFolder() and AutostartEntry::defaultFolder().
-    explicit GioDriveService(std::string drivesFolder = {}, std::string autostartFolder = {});
+    // Empty paths mean defaultDrivesFolder(), AutostartEntry::defaultFolder() and
+    // bookmarks::DefaultPath().
+    explicit GioDriveService(std::string drivesFolder = {}, std::string autostartFolder = {},
+                             std::string bookmarksFile = {});
 
     // ${XDG_DATA_HOME:-$HOME/.local/share}/telvorin/drives
     static std::string defaultDrivesFolder();
@@ -48,8 +56,11 @@ public:
                               const char* userName, unsigned flags) override;
     DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string networkUserName() override;
+    // True when the session bus has a Secret Service (running or to be started on demand).
+    bool canSavePasswords(std::string& why) override;
 
     const std::string& drivesFolder() const { return folder_; }
+    const std::string& bookmarksFile() const { return bookmarks_; }
     const AutostartEntry& autostart() const { return autostart_; }
 
     // Every letter from A: to Z: whose entry is a mapping (a link), in that order.
@@ -84,9 +95,12 @@ private:
     // Whether another letter points at `target` and its record says this service made it.
     bool otherLetterMade(char letter, const std::string& target) const;
     bool anyMapping() const;
+    void addBookmark(char letter, const std::string& server, const std::string& share) const;
+    void removeBookmark(char letter) const;
 
     std::string folder_;
     AutostartEntry autostart_;
+    std::string bookmarks_;
     std::chrono::milliseconds timeout_{std::chrono::seconds(30)};
     CredentialAnswerer answerer_;
 };

@@ -16,7 +16,10 @@ void OnAskPassword(GMountOperation* op, const char* message, const char* default
         g_mount_operation_reply(op, G_MOUNT_OPERATION_ABORTED);
         return;
     }
-    g_mount_operation_set_password_save(op, G_PASSWORD_SAVE_NEVER);
+    // Only the keyring may keep a password, and only when the user asked for it.
+    g_mount_operation_set_password_save(op, cred->savePassword && (flags & G_ASK_PASSWORD_SAVING_SUPPORTED)
+                                                ? G_PASSWORD_SAVE_PERMANENTLY
+                                                : G_PASSWORD_SAVE_NEVER);
 
     std::string user = cred->user;
     std::string domain = cred->domain;

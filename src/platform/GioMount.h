@@ -96,6 +96,7 @@ struct Credentials {
     std::string password;
     bool noPassword = false; // null password: the user's default
     bool interactive = false;
+    bool savePassword = false; // GVfs keeps the password in the desktop keyring
     CredentialAnswerer* answerer = nullptr;
     GioCall* call = nullptr;
     int asks = 0;

@@ -203,6 +203,15 @@ QImage RenderLogin()
     return Frame(login);
 }
 
+// Share mode: the "Remember password" box, enabled (a keyring is there) and disabled.
+QImage RenderShareLogin(bool keyring)
+{
+    ProtocolState state;
+    LoginDialog login(state, 0);
+    login.setPasswordSaving(keyring, QStringLiteral("No keyring runs in this session."));
+    return Frame(login);
+}
+
 QImage RenderInstall()
 {
     OfflineServices offline;
@@ -261,10 +270,16 @@ struct Render {
 };
 
 const Render Renders[] = {
-    {"main-empty", RenderMainEmpty}, {"main-devices", RenderMainDevices},
-    {"main-focus", RenderMainFocus}, {"about", RenderAbout},
-    {"login", RenderLogin},          {"install", RenderInstall},
-    {"restart", RenderRestart},      {"language", RenderLanguage},
+    {"main-empty", RenderMainEmpty},
+    {"main-devices", RenderMainDevices},
+    {"main-focus", RenderMainFocus},
+    {"about", RenderAbout},
+    {"login", RenderLogin},
+    {"install", RenderInstall},
+    {"restart", RenderRestart},
+    {"language", RenderLanguage},
+    {"login-share", [] { return RenderShareLogin(true); }},
+    {"login-share-no-keyring", [] { return RenderShareLogin(false); }},
 };
 
 } // namespace

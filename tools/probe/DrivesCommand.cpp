@@ -1,18 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `telvorin-probe drives`: one JSON line per mapped drive letter
 //   {"letter":"Z","remote":"\\\\NAS-1\\HDD_a","mounted":true}
-// `telvorin-probe drives restore`: mounts the share of every letter whose mount is gone
-// (after a logout, say), without a window. It logs in as the first Connect attempt does,
-// as guest or as the user's own name, and never with a password: none is stored. A share
-// that wants one is left as it is and named on stderr. Exit 0 when every mapped letter
-// is mounted afterwards, 1 when some are not, 2 on a usage error.
+// `telvorin-probe drives restore [--wait SECONDS]`: mounts the share of every letter whose
+// mount is gone (after a logout, say), without a window. It logs in as the first Connect
+// attempt does, as guest or as the user's own name; a password remembered in the desktop
+// keyring is found there by GVfs. A share that still wants a password is named on stderr
+// at once and left as it is. Shares that cannot be reached yet, or whose FUSE view is not
+// there yet (right after login), are tried again with a growing pause for up to SECONDS
+// (120; 0 for one try). Exit 0 when every mapped letter is mounted afterwards, 1 when
+// some are not (each named), 2 on a usage error.
 
 #include "DrivesCommand.h"
 
 #include "Json.h"
 #include "platform/GioDriveService.h"
+#include "platform/RestoreWait.h"
+#include "protocol/Clock.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -20,9 +28,11 @@ namespace telvorin::probe {
 
 namespace {
 
+constexpr long LongestWaitSeconds = 24 * 60 * 60;
+
 int DrivesUsage()
 {
-    std::fprintf(stderr, "usage: telvorin-probe drives [restore]\n");
+    std::fprintf(stderr, "usage: telvorin-probe drives [restore [--wait SECONDS]]\n");
     return 2;
 }
 
@@ -35,34 +45,84 @@ int List(GioDriveService& drives)
     return 0;
 }
 
-int Restore(GioDriveService& drives)
+int Restore(GioDriveService& drives, long waitSeconds)
 {
-    bool all = true;
+    // The remote names came from devices; JsonString keeps control bytes off the terminal.
+    std::map<char, std::string> shown;
+    std::vector<char> letters;
     for (const MappedDrive& d : drives.mappedDrives()) {
         if (d.mounted)
             continue;
-        const DriveResult result = drives.reconnect(d.letter);
-        if (result == DriveResult::Ok)
-            continue;
-        all = false;
-        // The remote name came from a device; JsonString keeps control bytes off the terminal.
-        const char* why = result == DriveResult::Cancelled ? "wants a password; left as it is"
-                                                           : "could not be mounted again";
-        std::fprintf(stderr, "telvorin-probe: %c: %s %s\n", d.letter, JsonString(d.remoteName).c_str(), why);
+        shown[d.letter] = JsonString(d.remoteName);
+        letters.push_back(d.letter);
     }
-    return all ? 0 : 1;
+    const auto attempt = [&](char letter) {
+        switch (drives.reconnect(letter)) {
+        case DriveResult::Ok: return RestoreTry::Mounted;
+        case DriveResult::Cancelled:
+            std::fprintf(stderr, "telvorin-probe: %c: %s wants a password; left as it is\n", letter,
+                         shown[letter].c_str());
+            return RestoreTry::GivenUp;
+        case DriveResult::NotConnected:
+        case DriveResult::BadDrive:
+        case DriveResult::BadRemoteName:
+        case DriveResult::LetterInUse:
+            std::fprintf(stderr, "telvorin-probe: %c: %s cannot be mounted again from what was recorded\n",
+                         letter, shown[letter].c_str());
+            return RestoreTry::GivenUp;
+        case DriveResult::Failed: break;
+        }
+        return RestoreTry::NotYet;
+    };
+    const auto pausing = [&](int ms, const std::vector<char>& pending) {
+        std::string names;
+        for (const char letter : pending)
+            names += std::string(names.empty() ? "" : ", ") + letter + ':';
+        std::fprintf(stderr, "telvorin-probe: %s not mounted yet; trying again in %d s\n", names.c_str(),
+                     (ms + 999) / 1000);
+    };
+    SteadyClock steady;
+    const RestoreClock clock{[&] { return steady.nowMs(); }, [&](int ms) { steady.sleepMs(ms); }};
+    const RestoreOutcome outcome = RestoreLetters(letters, attempt, waitSeconds * 1000, clock, pausing);
+    for (const char letter : outcome.notMounted) {
+        std::fprintf(stderr, "telvorin-probe: %c: %s could not be mounted again within %ld s\n", letter,
+                     shown[letter].c_str(), waitSeconds);
+    }
+    return outcome.allMounted() ? 0 : 1;
+}
+
+// A whole number of seconds, 0 to a day.
+bool ParseSeconds(const char* text, long& seconds)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || value < 0 || value > LongestWaitSeconds ||
+        text[0] == '-' || text[0] == '+' || text[0] == ' ')
+        return false;
+    seconds = value;
+    return true;
 }
 
 } // namespace
 
 int RunDrives(int argc, char** argv)
 {
-    GioDriveService drives;
-    if (argc == 2)
+    if (argc == 2) {
+        GioDriveService drives;
         return List(drives);
-    if (argc == 3 && std::string_view(argv[2]) == "restore")
-        return Restore(drives);
-    return DrivesUsage();
+    }
+    if (argc < 3 || std::string_view(argv[2]) != "restore")
+        return DrivesUsage();
+    long waitSeconds = RestoreDefaultWaitSeconds;
+    if (argc == 5 && std::string_view(argv[3]) == "--wait") {
+        if (!ParseSeconds(argv[4], waitSeconds))
+            return DrivesUsage();
+    } else if (argc != 3) {
+        return DrivesUsage();
+    }
+    GioDriveService drives;
+    return Restore(drives, waitSeconds);
 }
 
 } // namespace telvorin::probe

@@ -3,7 +3,7 @@
 
 namespace telvorin::probe {
 
-// `telvorin-probe drives [restore]`: argv[1] is "drives". Lists the mapped drive letters
+// `telvorin-probe drives [restore [--wait SECONDS]]`: argv[1] is "drives". Lists the mapped drive letters
 // as JSON lines, or mounts their shares again; see DrivesCommand.cpp.
 int RunDrives(int argc, char** argv);
 

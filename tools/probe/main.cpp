@@ -22,9 +22,10 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: telvorin-probe search | volumes IP | "
-                         "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore] | "
-                         "install codepage IP CODEPAGE | install bt IP\n");
+    std::fprintf(stderr,
+                 "usage: telvorin-probe search | volumes IP | "
+                 "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore [--wait SECONDS]] | "
+                 "install codepage IP CODEPAGE | install bt IP\n");
     return 2;
 }
 

@@ -111,7 +111,14 @@ bool GvfsSession::available(std::string* why)
 
 GvfsSession::GvfsSession()
 {
-    ok_ = start();
+    ok_ = start(nullptr);
+    if (!ok_)
+        stop();
+}
+
+GvfsSession::GvfsSession(const Keyring& keyring)
+{
+    ok_ = start(&keyring);
     if (!ok_)
         stop();
 }
@@ -121,14 +128,23 @@ GvfsSession::~GvfsSession()
     stop();
 }
 
-pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd)
+pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd, int stdinFd,
+                         const std::vector<std::string>& extraEnvironment)
 {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     std::vector<char*> env;
-    for (const std::string& e : environment_)
+    for (const std::string& e : environment_) {
+        const std::string name = e.substr(0, e.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& extra : extraEnvironment)
+            replaced = replaced || extra.rfind(name, 0) == 0;
+        if (!replaced)
+            env.push_back(const_cast<char*>(e.c_str()));
+    }
+    for (const std::string& e : extraEnvironment)
         env.push_back(const_cast<char*>(e.c_str()));
     env.push_back(nullptr);
 
@@ -136,6 +152,8 @@ pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd)
     posix_spawn_file_actions_init(&actions);
     if (stdoutFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+    if (stdinFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, stdinFd, STDIN_FILENO);
     // The daemons' chatter goes to a log in the session folder, not into test output.
     const std::string log = dir_ + "/daemons.log";
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_APPEND,
@@ -149,7 +167,7 @@ pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd)
     return rc == 0 ? pid : -1;
 }
 
-bool GvfsSession::start()
+bool GvfsSession::start(const Keyring* keyring)
 {
     if (std::string why; !available(&why)) {
         error_ = why;
@@ -230,6 +248,10 @@ bool GvfsSession::start()
     // home, never in the real one.
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
 
+    // Before gvfsd: its SMB backend asks at start-up whether a keyring is there.
+    if (keyring && !startKeyring(*keyring))
+        return false;
+
     // gvfsd would start its own FUSE daemon; ours is started apart so it can be waited for.
     gvfsd_ = spawn({Gvfsd, "--no-fuse"});
     if (gvfsd_ < 0 || !waitForName("org.gtk.vfs.Daemon", 10000)) {
@@ -239,6 +261,34 @@ bool GvfsSession::start()
     fuse_ = spawn({GvfsdFuse, fuseRoot(), "-f"});
     if (fuse_ < 0 || !waitForFuse(10000)) {
         error_ = "gvfsd-fuse did not mount " + fuseRoot() + " (see " + dir_ + "/daemons.log)";
+        return false;
+    }
+    return true;
+}
+
+bool GvfsSession::startKeyring(const Keyring& keyring)
+{
+    const std::string daemon = FindProgram("gnome-keyring-daemon");
+    if (daemon.empty()) {
+        error_ = "missing gnome-keyring-daemon";
+        return false;
+    }
+    mkdir(keyring.folder.c_str(), 0700);
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
+        error_ = "pipe failed";
+        return false;
+    }
+    // --unlock reads the login password from its input, as a login manager hands it over;
+    // the first start makes the login keyring with it.
+    keyring_ = spawn({daemon, "--foreground", "--unlock", "--components=secrets"}, -1, pipeFds[0],
+                     {"XDG_DATA_HOME=" + keyring.folder});
+    close(pipeFds[0]);
+    const ssize_t written = write(pipeFds[1], keyring.password.data(), keyring.password.size());
+    close(pipeFds[1]);
+    if (keyring_ < 0 || written != static_cast<ssize_t>(keyring.password.size()) ||
+        !waitForName("org.freedesktop.secrets", 10000)) {
+        error_ = "gnome-keyring-daemon did not start (see " + dir_ + "/daemons.log)";
         return false;
     }
     return true;
@@ -305,6 +355,7 @@ void GvfsSession::stop()
     if (!dir_.empty() && IsMountPoint(fuseRoot()))
         umount2(fuseRoot().c_str(), MNT_DETACH);
     EndChild(gvfsd_);
+    EndChild(keyring_);
     EndChild(bus_);
     if (!dir_.empty()) {
         // Physical walk that stays on this file system: links and mounts are not followed.

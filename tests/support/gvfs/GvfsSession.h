@@ -25,7 +25,16 @@ namespace telvorin::test {
 
 class GvfsSession {
 public:
+    // A desktop keyring (the Secret Service) in the session: gnome-keyring-daemon, its
+    // keyrings in `folder` (kept by the caller, so a later session finds them again),
+    // unlocked with `password` as a login would.
+    struct Keyring {
+        std::string folder;
+        std::string password;
+    };
+
     GvfsSession();
+    explicit GvfsSession(const Keyring& keyring);
     ~GvfsSession();
     GvfsSession(const GvfsSession&) = delete;
     GvfsSession& operator=(const GvfsSession&) = delete;
@@ -47,9 +56,11 @@ public:
     std::vector<std::string> mountedPaths() const;
 
 private:
-    bool start();
+    bool start(const Keyring* keyring);
+    bool startKeyring(const Keyring& keyring);
     void stop();
-    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1);
+    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1, int stdinFd = -1,
+                const std::vector<std::string>& extraEnvironment = {});
     bool waitForName(const char* name, int timeoutMs);
     bool waitForFuse(int timeoutMs) const;
 
@@ -62,6 +73,7 @@ private:
     pid_t bus_ = -1;
     pid_t gvfsd_ = -1;
     pid_t fuse_ = -1;
+    pid_t keyring_ = -1;
 };
 
 } // namespace telvorin::test

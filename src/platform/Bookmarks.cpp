@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Bookmarks.h"
+
+#include "platform/GioHandles.h"
+#include "platform/UserAccount.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace telvorin::bookmarks {
+
+namespace {
+
+// The URI of one line: everything up to the first space (GTK's own reading).
+std::string_view LineUri(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line.substr(0, line.find(' '));
+}
+
+// Calls `visit(line, withNewline)` for each line, the newline kept apart so that a last
+// line without one stays without one.
+template <typename Visit> void ForEachLine(const std::string& text, Visit visit)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find('\n', start);
+        if (end == std::string::npos) {
+            visit(std::string_view(text).substr(start), std::string_view(text).substr(start));
+            return;
+        }
+        visit(std::string_view(text).substr(start, end - start),
+              std::string_view(text).substr(start, end - start + 1));
+        start = end + 1;
+    }
+}
+
+std::string Edit(const std::string& text, const std::string& uri, const std::string* label)
+{
+    std::string out;
+    out.reserve(text.size() + uri.size() + 64);
+    bool placed = label == nullptr;
+    const std::string line = label ? uri + " " + *label : std::string();
+    ForEachLine(text, [&](std::string_view bare, std::string_view whole) {
+        if (LineUri(bare) != uri) {
+            out += whole;
+            return;
+        }
+        if (!placed) {
+            out += line;
+            out += '\n';
+            placed = true;
+        }
+    });
+    if (!placed) {
+        if (!out.empty() && out.back() != '\n')
+            out += '\n';
+        out += line;
+        out += '\n';
+    }
+    return out;
+}
+
+bool ReadAll(const std::string& path, std::string& text, std::string* why)
+{
+    text.clear();
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return true;
+        if (why)
+            *why = std::strerror(errno);
+        return false;
+    }
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            if (why)
+                *why = std::strerror(errno);
+            close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return true;
+}
+
+bool MakeFolders(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    const auto slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash)))
+        return false;
+    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// Writes `text` to a temporary file beside `path` and renames it over `path`: a reader
+// sees the old file or the new one, and a failed write leaves the old one as it was.
+bool ReplaceFile(const std::string& path, const std::string& text, std::string* why)
+{
+    const auto fail = [why](const char* step) {
+        if (why)
+            *why = std::string(step) + ": " + std::strerror(errno);
+        return false;
+    };
+    const std::string folder = path.substr(0, path.find_last_of('/'));
+    if (!folder.empty() && !MakeFolders(folder))
+        return fail("cannot make its folder");
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fail("cannot create a temporary file beside it");
+    // The file keeps the mode it had.
+    struct stat st {};
+    fchmod(fd, stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0600);
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int saved = errno;
+            close(fd);
+            unlink(temporary.c_str());
+            errno = saved;
+            return fail("cannot write");
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (fsync(fd) != 0 || close(fd) != 0) {
+        const int saved = errno;
+        unlink(temporary.c_str());
+        errno = saved;
+        return fail("cannot write");
+    }
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        const int saved = errno;
+        unlink(temporary.c_str());
+        errno = saved;
+        return fail("cannot replace it");
+    }
+    return true;
+}
+
+bool Update(const std::string& given, const std::string& uri, const std::string* label, std::string* why)
+{
+    // A bookmarks file that is a link (into a dotfiles folder, say) stays a link: the
+    // file it points at is the one replaced.
+    std::string path = given;
+    if (char* real = realpath(given.c_str(), nullptr)) {
+        path = real;
+        std::free(real);
+    }
+    std::string text;
+    if (!ReadAll(path, text, why))
+        return false;
+    const std::string edited = Edit(text, uri, label);
+    if (edited == text)
+        return true;
+    return ReplaceFile(path, edited, why);
+}
+
+} // namespace
+
+std::string DefaultPath()
+{
+    // Relative values are to be ignored, like an unset one.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+        return std::string(config) + "/gtk-3.0/bookmarks";
+    std::string home;
+    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
+        home = h;
+    else
+        home = CurrentUserAccount().homeFolder;
+    return home + "/.config/gtk-3.0/bookmarks";
+}
+
+std::string FileUri(const std::string& path)
+{
+    const gio::GText uri(g_filename_to_uri(path.c_str(), nullptr, nullptr));
+    return uri ? std::string(uri.get()) : std::string();
+}
+
+std::string WithBookmark(const std::string& text, const std::string& uri, const std::string& label)
+{
+    return Edit(text, uri, &label);
+}
+
+std::string WithoutBookmark(const std::string& text, const std::string& uri)
+{
+    return Edit(text, uri, nullptr);
+}
+
+bool Add(const std::string& path, const std::string& uri, const std::string& label, std::string* why)
+{
+    return Update(path, uri, &label, why);
+}
+
+bool Remove(const std::string& path, const std::string& uri, std::string* why)
+{
+    return Update(path, uri, nullptr, why);
+}
+
+} // namespace telvorin::bookmarks
