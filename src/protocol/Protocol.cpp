@@ -247,6 +247,26 @@ void Protocol::reportListFull()
     std::fflush(diagnostics_);
 }
 
+void Protocol::reportWindowBound(int slot, std::string_view localAddress,
+                                 std::optional<std::uint32_t> senderAddress) const
+{
+    if (!diagnostics_)
+        return;
+    const std::string local(localAddress);
+    const std::uint32_t sender = senderAddress.value_or(0);
+    if (!senderAddress)
+        std::fprintf(diagnostics_,
+                     "telvorin: search on %s (slot %d) heard %d devices; further replies dropped\n",
+                     local.c_str(), slot, MaxRecordsPerWindow);
+    else
+        std::fprintf(diagnostics_,
+                     "telvorin: search on %s (slot %d): %u.%u.%u.%u answered for %d devices; its further "
+                     "replies dropped\n",
+                     local.c_str(), slot, sender >> 24, (sender >> 16) & 0xFF, (sender >> 8) & 0xFF,
+                     sender & 0xFF, MaxRecordsPerSender);
+    std::fflush(diagnostics_);
+}
+
 bool Protocol::FindDeviceByIp(std::string_view ipText) const
 {
     return devices.contains(ipText);
