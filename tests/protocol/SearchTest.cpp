@@ -316,7 +316,7 @@ TEST(Search, FloodsStopAtTheirWindowsBoundsAndHideNoRealDevice)
          5000,
          std::nullopt,
          {0},
-         {4096, 0},
+         {4095, 0}, // beside the real device
          {"telvorin: search on 10.0.0.10 (slot 0) heard 4096 devices; further replies dropped\n"},
          20},
     };
