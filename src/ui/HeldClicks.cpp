@@ -12,6 +12,7 @@
 #include <array>
 #include <chrono>
 #include <limits>
+#include <optional>
 
 namespace telvorin {
 
@@ -20,6 +21,8 @@ namespace {
 // Input held back by a step reaches the window right after the step; only input seen well
 // away from that tells how the window system's clock relates to ours.
 constexpr std::int64_t AfterHoldMs = 250;
+// Input made this long before a hold began would have been delivered before it.
+constexpr std::int64_t PlausibleMs = 1000;
 
 // The offset between the window system's input clock and the steady clock: the least
 // (steady now - timestamp) of recent input, since delivery only ever adds delay.
@@ -40,6 +43,13 @@ public:
 
     void heldInputEnds(std::int64_t atMs) { lastHoldEndMs_ = atMs; }
 
+    // Whether this press came from the window system, through the window, rather than
+    // being sent to a widget directly (as by a test or a program).
+    bool fromWindowSystem(const QInputEvent* press) const
+    {
+        return lastWindowPress_ && *lastWindowPress_ == press->timestamp();
+    }
+
     std::int64_t toSteadyMs(std::uint64_t timestamp) const
     {
         const auto stamp = static_cast<std::int64_t>(timestamp);
@@ -54,8 +64,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->spontaneous() && IsInput(event->type())) {
+        // Window system input reaches its window first; only that tells the window
+        // system's clock.
+        if (watched->isWindowType() && IsInput(event->type())) {
             const std::uint64_t stamp = static_cast<QInputEvent*>(event)->timestamp();
+            if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+                lastWindowPress_ = stamp;
             const std::int64_t now = SteadyNowMs();
             if (stamp != 0 && !BlockingStepRunning() &&
                 (lastHoldEndMs_ < 0 || now - lastHoldEndMs_ > AfterHoldMs)) {
@@ -87,6 +101,7 @@ private:
     std::size_t next_ = 0;
     std::ptrdiff_t count_ = 0;
     std::int64_t lastHoldEndMs_ = -1;
+    std::optional<std::uint64_t> lastWindowPress_;
 };
 
 } // namespace
@@ -172,9 +187,13 @@ bool HeldClicks::eventFilter(QObject* watched, QEvent* event)
     if (!press || releasedMs_ < 0 || layouts_.empty())
         return QObject::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
+    if (!InputClock::instance().fromWindowSystem(mouse))
+        return QObject::eventFilter(watched, event);
     const std::int64_t madeMs = InputTimeToSteadyMs(mouse->timestamp());
-    // Made after the rows settled: the list as it is now is what the user saw.
-    if (madeMs >= releasedMs_)
+    // Made after the rows settled, the list as it is now is what the user saw. One made
+    // long before the hold began was not held by it: the clocks disagree, and the list
+    // as it is now is the best guess.
+    if (madeMs >= releasedMs_ || madeMs < layouts_.front().atMs - PlausibleMs)
         return QObject::eventFilter(watched, event);
 
     const int y = mouse->position().toPoint().y();
