@@ -30,12 +30,12 @@ class InputClock final : public QObject {
 public:
     static InputClock& instance()
     {
+        // Never destroyed, like the application's other singletons; it watches the input
+        // of the application that exists when the first list asks.
         static InputClock* const clock = [] {
             auto* c = new InputClock;
-            if (QCoreApplication* app = QCoreApplication::instance()) {
-                c->setParent(app);
+            if (QCoreApplication* app = QCoreApplication::instance())
                 app->installEventFilter(c);
-            }
             return c;
         }();
         return *clock;
