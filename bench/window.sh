@@ -1,10 +1,12 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Times the main window over 1, 2, 4 and 8 lab segments: start to shown and to the full
-# list, and the longest gap of its event loop during a Refresh, a device click and an
+# Times the main window over 1, 2, 4 and 8 lab segments, and then over one segment with
+# 4,000 devices: start to shown, to the first row and to the full list, and the longest
+# gap of its event loop while the rows stream in, during a Refresh, a device click and an
 # Apply against a device that answers only the search, and a Connect and Disconnect over
 # GVfs. Needs root and a build (scripts/build.sh); figures only, no pass or fail.
 #   bench/window.sh [BUILD_DIR] [SEGMENT_COUNTS...]
+#   CROWD=0 skips the 4,000-device run; CROWD=N sets its number of devices.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$root/build}
@@ -24,10 +26,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Segment 0 holds a device with a guest share and one that answers only the search;
-# every other segment one device of its own.
+# Segment 0 holds a device with a guest share and one that answers only the search, and
+# `extra` more devices; every other segment one device of its own.
 make_config() {
-    local segments=$1 s
+    local segments=$1 extra=${2:-0} s k
     {
         echo '{"segments": ['
         for ((s = 0; s < segments; s++)); do
@@ -36,17 +38,31 @@ make_config() {
             printf '{"name": "BENCH-%d", "ip": "10.%d.0.10", "netmask": "255.255.0.0", "volumes": ["HDD_a"], "smb": %s}' \
                 "$s" $((64 + s)) "$( ((s == 0)) && echo true || echo false)"
             ((s == 0)) && printf ',\n{"name": "SILENT", "ip": "10.64.0.11", "netmask": "255.255.0.0", "answers": "search-only"}'
+            if ((s == 0)); then
+                for ((k = 0; k < extra; k++)); do
+                    printf ',\n{"name": "CROWD-%d", "ip": "10.64.%d.%d", "netmask": "255.255.0.0"}' \
+                        "$k" $((1 + k / 250)) $((k % 250 + 1))
+                done
+            fi
             echo ']}'
         done
         echo ']}'
     } >"$work/config.json"
 }
 
-for segments in "${counts[@]}"; do
-    make_config "$segments"
+run() {
+    local segments=$1 extra=$2 label=$3
+    make_config "$segments" "$extra"
     lab=$("$root/lab/lab.sh" up "$work/config.json" "$work/lab" | tail -1)
-    "$root/lab/lab.sh" exec "$lab" env QT_QPA_PLATFORM=offscreen "$bench" "segments=$segments" SILENT BENCH-0 HDD_a ||
-        echo "segments=$segments: the benchmark failed ($?)"
+    "$root/lab/lab.sh" exec "$lab" env QT_QPA_PLATFORM=offscreen "$bench" "$label" SILENT BENCH-0 HDD_a ||
+        echo "$label: the benchmark failed ($?)"
     "$root/lab/lab.sh" down "$lab"
     lab=""
+}
+
+for segments in "${counts[@]}"; do
+    run "$segments" 0 "segments=$segments"
 done
+crowd=${CROWD:-4000}
+((crowd > 0)) && run 1 "$crowd" "segments=1,devices=$((crowd + 2))"
+exit 0

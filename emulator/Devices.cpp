@@ -184,7 +184,7 @@ void Segment::queueReply(Device& device, Bytes datagram, std::vector<Outgoing>& 
         datagram = corrupt(datagram, mode);
     }
     for (int copy = 0; copy <= device.duplicates; ++copy)
-        out.push_back(Outgoing{datagram, device.route, device.delayMs, device.name});
+        out.push_back(Outgoing{datagram, device.route, device.delayMs, device.name, device.address});
 }
 
 std::vector<Outgoing> Segment::handle(const Bytes& datagram, std::string* addressed)

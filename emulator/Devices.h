@@ -74,6 +74,7 @@ struct Outgoing {
     ReplyRoute route = ReplyRoute::Multicast;
     int delayMs = 0;
     std::string device;
+    std::array<std::uint8_t, 4> from{}; // the device's address when it answered
 };
 
 class Segment {

@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -192,7 +193,35 @@ int openSocket(const std::string& interface, unsigned* ifindex)
 struct Pending {
     Bytes datagram;
     sockaddr_in to{};
+    in_addr from{};
 };
+
+// Sends from the device's own address, as a device on its own host would; from the
+// segment's address when the device's is not (or no longer) one of this namespace's.
+bool SendReply(int fd, const Pending& q)
+{
+    sockaddr_in to = q.to;
+    iovec iov{const_cast<std::uint8_t*>(q.datagram.data()), q.datagram.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    msghdr msg{};
+    msg.msg_name = &to;
+    msg.msg_namelen = sizeof to;
+    msg.msg_iov = &iov;
+    msg.msg_iovlen = 1;
+    msg.msg_control = control;
+    msg.msg_controllen = sizeof control;
+    cmsghdr* header = CMSG_FIRSTHDR(&msg);
+    header->cmsg_level = IPPROTO_IP;
+    header->cmsg_type = IP_PKTINFO;
+    header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+    in_pktinfo info{};
+    info.ipi_spec_dst = q.from;
+    std::memcpy(CMSG_DATA(header), &info, sizeof info);
+    if (sendmsg(fd, &msg, 0) >= 0)
+        return true;
+    return sendto(fd, q.datagram.data(), q.datagram.size(), 0, reinterpret_cast<const sockaddr*>(&q.to),
+                  sizeof q.to) >= 0;
+}
 
 } // namespace
 
@@ -302,6 +331,7 @@ int main(int argc, char** argv)
                 for (const Outgoing& o : replies) {
                     Pending q;
                     q.datagram = o.datagram;
+                    std::memcpy(&q.from, o.from.data(), sizeof q.from);
                     q.to.sin_family = AF_INET;
                     if (o.route == ReplyRoute::Multicast) {
                         inet_pton(AF_INET, Group, &q.to.sin_addr);
@@ -317,9 +347,7 @@ int main(int argc, char** argv)
         const std::int64_t now = nowMs();
         while (!pending.empty() && pending.begin()->first <= now) {
             const Pending& q = pending.begin()->second;
-            if (sendto(fd, q.datagram.data(), q.datagram.size(), 0, reinterpret_cast<const sockaddr*>(&q.to),
-                       sizeof q.to) < 0 &&
-                errno != EINTR) {
+            if (!SendReply(fd, q) && errno != EINTR) {
                 std::perror("telvorin-emulator: sendto");
             }
             pending.erase(pending.begin());

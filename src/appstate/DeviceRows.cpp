@@ -4,17 +4,120 @@
 #include "appstate/MainContext.h"
 #include "protocol/Protocol.h"
 #include "ui/BlockingStep.h"
+#include "ui/HeldClicks.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTreeWidget>
+
+#include <mutex>
+#include <vector>
 
 namespace telvorin {
 
 namespace {
 
+constexpr int IpColumn = 1;
+// The UI thread inserts rows for at most this long at a time, then lets the event loop
+// turn, so a crowded network streams in without a stall.
+constexpr int RowsBatchMs = 8;
+
 QString Text(std::string_view text)
 {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList Columns(const DeviceRecord& device)
+{
+    return {Text(device.name.view()), Text(device.ipText.view()), Text(device.netmaskText.view()),
+            Text(device.gatewayText.view())};
+}
+
+// Carries a streaming search's rows from the step thread to the list on the UI thread.
+class RowFeed final : public QObject {
+public:
+    RowFeed(QTreeWidget* list, HeldClicks& clicks)
+        : list_(list)
+        , clicks_(clicks)
+    {
+    }
+
+    Protocol::SearchStream stream()
+    {
+        return {[this](const DeviceRecord& device, std::size_t row) {
+                    post({row, Columns(device)});
+                },
+                [this](std::size_t row) {
+                    post({row, {}});
+                }};
+    }
+
+    // On the UI thread, once the search is over: whatever is still on its way.
+    void drainAll() { drain(false); }
+
+private:
+    struct Change {
+        std::size_t row;
+        QStringList columns; // empty: the row goes
+    };
+
+    void post(Change change)
+    {
+        const std::lock_guard lock(mutex_);
+        pending_.push_back(std::move(change));
+        if (pending_.size() == 1 && !drainPosted_) {
+            drainPosted_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { drain(true); }, Qt::QueuedConnection);
+        }
+    }
+
+    void drain(bool timeBoxed)
+    {
+        std::vector<Change> changes;
+        {
+            const std::lock_guard lock(mutex_);
+            drainPosted_ = false;
+            changes.swap(pending_);
+        }
+        QElapsedTimer spent;
+        spent.start();
+        std::size_t done = 0;
+        for (; done < changes.size() && !(timeBoxed && spent.elapsed() >= RowsBatchMs); ++done) {
+            const Change& change = changes[done];
+            const int row = static_cast<int>(change.row);
+            if (change.columns.isEmpty())
+                delete list_->takeTopLevelItem(row);
+            else
+                list_->insertTopLevelItem(row, new QTreeWidgetItem(change.columns));
+        }
+        if (done < changes.size()) {
+            // The rest waits for the next turn, ahead of what has come in meanwhile.
+            const std::lock_guard lock(mutex_);
+            pending_.insert(pending_.begin(), changes.begin() + static_cast<std::ptrdiff_t>(done),
+                            changes.end());
+            if (!drainPosted_) {
+                drainPosted_ = true;
+                QMetaObject::invokeMethod(
+                    this, [this] { drain(true); }, Qt::QueuedConnection);
+            }
+        }
+        if (done > 0)
+            clicks_.layoutChanged();
+    }
+
+    QTreeWidget* list_;
+    HeldClicks& clicks_;
+    std::mutex mutex_;
+    std::vector<Change> pending_;
+    bool drainPosted_ = false;
+};
+
+HeldClicks& HeldClicksOf(QTreeWidget* list)
+{
+    if (auto* clicks = list->findChild<HeldClicks*>(QString(), Qt::FindDirectChildrenOnly))
+        return *clicks;
+    return *new HeldClicks(list, IpColumn);
 }
 
 } // namespace
@@ -30,25 +133,25 @@ void SearchAndShowDevices(MainContext& ctx)
     // Space would land; the focus comes back to it afterwards.
     const bool refreshHadFocus = c.refresh->window()->focusWidget() == c.refresh;
     c.refresh->setEnabled(false);
-    if (Protocol* protocol = ctx.services.protocol)
-        RunBlockingStep([protocol] { protocol->SearchDevices(3, 3); });
+    HeldClicks& clicks = HeldClicksOf(c.deviceList);
+    clicks.hold();
+    if (Protocol* protocol = ctx.services.protocol) {
+        // Each device shows as soon as it answers, at its place in the final list.
+        RowFeed feed(c.deviceList, clicks);
+        const Protocol::SearchStream stream = feed.stream();
+        RunBlockingStep([protocol, &stream] { protocol->SearchDevices(3, 3, stream); });
+        feed.drainAll();
+    }
     c.refresh->setEnabled(true);
     if (refreshHadFocus)
         c.refresh->setFocus();
 
-    if (!ctx.services.protocol)
-        return;
-    for (const DeviceRecord& device : ctx.services.protocol->devices) {
-        auto* row = new QTreeWidgetItem(c.deviceList);
-        row->setText(0, Text(device.name.view()));
-        row->setText(1, Text(device.ipText.view()));
-        row->setText(2, Text(device.netmaskText.view()));
-        row->setText(3, Text(device.gatewayText.view()));
-    }
     // No row is current either: the list would draw the current row like a selected one
     // (and make the first row current when it gets the focus), while nothing is selected
     // until the user clicks a device.
     c.deviceList->setCurrentItem(nullptr);
+    // Clicks held back during the search go to the device they were made on.
+    clicks.release();
 }
 
 } // namespace telvorin

@@ -7,8 +7,11 @@ struct MainContext;
 
 // Empties the device and volume lists, searches the network with the Refresh button
 // disabled (as a blocking step: the window stays painted, input waits for its end), and
-// lists every device that answered, one row each, none of them current. Refresh and Apply
-// both end this way; neither the address fields nor DeviceSelected are touched here.
+// lists every device that answered, one row each, none of them current. Each row shows as
+// soon as its device answers, at the place it keeps in the final list; a click on the list
+// held back meanwhile acts on the device it was made on, or on none (ui/HeldClicks.h).
+// Refresh and Apply both end this way; neither the address fields nor DeviceSelected are
+// touched here.
 void SearchAndShowDevices(MainContext& ctx);
 
 } // namespace telvorin

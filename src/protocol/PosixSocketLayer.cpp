@@ -181,13 +181,24 @@ bool PosixSocketLayer::waitAnyReadable(std::span<const int> sockets, int timeout
 
 int PosixSocketLayer::receive(int socket, std::span<std::uint8_t> buffer)
 {
+    std::uint32_t source = 0;
+    return receiveFrom(socket, buffer, source);
+}
+
+int PosixSocketLayer::receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source)
+{
+    source = 0;
     if (socket < 0)
         return -1;
     sockaddr_in from{};
     socklen_t fromLength = sizeof from;
     const ssize_t n = recvfrom(socket, buffer.data(), buffer.size(), MSG_DONTWAIT,
                                reinterpret_cast<sockaddr*>(&from), &fromLength);
-    return n < 0 ? -1 : static_cast<int>(n);
+    if (n < 0)
+        return -1;
+    if (fromLength >= sizeof from && from.sin_family == AF_INET)
+        source = ntohl(from.sin_addr.s_addr);
+    return static_cast<int>(n);
 }
 
 void PosixSocketLayer::close(int socket)

@@ -21,6 +21,7 @@ public:
     bool waitReadable(int socket, int timeoutMs) override;
     bool waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable) override;
     int receive(int socket, std::span<std::uint8_t> buffer) override;
+    int receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source) override;
     void close(int socket) override;
 
 private:

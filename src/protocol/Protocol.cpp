@@ -257,6 +257,26 @@ void Protocol::reportListFull()
                  " devices; further replies dropped");
 }
 
+void Protocol::reportWindowBound(int slot, std::string_view localAddress,
+                                 std::optional<std::uint32_t> senderAddress) const
+{
+    if (!diagnostics_)
+        return;
+    const std::string local(localAddress);
+    const std::string where = "telvorin: search on " + local + " (slot " + std::to_string(slot) + ")";
+    if (!senderAddress) {
+        diagnostics_(where + " heard " + std::to_string(MaxRecordsPerWindow) +
+                     " devices; further replies dropped");
+        return;
+    }
+    const std::uint32_t sender = *senderAddress;
+    const std::uint8_t octets[] = {static_cast<std::uint8_t>(sender >> 24),
+                                   static_cast<std::uint8_t>(sender >> 16),
+                                   static_cast<std::uint8_t>(sender >> 8), static_cast<std::uint8_t>(sender)};
+    diagnostics_(where + ": " + wire::dottedAt(octets, 0) + " answered for " +
+                 std::to_string(MaxRecordsPerSender) + " devices; its further replies dropped");
+}
+
 bool Protocol::FindDeviceByIp(std::string_view ipText) const
 {
     return devices.contains(ipText);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -71,17 +72,35 @@ public:
     // Search and lists. The search runs the windows of all slots at the same time, each
     // with its own sends, polls and time bound, and then merges their replies in slot
     // order: the list one window after another would give, in about one window's time.
+    // Each window keeps at most MaxRecordsPerSender records from one source address and
+    // MaxRecordsPerWindow in all, so a flood on one link crowds out nothing on another;
+    // the first time a window reaches a bound, one diagnostic line says so.
+    static constexpr int MaxRecordsPerSender = 16;
+    static constexpr int MaxRecordsPerWindow = DeviceList::MaxRecords / MaxInterfaces;
+
+    // What a streaming search tells its caller, from the thread that runs the search, as
+    // replies are read. The list it describes is always the final list's records heard so
+    // far, in the final order: `found` inserts a record at `row`, `withdrawn` removes the
+    // record at `row` (a device first heard through a later slot, then through an
+    // earlier one, which keeps it; `found` for that slot follows at once). Applied in
+    // order, the calls end with exactly the device list the search leaves.
+    struct SearchStream {
+        std::function<void(const DeviceRecord& record, std::size_t row)> found;
+        std::function<void(std::size_t row)> withdrawn;
+    };
+
     void SearchDevices(int selector1, int selector2);
+    void SearchDevices(int selector1, int selector2, const SearchStream& stream);
 
     // The accepted replies of one search, per slot in arrival order, each slot's unique by
-    // address and at most DeviceList::MaxRecords.
+    // address and within the window's bounds.
     struct SearchReplies {
         std::vector<std::vector<DeviceRecord>> perSlot;
-        bool overflowed = false;
     };
     // SearchDevices in two steps, for a caller that waits away from its UI thread:
-    // collecting touches only the sockets, merging only the device list.
-    SearchReplies collectSearchReplies(int selector1, int selector2);
+    // collecting touches only the sockets (and the stream, when given), merging only the
+    // device list.
+    SearchReplies collectSearchReplies(int selector1, int selector2, const SearchStream* stream = nullptr);
     void mergeSearchReplies(const SearchReplies& replies);
 
     void AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot);
@@ -136,6 +155,9 @@ private:
     void writeHeader(SendBuffer buffer, std::uint8_t opcode) const;
     void diagnostic(const char* label, std::string_view value) const;
     void reportListFull(); // once per search
+    // One line per bound a search window reaches.
+    void reportWindowBound(int slot, std::string_view localAddress,
+                           std::optional<std::uint32_t> sender) const;
 
     SocketLayer& sockets_;
     Clock& clock_;

@@ -74,8 +74,9 @@ struct DeviceRecord {
 // thousands of addresses stays linear.
 class DeviceList {
 public:
-    // Far beyond any real segment; a flood of made-up replies stops here.
-    static constexpr int MaxRecords = 4096;
+    // Every slot's search window with its own cap of 4,096 records, far beyond any real
+    // segment: a flood of made-up replies on one link stops there.
+    static constexpr int MaxRecords = MaxInterfaces * 4096;
 
     enum class Added { Yes, Known, Full };
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace telvorin {
@@ -41,11 +43,57 @@ struct Window {
     std::int64_t deadlineMs = 0;
     std::vector<DeviceRecord>* replies = nullptr;
     std::unordered_set<std::string> seen;
+    std::unordered_map<std::uint32_t, int> perSender; // records kept, by source address
+    bool full = false;
+};
+
+// The final list's records heard so far, in final order (slot, then arrival), for a
+// streaming caller: where each new record goes, and which one an earlier slot takes over.
+class StreamedList {
+public:
+    StreamedList(const Protocol::SearchStream& stream, int slots)
+        : stream_(stream)
+        , shown_(static_cast<std::size_t>(slots))
+    {
+    }
+
+    void heard(const DeviceRecord& record, int slot)
+    {
+        const std::string ip = record.ipText.str();
+        if (const auto it = slotOf_.find(ip); it != slotOf_.end()) {
+            if (it->second <= slot)
+                return; // the earlier slot keeps it
+            auto& later = shown_[static_cast<std::size_t>(it->second)];
+            const auto at = std::find(later.begin(), later.end(), ip);
+            const std::size_t row = rowsBefore(it->second) + static_cast<std::size_t>(at - later.begin());
+            later.erase(at);
+            if (stream_.withdrawn)
+                stream_.withdrawn(row);
+        }
+        slotOf_[ip] = slot;
+        shown_[static_cast<std::size_t>(slot)].push_back(ip);
+        if (stream_.found)
+            stream_.found(record, rowsBefore(slot + 1) - 1);
+    }
+
+private:
+    std::size_t rowsBefore(int slot) const
+    {
+        std::size_t rows = 0;
+        for (int s = 0; s < slot; ++s)
+            rows += shown_[static_cast<std::size_t>(s)].size();
+        return rows;
+    }
+
+    const Protocol::SearchStream& stream_;
+    std::vector<std::vector<std::string>> shown_; // per slot, addresses in arrival order
+    std::unordered_map<std::string, int> slotOf_;
 };
 
 } // namespace
 
-Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int selector2)
+Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int selector2,
+                                                       const SearchStream* stream)
 {
     SearchReplies result;
     const int count = std::clamp(interfaces.count, 0, MaxInterfaces);
@@ -56,6 +104,10 @@ Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int select
     std::array<std::uint8_t, DatagramCapacity> request{};
     const int length = BuildSearchRequest(SendBuffer(request));
     const auto requestBytes = std::span(request.data(), static_cast<std::size_t>(length));
+
+    std::optional<StreamedList> streamed;
+    if (stream)
+        streamed.emplace(*stream, count);
 
     const std::int64_t start = clock_.nowMs();
     std::vector<Window> windows(static_cast<std::size_t>(count));
@@ -74,7 +126,9 @@ Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int select
     Datagram reply;
     // Reads one datagram of the window; false on a receive error, which is no poll.
     auto receiveOne = [&](Window& w) {
-        reply.length = sockets_.receive(w.receiveSocket, std::span(reply.bytes.data(), DatagramCapacity));
+        std::uint32_t sender = 0;
+        reply.length =
+            sockets_.receiveFrom(w.receiveSocket, std::span(reply.bytes.data(), DatagramCapacity), sender);
         if (reply.length < 0)
             return false;
         reply.length = std::min(reply.length, DatagramCapacity);
@@ -85,12 +139,23 @@ Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int select
         auto record = ParseSearchReply(d, w.slot, selector1, selector2);
         if (!record || w.seen.contains(record->ipText.str()))
             return true;
-        if (static_cast<int>(w.seen.size()) >= DeviceList::MaxRecords) {
-            result.overflowed = true;
+        // A real device answers for itself; one sender speaking for many addresses is a
+        // flood, which must not crowd out the devices heard after it.
+        int& fromSender = w.perSender[sender];
+        if (fromSender >= MaxRecordsPerSender)
+            return true;
+        if (static_cast<int>(w.seen.size()) >= MaxRecordsPerWindow) {
+            if (!w.full)
+                reportWindowBound(w.slot, w.localAddress, std::nullopt);
+            w.full = true;
             return true;
         }
+        if (++fromSender == MaxRecordsPerSender)
+            reportWindowBound(w.slot, w.localAddress, sender);
         w.seen.insert(record->ipText.str());
         w.replies->push_back(*record);
+        if (streamed)
+            streamed->heard(*record, w.slot);
         return true;
     };
     auto countPoll = [&](Window& w, std::int64_t at) {
@@ -179,8 +244,6 @@ void Protocol::mergeSearchReplies(const SearchReplies& replies)
 {
     devices.clear();
     listFullReported_ = false;
-    if (replies.overflowed)
-        reportListFull();
     // Slot order, then arrival order: the first slot that heard an address keeps it.
     for (const auto& slotReplies : replies.perSlot)
         for (const DeviceRecord& record : slotReplies)
@@ -192,6 +255,12 @@ void Protocol::SearchDevices(int selector1, int selector2)
 {
     devices.clear();
     mergeSearchReplies(collectSearchReplies(selector1, selector2));
+}
+
+void Protocol::SearchDevices(int selector1, int selector2, const SearchStream& stream)
+{
+    devices.clear();
+    mergeSearchReplies(collectSearchReplies(selector1, selector2, &stream));
 }
 
 } // namespace telvorin

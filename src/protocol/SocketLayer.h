@@ -54,6 +54,13 @@ public:
     }
     // Receives one datagram into the buffer; its length, or -1 on error.
     virtual int receive(int socket, std::span<std::uint8_t> buffer) = 0;
+    // receive, and the sender's IPv4 address (host order) in source. Layers that cannot
+    // tell the sender report 0.
+    virtual int receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source)
+    {
+        source = 0;
+        return receive(socket, buffer);
+    }
     virtual void close(int socket) = 0;
 };
 

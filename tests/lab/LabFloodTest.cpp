@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A flood of tens of thousands of datagrams a second on a real segment, during a search
 // and during a transaction: wrong opcodes, other clients' replies, and replies for our
-// client from thousands of addresses. Each still ends within its bound and the device
-// list stays capped. Prints the figures.
+// client naming thousands of addresses, all from one flooding host. Each still ends
+// within its bound, the host gets its few records and no more, and real devices on
+// flooded segments are listed. Prints the figures.
 
 #include "LabTestUtil.h"
 
@@ -11,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,7 @@ namespace {
 class Flood {
 public:
     Flood(const Lab& lab, int segment, const telvorin::ClientId& id, double seconds, int rate, int addresses)
-        : out_(lab.dir() + "/flood.out")
+        : out_(lab.dir() + "/flood-" + std::to_string(segment) + ".out")
     {
         char hex[13];
         std::snprintf(hex, sizeof hex, "%02x%02x%02x%02x%02x%02x", id[0], id[1], id[2], id[3], id[4], id[5]);
@@ -82,7 +84,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
 
 } // namespace
 
-TEST(LabFlood, SearchAndTransactionEndInTimeAndTheListStaysCapped)
+TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
 {
     Lab lab(config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})}));
     ASSERT_TRUE(lab.ok()) << lab.error();
@@ -124,14 +126,62 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheListStaysCapped)
 
         EXPECT_LT(transactionSeconds, 2.32 + 1.0 + 0.5);
         EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
-        EXPECT_LE(kept, telvorin::DeviceList::MaxRecords);
-        // 20000 addresses were on offer: the cap is reached and said once.
-        EXPECT_EQ(kept, telvorin::DeviceList::MaxRecords);
-        EXPECT_NE(lines.find("device list full at 4096 devices"), std::string::npos) << lines;
-        EXPECT_EQ(lines.find("device list full"), lines.rfind("device list full"));
+        // 20000 addresses were on offer from one host: it is cut off at its bound, said once.
+        EXPECT_LE(kept, 1 + telvorin::Protocol::MaxRecordsPerSender);
+        EXPECT_NE(lines.find("answered for 16 devices"), std::string::npos) << lines;
+        EXPECT_EQ(lines.find("answered for 16 devices"), lines.rfind("answered for 16 devices"));
         unsigned long long count = 0;
         ASSERT_EQ(std::sscanf(sent.c_str(), "sent=%llu", &count), 1) << sent;
         EXPECT_GT(count, 20000u) << "the flood was too thin to show anything";
+        p.CloseTransport();
+    }
+    std::fclose(diag);
+    std::free(diagText);
+}
+
+// A flood uses up a window's polls faster than silence does, so the late devices answer
+// well within the shortest window.
+TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
+{
+    Lab lab(config({
+        segment("multicast",
+                {device("REAL-A", "10.64.0.10"), device("LATE-A", "10.64.0.11", "\"delayMs\": 400")}),
+        segment("unicast",
+                {device("REAL-B", "10.65.0.10"), device("LATE-B", "10.65.0.11", "\"delayMs\": 500")}),
+    }));
+    ASSERT_TRUE(lab.ok()) << lab.error();
+    lab.enterPc();
+
+    char* diagText = nullptr;
+    std::size_t diagSize = 0;
+    std::FILE* diag = open_memstream(&diagText, &diagSize);
+    telvorin::PosixSocketLayer sockets;
+    telvorin::SteadyClock clock;
+    {
+        telvorin::Protocol p(sockets, clock, diag);
+        p.OpenTransport();
+        ASSERT_EQ(p.interfaces.count, 2);
+        Flood first(lab, 0, p.clientId, 3.0, 15000, 20000);
+        Flood second(lab, 1, p.clientId, 3.0, 15000, 20000);
+        clock.sleepMs(200);
+
+        const auto start = std::chrono::steady_clock::now();
+        p.SearchDevices(3, 3);
+        const double searchSeconds = SecondsSince(start);
+        const std::string sent = first.finish() + second.finish();
+        std::fflush(diag);
+        const std::string lines(diagText, diagSize);
+        std::printf("floods: %s", sent.c_str());
+        std::printf("floods on two segments: search %.3f s, %d records\n", searchSeconds, p.devices.count());
+
+        for (const char* ip : {"10.64.0.10", "10.64.0.11", "10.65.0.10", "10.65.0.11"})
+            EXPECT_TRUE(p.FindDeviceByIp(ip)) << ip << " hidden by the flood";
+        EXPECT_LE(p.devices.count(), 4 + 2 * telvorin::Protocol::MaxRecordsPerSender);
+        EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
+        // One line for each flooding host, on its own interface.
+        for (const auto& seg : lab.segments())
+            EXPECT_NE(lines.find("search on " + seg.pcAddress), std::string::npos) << lines;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
         p.CloseTransport();
     }
     std::fclose(diag);

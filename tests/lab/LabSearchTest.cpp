@@ -88,10 +88,20 @@ TEST(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
                   lab.segments()[static_cast<std::size_t>(rec.interfaceIndex)].pcAddress);
         EXPECT_EQ(lines[i].value(QLatin1String("dhcp")).toBool(), rec.dhcpFlag == "1");
     }
+    // Streamed, the probe prints the same devices, each once.
+    out.clear();
+    ASSERT_EQ(Lab::runCommand({probePath(), "search", "--stream"}, &out), 0);
+    const auto streamedLines = jsonLines(out, &valid);
+    EXPECT_TRUE(valid) << out;
+    std::set<std::string> streamedIps;
+    for (const auto& line : streamedLines)
+        streamedIps.insert(line.value(QLatin1String("ip")).toString().toStdString());
+    EXPECT_EQ(streamedLines.size(), 5u) << out;
+    EXPECT_EQ(streamedIps, seen);
     lab.leavePc();
 
     // Each search window sent two 11-byte search requests out of its own link only:
-    // two from the library (with its client id) and two from the probe.
+    // two from the library (with its client id) and four from the probe.
     for (int s = 0; s < 2; ++s) {
         int searches = 0;
         int ours = 0;
@@ -105,7 +115,7 @@ TEST(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
             EXPECT_EQ(Bytes(r.bytes.begin() + 7, r.bytes.end()), Bytes(4, 0));
             ours += r.bytes == header(1, p.clientId);
         }
-        EXPECT_EQ(searches, 4) << "segment " << s;
+        EXPECT_EQ(searches, 6) << "segment " << s;
         EXPECT_EQ(ours, 2) << "segment " << s;
     }
 }
@@ -172,7 +182,7 @@ TEST(LabSearch, LargeSegmentsAreListedWhole)
 
 // The parallel search against the one-window-after-another reference over 4 real
 // segments: a device heard on two of them, duplicated replies and replies late in the
-// window give the same list, order and interfaces.
+// window give the same list, order and interfaces, and so do the rows it streams.
 TEST(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
 {
     const std::string two = device("TWO", "10.65.0.40", "\"key\": \"00aa00bb00cc\", \"delayMs\": 300");
@@ -192,15 +202,17 @@ TEST(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
     auto& p = live.protocol;
     ASSERT_EQ(p.interfaces.count, 4);
 
+    auto record = [](const telvorin::DeviceRecord& r) {
+        std::string id;
+        for (const std::uint8_t b : r.deviceId)
+            id += std::to_string(b) + ",";
+        return r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
+               r.netmaskText.str() + " " + r.dhcpFlag.str() + " " + id;
+    };
     auto records = [&] {
         std::vector<std::string> out;
-        for (const auto& r : p.devices) {
-            std::string id;
-            for (const std::uint8_t b : r.deviceId)
-                id += std::to_string(b) + ",";
-            out.push_back(r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
-                          r.netmaskText.str() + " " + r.dhcpFlag.str() + " " + id);
-        }
+        for (const auto& r : p.devices)
+            out.push_back(record(r));
         return out;
     };
     auto seconds = [](auto since) {
@@ -212,13 +224,30 @@ TEST(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
     const double sequentialSeconds = seconds(start);
     const auto reference = records();
 
+    // Streamed, on the search's thread: the rows, applied in order, end as the list.
+    std::vector<std::string> streamed;
+    double firstRowSeconds = -1;
     start = std::chrono::steady_clock::now();
-    p.SearchDevices(3, 3);
+    telvorin::Protocol::SearchStream stream{
+        [&](const telvorin::DeviceRecord& r, std::size_t row) {
+            if (firstRowSeconds < 0)
+                firstRowSeconds = seconds(start);
+            ASSERT_LE(row, streamed.size());
+            streamed.insert(streamed.begin() + static_cast<std::ptrdiff_t>(row), record(r));
+        },
+        [&](std::size_t row) {
+            ASSERT_LT(row, streamed.size());
+            streamed.erase(streamed.begin() + static_cast<std::ptrdiff_t>(row));
+        }};
+    p.SearchDevices(3, 3, stream);
     const double parallelSeconds = seconds(start);
-    std::printf("search over 4 segments: one after another %.3f s, side by side %.3f s\n", sequentialSeconds,
-                parallelSeconds);
+    std::printf("search over 4 segments: one after another %.3f s, side by side %.3f s, first row streamed "
+                "after %.3f s\n",
+                sequentialSeconds, parallelSeconds, firstRowSeconds);
 
     EXPECT_EQ(records(), reference);
+    EXPECT_EQ(streamed, reference);
+    EXPECT_LT(firstRowSeconds, 0.5) << "a device answering at once shows long before the search ends";
     // TWO answered on slots 1 and 3 and belongs to slot 1, however soon slot 3 heard it.
     ASSERT_EQ(reference.size(), 6u);
     const auto* twoRecord = live.find("10.65.0.40");

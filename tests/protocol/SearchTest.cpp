@@ -164,27 +164,53 @@ TEST(Search, CorruptRepliesNeverBreakTheList)
     EXPECT_EQ(h.protocol.devices[4].name.str(), "");
 }
 
+std::string Record(const DeviceRecord& r)
+{
+    std::string id;
+    for (const std::uint8_t b : r.deviceId)
+        id += std::to_string(b) + ",";
+    return r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
+           r.netmaskText.str() + " " + r.gatewayText.str() + " " + r.dhcpFlag.str() + " " + id;
+}
+
 std::vector<std::string> Records(const Protocol& p)
 {
     std::vector<std::string> out;
-    for (const DeviceRecord& r : p.devices) {
-        std::string id;
-        for (const std::uint8_t b : r.deviceId)
-            id += std::to_string(b) + ",";
-        out.push_back(r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
-                      r.netmaskText.str() + " " + r.gatewayText.str() + " " + r.dhcpFlag.str() + " " + id);
-    }
+    for (const DeviceRecord& r : p.devices)
+        out.push_back(Record(r));
     return out;
 }
 
+// The rows a streaming search's calls build, applied in order as a window would.
+struct StreamedRows {
+    std::vector<std::string> rows;
+    std::int64_t firstFoundMs = -1;
+
+    Protocol::SearchStream stream(FakeClock& clock)
+    {
+        return {[this, &clock](const DeviceRecord& r, std::size_t row) {
+                    if (firstFoundMs < 0)
+                        firstFoundMs = clock.nowMs();
+                    ASSERT_LE(row, rows.size());
+                    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(row), Record(r));
+                },
+                [this](std::size_t row) {
+                    ASSERT_LT(row, rows.size());
+                    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));
+                }};
+    }
+};
+
 // The parallel windows give exactly the list that one window after another gives:
-// same records, same order, same interfaces.
+// same records, same order, same interfaces; and the rows streamed while they run end
+// as that list.
 TEST(Search, ParallelWindowsListWhatOneAfterAnotherLists)
 {
     struct Scenario {
         const char* what;
         int interfaces;
-        std::function<void(FakeNetwork&)> devices;
+        std::function<void(FakeNetwork&, const ClientId&)> devices;
+        std::int64_t firstRowByMs = 1040;
     };
     auto device = [](const char* name, std::array<std::uint8_t, 4> ip, std::vector<int> segments,
                      int delayMs = 0) {
@@ -196,24 +222,25 @@ TEST(Search, ParallelWindowsListWhatOneAfterAnotherLists)
     };
     const std::vector<Scenario> scenarios = {
         {"one segment each", 4,
-         [&](FakeNetwork& n) {
+         [&](FakeNetwork& n, const ClientId&) {
              for (int s = 0; s < 4; ++s)
                  n.addDevice(device("d", {10, 0, static_cast<std::uint8_t>(s), 5}, {s}));
-         }},
+         },
+         150},
         {"answering on two, later slot first in time", 4,
-         [&](FakeNetwork& n) {
+         [&](FakeNetwork& n, const ClientId&) {
              n.addDevice(device("late-on-0", {10, 0, 9, 9}, {2, 0}, 700)); // slot 0 hears it last
              n.addDevice(device("early", {10, 0, 2, 1}, {2}, 1));
              n.addDevice(device("b", {10, 0, 3, 7}, {3, 1}, 40));
          }},
         {"late replies at the window's end and beyond it", 3,
-         [&](FakeNetwork& n) {
+         [&](FakeNetwork& n, const ClientId&) {
              n.addDevice(device("in-time", {10, 0, 0, 1}, {0, 1, 2}, 900));
              n.addDevice(device("too-late", {10, 0, 0, 2}, {0, 1}, 1200));
              n.addDevice(device("edge", {10, 0, 1, 3}, {1}, 1035));
          }},
         {"crowded segments with duplicates", 8,
-         [&](FakeNetwork& n) {
+         [&](FakeNetwork& n, const ClientId&) {
              for (int i = 0; i < 120; ++i) {
                  FakeDevice d =
                      device(("n" + std::to_string(i)).c_str(),
@@ -225,6 +252,16 @@ TEST(Search, ParallelWindowsListWhatOneAfterAnotherLists)
                  n.addDevice(d);
              }
          }},
+        {"a sender answering for many addresses beside real devices", 2,
+         [&](FakeNetwork& n, const ClientId& id) {
+             n.addDevice(device("real-0", {10, 0, 0, 5}, {0}, 300));
+             n.addDevice(device("real-1", {10, 0, 1, 5}, {1}, 10));
+             for (int i = 0; i < 40; ++i) {
+                 FakeDevice forged = device("forged", {10, 7, 0, static_cast<std::uint8_t>(i)}, {0});
+                 forged.address = {10, 7, 0, static_cast<std::uint8_t>(i)};
+                 n.deliver(0, SearchReply(id, forged), 110 + i, 0x0A0000FE);
+             }
+         }},
     };
     for (const Scenario& scenario : scenarios) {
         SCOPED_TRACE(scenario.what);
@@ -233,13 +270,17 @@ TEST(Search, ParallelWindowsListWhatOneAfterAnotherLists)
         for (Harness* h : {&sequential, &parallel}) {
             for (int i = 0; i < scenario.interfaces; ++i)
                 h->net.addInterface("veth" + std::to_string(i), "10.9." + std::to_string(i) + ".1");
-            scenario.devices(h->net);
             h->protocol.OpenTransport();
+            scenario.devices(h->net, h->protocol.clientId);
         }
         SequentialSearch(sequential.protocol, sequential.net, sequential.clock, 3, 3);
-        parallel.protocol.SearchDevices(3, 3);
+        StreamedRows streamed;
+        parallel.protocol.SearchDevices(3, 3, streamed.stream(parallel.clock));
         EXPECT_FALSE(parallel.protocol.devices.empty());
         EXPECT_EQ(Records(parallel.protocol), Records(sequential.protocol));
+        EXPECT_EQ(streamed.rows, Records(sequential.protocol));
+        EXPECT_GE(streamed.firstFoundMs, 0);
+        EXPECT_LE(streamed.firstFoundMs, scenario.firstRowByMs);
         // One window's time for all of them, against one per interface (a window whose
         // selects end early on a reply is a little shorter).
         EXPECT_LE(parallel.clock.nowMs(), 1040);
@@ -247,32 +288,69 @@ TEST(Search, ParallelWindowsListWhatOneAfterAnotherLists)
     }
 }
 
-TEST(Search, DeviceListStopsAtItsCapWithOneDiagnosticLine)
+// Floods of made-up replies stop at the bounds of the window they arrive in, each said
+// once, and hide no real device: not one on another link, not one behind the flood.
+TEST(Search, FloodsStopAtTheirWindowsBoundsAndHideNoRealDevice)
 {
-    Harness h;
-    h.open({"10.0.0.10", "10.0.1.10"});
-    // 2500 made-up devices on each link, all answering for our client: 5000 addresses.
-    for (int iface = 0; iface < 2; ++iface)
-        for (int i = 0; i < 2500; ++i) {
-            FakeDevice d =
-                Device("flood", {10, static_cast<std::uint8_t>(iface), static_cast<std::uint8_t>(i / 250),
-                                 static_cast<std::uint8_t>(i % 250)});
-            h.net.deliver(iface, SearchReply(h.protocol.clientId, d), 110);
+    struct Row {
+        const char* what;
+        int addresses;                       // made-up addresses on each flooded link
+        std::optional<std::uint32_t> sender; // one flooding host, or each its own
+        std::vector<int> floodedLinks;
+        std::vector<int> keptPerLink;         // flood records kept, link 0 and 1
+        std::vector<std::string> diagnostics; // in order
+        int realDelayMs;                      // the real devices' replies, the flood's at 105 ms
+    };
+    const std::vector<Row> rows = {
+        {"one host on each link",
+         3000,
+         0x0A00FE01,
+         {0, 1},
+         {16, 16},
+         {"telvorin: search on 10.0.0.10 (slot 0): 10.0.254.1 answered for 16 devices; its further replies "
+          "dropped\n",
+          "telvorin: search on 10.0.1.10 (slot 1): 10.0.254.1 answered for 16 devices; its further replies "
+          "dropped\n"},
+         200},
+        {"thousands of senders on link 0",
+         5000,
+         std::nullopt,
+         {0},
+         {4095, 0}, // beside the real device
+         {"telvorin: search on 10.0.0.10 (slot 0) heard 4096 devices; further replies dropped\n"},
+         20},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Harness h;
+        h.open({"10.0.0.10", "10.0.1.10"});
+        for (const int link : row.floodedLinks)
+            for (int i = 0; i < row.addresses; ++i) {
+                FakeDevice d =
+                    Device("flood", {10, static_cast<std::uint8_t>(100 + link),
+                                     static_cast<std::uint8_t>(i / 250), static_cast<std::uint8_t>(i % 250)});
+                h.net.deliver(link, SearchReply(h.protocol.clientId, d), 105, row.sender);
+            }
+        // A real device on each link.
+        for (int link = 0; link < 2; ++link) {
+            FakeDevice real = Device("real", {10, 0, static_cast<std::uint8_t>(link), 7});
+            real.segments = {link};
+            real.replyDelayMs = row.realDelayMs;
+            h.net.addDevice(real);
         }
-    h.protocol.SearchDevices(3, 3);
-    ASSERT_EQ(h.protocol.devices.count(), DeviceList::MaxRecords);
-    // Slot 0's 2500 first, then the first of slot 1's, as a list without a cap would start.
-    EXPECT_EQ(h.protocol.devices[2499].ipText.str(), "10.0.9.249");
-    EXPECT_EQ(h.protocol.devices[2500].ipText.str(), "10.1.0.0");
-    EXPECT_EQ(h.protocol.devices[2500].interfaceIndex, 1);
-    EXPECT_TRUE(h.protocol.FindDeviceByIp("10.1.6.95"));
-    EXPECT_FALSE(h.protocol.FindDeviceByIp("10.1.6.96"));
-    const std::string diag = h.diagnostics();
-    EXPECT_EQ(diag, "telvorin: device list full at 4096 devices; further replies dropped\n");
-
-    // The next search starts empty and may report again.
-    h.protocol.SearchDevices(3, 3);
-    EXPECT_TRUE(h.protocol.devices.empty());
+        h.protocol.SearchDevices(3, 3);
+        EXPECT_TRUE(h.protocol.FindDeviceByIp("10.0.0.7"));
+        EXPECT_TRUE(h.protocol.FindDeviceByIp("10.0.1.7"));
+        std::vector<int> kept(2, 0);
+        for (const DeviceRecord& r : h.protocol.devices)
+            if (r.name.view() == "flood")
+                ++kept[static_cast<std::size_t>(r.interfaceIndex)];
+        EXPECT_EQ(kept, row.keptPerLink);
+        std::string expected;
+        for (const std::string& line : row.diagnostics)
+            expected += line;
+        EXPECT_EQ(h.diagnostics(), expected);
+    }
 }
 
 TEST(Transport, SlotsAndClientId)

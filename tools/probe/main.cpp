@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 using namespace telvorin;
 using telvorin::probe::JsonString;
@@ -23,7 +24,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: telvorin-probe search | volumes IP | "
+                 "usage: telvorin-probe search [--stream] | volumes IP | "
                  "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore [--wait SECONDS]] | "
                  "install codepage IP CODEPAGE | install bt IP\n");
     return 2;
@@ -68,19 +69,32 @@ std::function<bool(Protocol&, std::string&)> GetterFor(std::string_view item)
     return {};
 }
 
-void PrintDevices(const Protocol& protocol)
+void PrintDevice(const Protocol& protocol, const DeviceRecord& d)
 {
-    for (const DeviceRecord& d : protocol.devices) {
-        const std::string_view local =
-            d.interfaceIndex >= 0 && d.interfaceIndex < protocol.interfaces.count
-                ? protocol.interfaces.address[static_cast<std::size_t>(d.interfaceIndex)].view()
-                : std::string_view();
-        std::printf("{\"name\":%s,\"ip\":%s,\"netmask\":%s,\"gateway\":%s,\"dhcp\":%s,"
-                    "\"interface\":%s}\n",
-                    JsonString(d.name.view()).c_str(), JsonString(d.ipText.view()).c_str(),
-                    JsonString(d.netmaskText.view()).c_str(), JsonString(d.gatewayText.view()).c_str(),
-                    d.dhcpFlag == std::string_view("1") ? "true" : "false", JsonString(local).c_str());
-    }
+    const std::string_view local =
+        d.interfaceIndex >= 0 && d.interfaceIndex < protocol.interfaces.count
+            ? protocol.interfaces.address[static_cast<std::size_t>(d.interfaceIndex)].view()
+            : std::string_view();
+    std::printf("{\"name\":%s,\"ip\":%s,\"netmask\":%s,\"gateway\":%s,\"dhcp\":%s,"
+                "\"interface\":%s}\n",
+                JsonString(d.name.view()).c_str(), JsonString(d.ipText.view()).c_str(),
+                JsonString(d.netmaskText.view()).c_str(), JsonString(d.gatewayText.view()).c_str(),
+                d.dhcpFlag == std::string_view("1") ? "true" : "false", JsonString(local).c_str());
+}
+
+// Each device once, as soon as a reply names it: the order replies arrived in, and the
+// interface that heard it first.
+void SearchStreaming(Protocol& protocol)
+{
+    std::unordered_set<std::string> printed;
+    Protocol::SearchStream stream;
+    stream.found = [&](const DeviceRecord& d, std::size_t) {
+        if (!printed.insert(d.ipText.str()).second)
+            return;
+        PrintDevice(protocol, d);
+        std::fflush(stdout);
+    };
+    protocol.SearchDevices(3, 3, stream);
 }
 
 } // namespace
@@ -97,8 +111,10 @@ int main(int argc, char** argv)
 
     std::string address;
     std::function<bool(Protocol&, std::string&)> getter;
+    bool stream = false;
     if (command == "search") {
-        if (argc != 2)
+        stream = argc == 3 && std::string_view(argv[2]) == "--stream";
+        if (argc != 2 && !stream)
             return Usage();
     } else if (command == "volumes") {
         if (argc != 3)
@@ -121,10 +137,15 @@ int main(int argc, char** argv)
     SteadyClock clock;
     Protocol protocol(sockets, clock, LinesTo(stderr));
     protocol.OpenTransport();
+    if (stream) {
+        SearchStreaming(protocol);
+        return 0;
+    }
     protocol.SearchDevices(3, 3);
 
     if (command == "search") {
-        PrintDevices(protocol);
+        for (const DeviceRecord& d : protocol.devices)
+            PrintDevice(protocol, d);
         return 0;
     }
 

@@ -100,9 +100,15 @@ FakeDevice& FakeNetwork::addDevice(FakeDevice device)
     return devices_.back();
 }
 
-void FakeNetwork::deliver(int iface, Bytes datagram, int delayMs)
+void FakeNetwork::deliver(int iface, Bytes datagram, int delayMs, std::optional<std::uint32_t> source)
 {
-    queues_[iface].emplace(clock_.nowUs() + std::int64_t{delayMs} * 1000, Entry{std::move(datagram), false});
+    // By default a reply comes from the address it names: each device answers for itself.
+    std::uint32_t from = 0;
+    if (datagram.size() >= 21)
+        for (std::size_t i = 17; i < 21; ++i)
+            from = from << 8 | datagram[i];
+    queues_[iface].emplace(clock_.nowUs() + std::int64_t{delayMs} * 1000,
+                           Entry{std::move(datagram), false, source.value_or(from)});
 }
 
 void FakeNetwork::deliverError(int iface, int delayMs)
@@ -265,6 +271,12 @@ bool FakeNetwork::waitAnyReadable(std::span<const int> sockets, int timeoutMs, s
 
 int FakeNetwork::receive(int socket, std::span<std::uint8_t> buffer)
 {
+    std::uint32_t source = 0;
+    return receiveFrom(socket, buffer, source);
+}
+
+int FakeNetwork::receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source)
+{
     const int iface = ifaceOfReceive(socket);
     const auto next = iface < 0 ? std::nullopt : nextArrivalUs(iface);
     if (!next || *next > clock_.nowUs())
@@ -279,13 +291,14 @@ int FakeNetwork::receive(int socket, std::span<std::uint8_t> buffer)
     } else {
         for (Flood& flood : floods_[iface])
             if (flood.nextUs == *next) {
-                entry = Entry{flood.bytes, flood.bytes.empty()};
+                entry = Entry{flood.bytes, flood.bytes.empty(), FloodSource};
                 flood.nextUs += flood.intervalUs;
                 break;
             }
     }
     if (entry.error)
         return -1;
+    source = entry.source;
     const std::size_t n = std::min(entry.bytes.size(), buffer.size());
     std::copy_n(entry.bytes.begin(), n, buffer.begin());
     return static_cast<int>(n);

@@ -63,10 +63,11 @@ public:
     FakeDevice& addDevice(FakeDevice device);
     FakeDevice& device(int i) { return devices_.at(static_cast<std::size_t>(i)); }
 
-    // Puts a datagram (or a receive error) in an interface's receive queue.
-    void deliver(int iface, Bytes datagram, int delayMs = 0);
+    // Puts a datagram (or a receive error) in an interface's receive queue, sent from
+    // source (by default the device address the datagram names at bytes 17-20).
+    void deliver(int iface, Bytes datagram, int delayMs = 0, std::optional<std::uint32_t> source = {});
     void deliverError(int iface, int delayMs = 0);
-    // A stream of identical datagrams (or errors when datagram is empty) every intervalUs,
+    // A stream of identical datagrams (or errors when datagram is empty) from FloodSource every intervalUs,
     // from now until untilMs; an interval of 0 means always one waiting.
     void flood(int iface, Bytes datagram, int intervalUs, std::int64_t untilMs);
     // Socket creation on this interface fails.
@@ -82,7 +83,8 @@ public:
     void clearSent() { sent_.clear(); }
     int openSockets() const;
 
-    int receiveCostUs = 5; // fake time one receive takes
+    int receiveCostUs = 5;                                   // fake time one receive takes
+    static constexpr std::uint32_t FloodSource = 0x0A00FE01; // 10.0.254.1
 
     // SocketLayer
     std::vector<LocalInterface> localInterfaces() override;
@@ -93,12 +95,14 @@ public:
     bool waitReadable(int socket, int timeoutMs) override;
     bool waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable) override;
     int receive(int socket, std::span<std::uint8_t> buffer) override;
+    int receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source) override;
     void close(int socket) override;
 
 private:
     struct Entry {
         Bytes bytes;
         bool error = false;
+        std::uint32_t source = 0;
     };
     struct Flood {
         Bytes bytes;

@@ -2,7 +2,8 @@
 #pragma once
 
 // The search one window after another, slot by slot: the reference that the parallel
-// search must match record for record. Kept in the tests only.
+// search must match record for record. Each window keeps its own bounds: so many records
+// from one sender, so many in all. Kept in the tests only.
 
 #include "protocol/Clock.h"
 #include "protocol/Protocol.h"
@@ -11,6 +12,9 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace telvorin::test {
 
@@ -35,19 +39,30 @@ inline void SequentialSearch(Protocol& protocol, SocketLayer& sockets, Clock& cl
         const auto index = static_cast<std::size_t>(slot);
         const int receiveSocket = table.receiveSocket[index];
         const std::int64_t deadline = clock.nowMs() + WindowMs + CutOffMs;
+        std::unordered_set<std::string> heard;
+        std::unordered_map<std::uint32_t, int> perSender;
         for (int copy = 0; copy < 2; ++copy) {
             sockets.setMulticastInterface(table.sendSocket[index], table.address[index].str());
             sockets.sendToGroup(table.sendSocket[index], requestBytes);
             clock.sleepMs(SendPauseMs);
         }
         auto receiveOne = [&] {
-            const int n = sockets.receive(receiveSocket, std::span(bytes.data(), DatagramCapacity));
+            std::uint32_t sender = 0;
+            const int n =
+                sockets.receiveFrom(receiveSocket, std::span(bytes.data(), DatagramCapacity), sender);
             if (n < 0)
                 return false;
             const auto d = std::span<const std::uint8_t>(bytes.data(), static_cast<std::size_t>(n));
-            if (protocol.CheckClientId(d))
-                if (const auto record = ParseSearchReply(d, slot, selector1, selector2))
-                    protocol.devices.add(*record);
+            if (!protocol.CheckClientId(d))
+                return true;
+            const auto record = ParseSearchReply(d, slot, selector1, selector2);
+            if (!record || heard.contains(record->ipText.str()) ||
+                perSender[sender] >= Protocol::MaxRecordsPerSender ||
+                static_cast<int>(heard.size()) >= Protocol::MaxRecordsPerWindow)
+                return true;
+            ++perSender[sender];
+            heard.insert(record->ipText.str());
+            protocol.devices.add(*record);
             return true;
         };
         int polls = 0;

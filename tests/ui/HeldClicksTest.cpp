@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A click on a list held back while a step moves its rows acts on the row it was made on.
+#include "ui/HeldClicks.h"
+#include "ui/BlockingStep.h"
+#include "ui/ReportList.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+using namespace telvorin;
+
+namespace {
+
+// The window system's clock in this test: far from ours, so only what HeldClicks learns
+// from the input it sees maps one onto the other.
+constexpr std::int64_t WindowSystemOffsetMs = 7'000'000;
+
+ulong WindowSystemNow()
+{
+    return static_cast<ulong>(SteadyNowMs() + WindowSystemOffsetMs);
+}
+
+void SendMouse(QWidget* viewport, int y, QEvent::Type type, bool queued)
+{
+    QWindow* window = viewport->window()->windowHandle();
+    const QPointF at = viewport->mapTo(viewport->window(), QPoint(20, y));
+    const QPointF global = viewport->mapToGlobal(QPoint(20, y));
+    const Qt::MouseButtons state = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    if (queued)
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, WindowSystemNow(), at, global, state, button, type);
+    else
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window, WindowSystemNow(), at, global, state, button, type);
+}
+
+} // namespace
+
+TEST(HeldClicks, AHeldClickActsOnTheDeviceUnderThePointerWhenItWasMade)
+{
+    struct Case {
+        const char* what;
+        std::vector<const char*> before;
+        int clickedRow; // visual row, past the last for empty space
+        std::vector<std::pair<int, const char*>> inserted;
+        const char* expected; // empty: no row current
+    };
+    const std::vector<Case> cases = {
+        {"rows inserted above the clicked one", {"A", "B", "C"}, 1, {{0, "X"}, {0, "Y"}}, "B"},
+        {"the list filled in under a click on empty space", {"A"}, 2, {{1, "B"}, {2, "C"}}, ""},
+        {"rows inserted below the clicked one", {"A", "B"}, 0, {{2, "C"}}, "A"},
+    };
+
+    ReportList list;
+    list.setColumns({{"Name", 80}, {"IP", 80}});
+    list.resize(240, 200);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    HeldClicks clicks(&list, 1);
+    // Input seen outside any hold tells how the window system's clock runs.
+    SendMouse(list.viewport(), 150, QEvent::MouseMove, false);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        list.clear();
+        auto row = [](const char* key) {
+            return new QTreeWidgetItem(QStringList{QStringLiteral("dev"), QString::fromLatin1(key)});
+        };
+        for (const char* key : c.before)
+            list.addTopLevelItem(row(key));
+        const int rowHeight = list.visualItemRect(list.topLevelItem(0)).height();
+        const int y = rowHeight * c.clickedRow + rowHeight / 2;
+
+        clicks.hold();
+        std::promise<void> gate;
+        QTimer::singleShot(60, &list, [&] {
+            SendMouse(list.viewport(), y, QEvent::MouseButtonPress, true);
+            SendMouse(list.viewport(), y, QEvent::MouseButtonRelease, true);
+        });
+        QTimer::singleShot(60 + 2 * HeldClicks::UnsureMs, &list, [&] {
+            for (const auto& [at, key] : c.inserted)
+                list.insertTopLevelItem(at, row(key));
+            clicks.layoutChanged();
+        });
+        QTimer::singleShot(60 + 4 * HeldClicks::UnsureMs, &list, [&] { gate.set_value(); });
+        RunBlockingStep([&] { gate.get_future().wait(); });
+        list.setCurrentItem(nullptr);
+        clicks.release();
+
+        // The held press and release arrive now, after the rows have moved.
+        QTest::qWait(100);
+        const QTreeWidgetItem* current = list.currentItem();
+        EXPECT_EQ(current ? current->text(1).toStdString() : std::string(), c.expected);
+        EXPECT_EQ(list.selectedItems().size(), *c.expected ? 1 : 0);
+    }
+}
