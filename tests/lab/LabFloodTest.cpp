@@ -82,6 +82,15 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// The protocol's diagnostic lines, one per line of `lines`.
+telvorin::DiagnosticSink CollectLines(std::string& lines)
+{
+    return [&lines](std::string_view line) {
+        lines.append(line);
+        lines += '\n';
+    };
+}
+
 } // namespace
 
 TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
@@ -90,13 +99,11 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
     ASSERT_TRUE(lab.ok()) << lab.error();
     lab.enterPc();
 
-    char* diagText = nullptr;
-    std::size_t diagSize = 0;
-    std::FILE* diag = open_memstream(&diagText, &diagSize);
+    std::string lines;
     telvorin::PosixSocketLayer sockets;
     telvorin::SteadyClock clock;
     {
-        telvorin::Protocol p(sockets, clock, telvorin::LinesTo(diag));
+        telvorin::Protocol p(sockets, clock, CollectLines(lines));
         p.OpenTransport();
         p.SearchDevices(3, 3);
         ASSERT_EQ(p.devices.count(), 1);
@@ -118,8 +125,6 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
         const int kept = p.devices.count();
 
         const std::string sent = flood.finish();
-        std::fflush(diag);
-        const std::string lines(diagText, diagSize);
         std::printf("flood: %s", sent.c_str());
         std::printf("flood: transaction %.3f s (result %d), search %.3f s, %d records kept\n",
                     transactionSeconds, result, searchSeconds, kept);
@@ -135,8 +140,6 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
         EXPECT_GT(count, 20000u) << "the flood was too thin to show anything";
         p.CloseTransport();
     }
-    std::fclose(diag);
-    std::free(diagText);
 }
 
 // A flood uses up a window's polls faster than silence does, so the late devices answer
@@ -152,13 +155,11 @@ TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
     ASSERT_TRUE(lab.ok()) << lab.error();
     lab.enterPc();
 
-    char* diagText = nullptr;
-    std::size_t diagSize = 0;
-    std::FILE* diag = open_memstream(&diagText, &diagSize);
+    std::string lines;
     telvorin::PosixSocketLayer sockets;
     telvorin::SteadyClock clock;
     {
-        telvorin::Protocol p(sockets, clock, diag);
+        telvorin::Protocol p(sockets, clock, CollectLines(lines));
         p.OpenTransport();
         ASSERT_EQ(p.interfaces.count, 2);
         Flood first(lab, 0, p.clientId, 3.0, 15000, 20000);
@@ -169,8 +170,6 @@ TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
         p.SearchDevices(3, 3);
         const double searchSeconds = SecondsSince(start);
         const std::string sent = first.finish() + second.finish();
-        std::fflush(diag);
-        const std::string lines(diagText, diagSize);
         std::printf("floods: %s", sent.c_str());
         std::printf("floods on two segments: search %.3f s, %d records\n", searchSeconds, p.devices.count());
 
@@ -184,6 +183,4 @@ TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
         EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
         p.CloseTransport();
     }
-    std::fclose(diag);
-    std::free(diagText);
 }
