@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AutostartEntry.h"
 
+#include "platform/FileReplace.h"
 #include "platform/UserAccount.h"
 #include "rules/SafeNames.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string_view>
 
 #include <sys/stat.h>
@@ -20,25 +19,6 @@ namespace {
 
 constexpr const char* EntryName = "telvorin-drives.desktop";
 constexpr const char* ProbeName = "telvorin-probe";
-
-bool MakeFolders(const std::string& path)
-{
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        return S_ISDIR(st.st_mode);
-    const auto slash = path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash)))
-        return false;
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return in ? text.str() : std::string();
-}
 
 } // namespace
 
@@ -131,27 +111,11 @@ bool AutostartEntry::exists() const
 bool AutostartEntry::write(const std::string& program) const
 {
     const std::string text = AutostartEntry::text(program);
-    if (ReadAll(path_) == text)
+    std::string current;
+    if (ReadWholeFile(path_, current) && current == text)
         return true;
-    const auto slash = path_.find_last_of('/');
-    if (!MakeFolders(path_.substr(0, slash)))
-        return false;
     // Written aside and renamed over, so a login never reads half an entry.
-    const std::string temporary = path_ + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            unlink(temporary.c_str());
-            return false;
-        }
-    }
-    if (rename(temporary.c_str(), path_.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return ReplaceFile(path_, text);
 }
 
 bool AutostartEntry::remove() const

@@ -2,6 +2,7 @@
 #include "platform/GioDriveService.h"
 
 #include "platform/Bookmarks.h"
+#include "platform/FileReplace.h"
 #include "platform/FuseView.h"
 #include "platform/GioMount.h"
 #include "platform/LetterRecords.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LetterRecords.h"
 
+#include "platform/FileReplace.h"
 #include "platform/GioHandles.h"
 
 #include <cerrno>
@@ -28,16 +29,6 @@ std::string ParentOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-bool MakeFolders(const std::string& path)
-{
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        return S_ISDIR(st.st_mode);
-    if (path != "/" && !MakeFolders(ParentOf(path)))
-        return false;
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
 std::string EntryTarget(const std::string& entry, bool* isLink)
@@ -84,23 +75,10 @@ std::optional<Record> ReadRecord(const std::string& path)
 
 bool WriteRecord(const std::string& path, const Record& record)
 {
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << record.remoteName << '\n'
-            << (record.madeHere ? MadeHereLine : FoundLine) << '\n'
-            << DomainKey << record.domain << '\n';
-        out.flush();
-        if (!out) {
-            unlink(temporary.c_str());
-            return false;
-        }
-    }
-    if (rename(temporary.c_str(), path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    const std::string text = record.remoteName + "\n" +
+                             std::string(record.madeHere ? MadeHereLine : FoundLine) + "\n" +
+                             std::string(DomainKey) + record.domain + "\n";
+    return ReplaceFile(path, text, nullptr, 0600);
 }
 
 } // namespace telvorin::gio

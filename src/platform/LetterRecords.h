@@ -9,8 +9,6 @@ namespace telvorin::gio {
 // The drives folder's own files: the letters' links and the records beside them.
 
 std::string ParentOf(const std::string& path);
-// Makes `path` and its missing parents (mode 0700); true when it is a folder afterwards.
-bool MakeFolders(const std::string& path);
 // The target of the entry at `entry`: the link's target, or the entry itself when it is a
 // real directory. Empty when there is no entry.
 std::string EntryTarget(const std::string& entry, bool* isLink = nullptr);
