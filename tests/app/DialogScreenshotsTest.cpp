@@ -5,6 +5,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
 #include "dialogs/LoginDialog.h"
+#include "drives/CredentialPrompt.h"
 #include "drives/MemoryDriveService.h"
 #include "install/MemoryShare.h"
 #include "installui/InstallDialog.h"
@@ -212,6 +213,16 @@ QImage RenderShareLogin(bool keyring)
     return Frame(login);
 }
 
+// The window GVfs's password question opens, with the guest choice.
+QImage RenderCredentials()
+{
+    CredentialRequest request;
+    request.message = "Password required for share hdd_a on nas-1";
+    request.anonymousAllowed = true;
+    CredentialPrompt prompt(nullptr, request);
+    return Frame(prompt);
+}
+
 QImage RenderInstall()
 {
     OfflineServices offline;
@@ -280,6 +291,7 @@ const Render Renders[] = {
     {"language", RenderLanguage},
     {"login-share", [] { return RenderShareLogin(true); }},
     {"login-share-no-keyring", [] { return RenderShareLogin(false); }},
+    {"credentials", RenderCredentials},
 };
 
 } // namespace
