@@ -485,7 +485,7 @@ TEST_F(MainDialogTest, AnAccessiblePressDuringASearchRunsAfterIt)
     });
     lookDuringNextSearch(&dialog, [&] { press(c.about); });
     QTest::mouseClick(c.refresh, Qt::LeftButton);
-    QTRY_VERIFY(answer.answered());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.answered(); }));
     EXPECT_EQ(searchOverWhenAboutOpened, true);
     dialog.hide();
 
