@@ -185,9 +185,7 @@ QImage RenderMainFocus()
     MainDialog dialog(offline.services());
     dialog.OnInitDialog();
     dialog.show();
-    const QByteArray focus =
-        qEnvironmentVariableIsSet("FOCUS") ? qgetenv("FOCUS") : QByteArray("languageButton");
-    dialog.findChild<QWidget*>(QString::fromLatin1(focus))->setFocus(Qt::TabFocusReason);
+    dialog.findChild<QWidget*>(QStringLiteral("languageButton"))->setFocus(Qt::TabFocusReason);
     return Frame(dialog);
 }
 

@@ -82,14 +82,15 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The protocol's diagnostic lines, one per line of `lines`.
-telvorin::DiagnosticSink CollectLines(std::string& lines)
-{
-    return [&lines](std::string_view line) {
-        lines.append(line);
-        lines += '\n';
-    };
-}
+// The real transport in the lab's pc namespace, its diagnostic lines collected.
+struct PcProtocol {
+    std::string lines; // one diagnostic a line
+    telvorin::PosixSocketLayer sockets;
+    telvorin::SteadyClock clock;
+    telvorin::Protocol p{sockets, clock, [this](std::string_view line) { (lines += line) += '\n'; }};
+    PcProtocol() { p.OpenTransport(); }
+    ~PcProtocol() { p.CloseTransport(); }
+};
 
 } // namespace
 
@@ -98,48 +99,41 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
     Lab lab(config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})}));
     ASSERT_TRUE(lab.ok()) << lab.error();
     lab.enterPc();
+    PcProtocol pc;
+    telvorin::Protocol& p = pc.p;
+    p.SearchDevices(3, 3);
+    ASSERT_EQ(p.devices.count(), 1);
+    p.state.currentDeviceIp = "10.64.0.10";
 
-    std::string lines;
-    telvorin::PosixSocketLayer sockets;
-    telvorin::SteadyClock clock;
-    {
-        telvorin::Protocol p(sockets, clock, CollectLines(lines));
-        p.OpenTransport();
-        p.SearchDevices(3, 3);
-        ASSERT_EQ(p.devices.count(), 1);
-        p.state.currentDeviceIp = "10.64.0.10";
+    const int rate = 30000;
+    Flood flood(lab, 0, p.clientId, 7.0, rate, 20000);
+    pc.clock.sleepMs(500); // the flood fills the receive buffer first
 
-        const int rate = 30000;
-        Flood flood(lab, 0, p.clientId, 7.0, rate, 20000);
-        clock.sleepMs(500); // the flood fills the receive buffer first
+    // A get transaction: 11 flush polls, 21 polls; the cut-off adds at most a second.
+    auto start = std::chrono::steady_clock::now();
+    p.state.domain.clear();
+    const int result = p.GetDomain();
+    const double transactionSeconds = SecondsSince(start);
 
-        // A get transaction: 11 flush polls, 21 polls; the cut-off adds at most a second.
-        auto start = std::chrono::steady_clock::now();
-        p.state.domain.clear();
-        const int result = p.GetDomain();
-        const double transactionSeconds = SecondsSince(start);
+    start = std::chrono::steady_clock::now();
+    p.SearchDevices(3, 3);
+    const double searchSeconds = SecondsSince(start);
+    const int kept = p.devices.count();
 
-        start = std::chrono::steady_clock::now();
-        p.SearchDevices(3, 3);
-        const double searchSeconds = SecondsSince(start);
-        const int kept = p.devices.count();
+    const std::string sent = flood.finish();
+    std::printf("flood: %s", sent.c_str());
+    std::printf("flood: transaction %.3f s (result %d), search %.3f s, %d records kept\n", transactionSeconds,
+                result, searchSeconds, kept);
 
-        const std::string sent = flood.finish();
-        std::printf("flood: %s", sent.c_str());
-        std::printf("flood: transaction %.3f s (result %d), search %.3f s, %d records kept\n",
-                    transactionSeconds, result, searchSeconds, kept);
-
-        EXPECT_LT(transactionSeconds, 2.32 + 1.0 + 0.5);
-        EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
-        // 20000 addresses were on offer from one host: it is cut off at its bound, said once.
-        EXPECT_LE(kept, 1 + telvorin::Protocol::MaxRecordsPerSender);
-        EXPECT_NE(lines.find("answered for 16 devices"), std::string::npos) << lines;
-        EXPECT_EQ(lines.find("answered for 16 devices"), lines.rfind("answered for 16 devices"));
-        unsigned long long count = 0;
-        ASSERT_EQ(std::sscanf(sent.c_str(), "sent=%llu", &count), 1) << sent;
-        EXPECT_GT(count, 20000u) << "the flood was too thin to show anything";
-        p.CloseTransport();
-    }
+    EXPECT_LT(transactionSeconds, 2.32 + 1.0 + 0.5);
+    EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
+    // 20000 addresses were on offer from one host: it is cut off at its bound, said once.
+    EXPECT_LE(kept, 1 + telvorin::Protocol::MaxRecordsPerSender);
+    EXPECT_NE(pc.lines.find("answered for 16 devices"), std::string::npos) << pc.lines;
+    EXPECT_EQ(pc.lines.find("answered for 16 devices"), pc.lines.rfind("answered for 16 devices"));
+    unsigned long long count = 0;
+    ASSERT_EQ(std::sscanf(sent.c_str(), "sent=%llu", &count), 1) << sent;
+    EXPECT_GT(count, 20000u) << "the flood was too thin to show anything";
 }
 
 // A flood uses up a window's polls faster than silence does, so the late devices answer
@@ -154,33 +148,26 @@ TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
     }));
     ASSERT_TRUE(lab.ok()) << lab.error();
     lab.enterPc();
+    PcProtocol pc;
+    telvorin::Protocol& p = pc.p;
+    ASSERT_EQ(p.interfaces.count, 2);
+    Flood first(lab, 0, p.clientId, 3.0, 15000, 20000);
+    Flood second(lab, 1, p.clientId, 3.0, 15000, 20000);
+    pc.clock.sleepMs(200);
 
-    std::string lines;
-    telvorin::PosixSocketLayer sockets;
-    telvorin::SteadyClock clock;
-    {
-        telvorin::Protocol p(sockets, clock, CollectLines(lines));
-        p.OpenTransport();
-        ASSERT_EQ(p.interfaces.count, 2);
-        Flood first(lab, 0, p.clientId, 3.0, 15000, 20000);
-        Flood second(lab, 1, p.clientId, 3.0, 15000, 20000);
-        clock.sleepMs(200);
+    const auto start = std::chrono::steady_clock::now();
+    p.SearchDevices(3, 3);
+    const double searchSeconds = SecondsSince(start);
+    const std::string sent = first.finish() + second.finish();
+    std::printf("floods: %s", sent.c_str());
+    std::printf("floods on two segments: search %.3f s, %d records\n", searchSeconds, p.devices.count());
 
-        const auto start = std::chrono::steady_clock::now();
-        p.SearchDevices(3, 3);
-        const double searchSeconds = SecondsSince(start);
-        const std::string sent = first.finish() + second.finish();
-        std::printf("floods: %s", sent.c_str());
-        std::printf("floods on two segments: search %.3f s, %d records\n", searchSeconds, p.devices.count());
-
-        for (const char* ip : {"10.64.0.10", "10.64.0.11", "10.65.0.10", "10.65.0.11"})
-            EXPECT_TRUE(p.FindDeviceByIp(ip)) << ip << " hidden by the flood";
-        EXPECT_LE(p.devices.count(), 4 + 2 * telvorin::Protocol::MaxRecordsPerSender);
-        EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
-        // One line for each flooding host, on its own interface.
-        for (const auto& seg : lab.segments())
-            EXPECT_NE(lines.find("search on " + seg.pcAddress), std::string::npos) << lines;
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
-        p.CloseTransport();
-    }
+    for (const char* ip : {"10.64.0.10", "10.64.0.11", "10.65.0.10", "10.65.0.11"})
+        EXPECT_TRUE(p.FindDeviceByIp(ip)) << ip << " hidden by the flood";
+    EXPECT_LE(p.devices.count(), 4 + 2 * telvorin::Protocol::MaxRecordsPerSender);
+    EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
+    // One line for each flooding host, on its own interface.
+    for (const auto& seg : lab.segments())
+        EXPECT_NE(pc.lines.find("search on " + seg.pcAddress), std::string::npos) << pc.lines;
+    EXPECT_EQ(std::count(pc.lines.begin(), pc.lines.end(), '\n'), 2) << pc.lines;
 }

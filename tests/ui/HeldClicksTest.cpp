@@ -26,19 +26,14 @@ ulong WindowSystemNow()
     return static_cast<ulong>(SteadyNowMs() + WindowSystemOffsetMs);
 }
 
-void SendMouse(QWidget* viewport, int y, QEvent::Type type, bool queued)
+// Queued as the window system queues input: delivered at the next turn of the event loop.
+void SendMouse(QWidget* viewport, int y, QEvent::Type type)
 {
-    QWindow* window = viewport->window()->windowHandle();
-    const QPointF at = viewport->mapTo(viewport->window(), QPoint(20, y));
-    const QPointF global = viewport->mapToGlobal(QPoint(20, y));
     const Qt::MouseButtons state = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    if (queued)
-        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-            window, WindowSystemNow(), at, global, state, button, type);
-    else
-        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-            window, WindowSystemNow(), at, global, state, button, type);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        viewport->window()->windowHandle(), WindowSystemNow(),
+        viewport->mapTo(viewport->window(), QPoint(20, y)), viewport->mapToGlobal(QPoint(20, y)), state,
+        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, type);
 }
 
 } // namespace
@@ -65,7 +60,8 @@ TEST(HeldClicks, AHeldClickActsOnTheDeviceUnderThePointerWhenItWasMade)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     HeldClicks clicks(&list, 1);
     // Input seen outside any hold tells how the window system's clock runs.
-    SendMouse(list.viewport(), 150, QEvent::MouseMove, false);
+    SendMouse(list.viewport(), 150, QEvent::MouseMove);
+    QWindowSystemInterface::flushWindowSystemEvents();
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -81,8 +77,8 @@ TEST(HeldClicks, AHeldClickActsOnTheDeviceUnderThePointerWhenItWasMade)
         clicks.hold();
         std::promise<void> gate;
         QTimer::singleShot(60, &list, [&] {
-            SendMouse(list.viewport(), y, QEvent::MouseButtonPress, true);
-            SendMouse(list.viewport(), y, QEvent::MouseButtonRelease, true);
+            SendMouse(list.viewport(), y, QEvent::MouseButtonPress);
+            SendMouse(list.viewport(), y, QEvent::MouseButtonRelease);
         });
         QTimer::singleShot(60 + 2 * HeldClicks::UnsureMs, &list, [&] {
             for (const auto& [at, key] : c.inserted)

@@ -10,13 +10,54 @@
 #include "protocol/Replies.h"
 #include "protocol/SocketLayer.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace telvorin::test {
+
+// A record as one line, every field that the comparison with the reference covers.
+inline std::string Record(const DeviceRecord& r)
+{
+    std::string id;
+    for (const std::uint8_t b : r.deviceId)
+        id += std::to_string(b) + ",";
+    return r.name.str() + "@" + r.ipText.str() + "/" + std::to_string(r.interfaceIndex) + " " +
+           r.netmaskText.str() + " " + r.gatewayText.str() + " " + r.dhcpFlag.str() + " " + id;
+}
+
+inline std::vector<std::string> Records(const Protocol& p)
+{
+    std::vector<std::string> out;
+    for (const DeviceRecord& r : p.devices)
+        out.push_back(Record(r));
+    return out;
+}
+
+// The rows a streaming search's calls build, applied in order as a window would.
+struct StreamedRows {
+    std::vector<std::string> rows;
+    std::int64_t firstFoundMs = -1; // on the clock given to stream()
+
+    Protocol::SearchStream stream(Clock& clock)
+    {
+        return {[this, &clock](const DeviceRecord& r, std::size_t row) {
+                    if (firstFoundMs < 0)
+                        firstFoundMs = clock.nowMs();
+                    ASSERT_LE(row, rows.size());
+                    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(row), Record(r));
+                },
+                [this](std::size_t row) {
+                    ASSERT_LT(row, rows.size());
+                    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));
+                }};
+    }
+};
 
 inline void SequentialSearch(Protocol& protocol, SocketLayer& sockets, Clock& clock, int selector1,
                              int selector2)
