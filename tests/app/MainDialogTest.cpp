@@ -306,7 +306,7 @@ TEST_F(MainDialogTest, ACloseRequestDuringASearchWaitsForItsEnd)
     EXPECT_EQ(closesDuringSearch, 0);
     EXPECT_TRUE(visibleDuringSearch);
     EXPECT_EQ(sockets.sends, 8); // the search ran to its end
-    QTRY_VERIFY(!dialog.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     EXPECT_FALSE(protocol.transportOpen());
     EXPECT_EQ(sockets.closes, 4);
 }

@@ -136,7 +136,7 @@ TEST(InstallDialog, OneTickRunsTheInstallAndTheWindowClosesWithItsMessage)
 
         f.timers.fire(row.timerId);
         EXPECT_TRUE(f.timers.intervals.empty()) << row.name << ": the tick kills its timer";
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 10000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, 10000));
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
         const bool failed = row.failCreate != 0;
         EXPECT_EQ(f.state.ExtractFailed, failed ? 1 : 0) << row.name;
@@ -182,7 +182,7 @@ TEST(InstallDialog, TheWindowKeepsHandlingEventsWhileTheInstallWaits)
     EXPECT_TRUE(visibleDuringStep);
     EXPECT_TRUE(runningDuringStep);
     EXPECT_FALSE(dialog.running());
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, 10000));
     EXPECT_EQ(f.share.files.size(), 3u);
 }
 
@@ -207,7 +207,7 @@ TEST(RestartDialog, StepsNinetyNineTimesThenClosesOnItsTimerWithTheOutcomeSettle
     EXPECT_EQ(state.SetupOutcome, 0);
     EXPECT_EQ(clock.sleeps, RestartDialog::Steps);
     EXPECT_EQ(clock.nowMs(), 99 * 900);
-    QTRY_COMPARE(dialog.progressBar()->value(), 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.progressBar()->value() == 100; }));
 }
 
 TEST(RestartDialog, AWindowDestroyedEarlyStopsItsWorker)
