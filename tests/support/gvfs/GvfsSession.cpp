@@ -128,23 +128,14 @@ GvfsSession::~GvfsSession()
     stop();
 }
 
-pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd, int stdinFd,
-                         const std::vector<std::string>& extraEnvironment)
+pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd, int stdinFd)
 {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     std::vector<char*> env;
-    for (const std::string& e : environment_) {
-        const std::string name = e.substr(0, e.find('=') + 1);
-        bool replaced = false;
-        for (const std::string& extra : extraEnvironment)
-            replaced = replaced || extra.rfind(name, 0) == 0;
-        if (!replaced)
-            env.push_back(const_cast<char*>(e.c_str()));
-    }
-    for (const std::string& e : extraEnvironment)
+    for (const std::string& e : environment_)
         env.push_back(const_cast<char*>(e.c_str()));
     env.push_back(nullptr);
 
@@ -281,8 +272,9 @@ bool GvfsSession::startKeyring(const Keyring& keyring)
     }
     // --unlock reads the login password from its input, as a login manager hands it over;
     // the first start makes the login keyring with it.
-    keyring_ = spawn({daemon, "--foreground", "--unlock", "--components=secrets"}, -1, pipeFds[0],
-                     {"XDG_DATA_HOME=" + keyring.folder});
+    keyring_ = spawn({"/usr/bin/env", "XDG_DATA_HOME=" + keyring.folder, daemon, "--foreground", "--unlock",
+                      "--components=secrets"},
+                     -1, pipeFds[0]);
     close(pipeFds[0]);
     const ssize_t written = write(pipeFds[1], keyring.password.data(), keyring.password.size());
     close(pipeFds[1]);

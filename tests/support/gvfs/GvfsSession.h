@@ -59,8 +59,7 @@ private:
     bool start(const Keyring* keyring);
     bool startKeyring(const Keyring& keyring);
     void stop();
-    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1, int stdinFd = -1,
-                const std::vector<std::string>& extraEnvironment = {});
+    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1, int stdinFd = -1);
     bool waitForName(const char* name, int timeoutMs);
     bool waitForFuse(int timeoutMs) const;
 
