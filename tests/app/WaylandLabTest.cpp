@@ -16,9 +16,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <thread>
+
+#include <signal.h>
 
 using namespace telvorin;
 
@@ -81,8 +86,7 @@ int main(int argc, char** argv)
     const int started = lab::Lab::runCommand({"/bin/sh", "-c", StartWeston}, &pid);
     int rc = 77;
     if (started != 0) {
-        const char* whys[] = {"", "weston made no socket within 10 s",
-                              "weston stopped at start (see its log)",
+        const char* whys[] = {"", "weston made no socket within 10 s", "weston stopped at start",
                               "weston is not installed (package weston)"};
         std::printf("SKIPPED: no headless Wayland compositor: %s\n",
                     whys[started == 1 || started == 3 ? started : 2]);
@@ -94,8 +98,11 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         rc = RUN_ALL_TESTS();
     }
-    if (const std::size_t end = pid.find('\n'); end != std::string::npos)
-        std::system(("kill " + pid.substr(0, end) + "; sleep 0.2").c_str());
-    std::system(("rm -rf '" + std::string(runtime) + "'").c_str());
+    if (!pid.empty()) {
+        kill(std::stoi(pid), SIGTERM);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(runtime, ignored);
     return rc;
 }
