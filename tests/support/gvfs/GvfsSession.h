@@ -25,9 +25,8 @@ namespace telvorin::test {
 
 class GvfsSession {
 public:
-    // A desktop keyring (the Secret Service) in the session: gnome-keyring-daemon, its
-    // keyrings in `folder` (kept by the caller, so a later session finds them again),
-    // unlocked with `password` as a login would.
+    // A Secret Service in the session (gnome-keyring-daemon), unlocked with `password` as a
+    // login would; its keyrings stay in `folder`, for a later session to find.
     struct Keyring {
         std::string folder;
         std::string password;
