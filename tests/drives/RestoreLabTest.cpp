@@ -94,7 +94,7 @@ TEST(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnoth
     // The keyring outlives the session, as the user's keyring file does a logout.
     const test::GvfsSession::Keyring keyring{home.path() + "/keyrings-home", "login password"};
 
-    auto session = std::make_unique<test::GvfsSession>(keyring);
+    auto session = std::make_unique<test::GvfsSession>(&keyring);
     ASSERT_TRUE(session->ok()) << session->error();
     home.use();
     {
@@ -136,7 +136,7 @@ TEST(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnoth
     // The next login, with a new bus, gvfsd and keyring daemon; this process's GIO stays
     // with the old bus, so from here on only the probe speaks to GVfs. The network is not
     // up yet when the restore starts.
-    session = std::make_unique<test::GvfsSession>(keyring);
+    session = std::make_unique<test::GvfsSession>(&keyring);
     ASSERT_TRUE(session->ok()) << session->error();
     home.use();
     const std::string link = lab.segments()[0].pcInterface;

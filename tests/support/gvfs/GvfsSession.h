@@ -32,8 +32,7 @@ public:
         std::string password;
     };
 
-    GvfsSession();
-    explicit GvfsSession(const Keyring& keyring);
+    explicit GvfsSession(const Keyring* keyring = nullptr);
     ~GvfsSession();
     GvfsSession(const GvfsSession&) = delete;
     GvfsSession& operator=(const GvfsSession&) = delete;
@@ -58,7 +57,7 @@ private:
     bool start(const Keyring* keyring);
     bool startKeyring(const Keyring& keyring);
     void stop();
-    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1, int stdinFd = -1);
+    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1);
     bool waitForName(const char* name, int timeoutMs);
     bool waitForFuse(int timeoutMs) const;
 
