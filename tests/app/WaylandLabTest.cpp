@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window on a Wayland desktop: a headless compositor (weston) of the test's own, Qt's
-// wayland platform, the real transport in the lab's pc namespace. The window opens and the
-// first search fills its list. Skipped, with the reason, when the lab or weston cannot
-// start here.
+// The window on a Wayland desktop: a headless weston of the test's own, Qt's wayland
+// platform, the real transport in the lab's pc namespace. Skipped, with the reason, when
+// the lab or weston cannot start here.
 #include "ThreeDevices.h"
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
@@ -12,96 +11,36 @@
 #include "ui/RecordingMessages.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTreeWidget>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 using namespace telvorin;
 
 namespace {
 
-constexpr const char* Socket = "telvorin-wayland";
-
-// weston with its headless back end in a runtime folder of its own; it ends with the test.
-class HeadlessWeston {
-public:
-    HeadlessWeston()
-    {
-        char folder[] = "/tmp/telvorin-weston-XXXXXX";
-        if (!mkdtemp(folder)) {
-            why_ = "mkdtemp failed";
-            return;
-        }
-        runtime_ = folder;
-        chmod(runtime_.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
-        const std::string log = runtime_ + "/weston.log";
-        const std::string socketArg = std::string("--socket=") + Socket;
-        const char* argv[] = {"weston",
-                              "--backend=headless-backend.so",
-                              "--shell=desktop-shell.so",
-                              "--no-config",
-                              "--idle-time=0",
-                              socketArg.c_str(),
-                              nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT, 0600);
-        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-        const int rc = posix_spawnp(&pid_, "weston", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) {
-            pid_ = -1;
-            why_ = "weston cannot be started (package weston)";
-            return;
-        }
-        const std::string socket = runtime_ + "/" + Socket;
-        for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; ++i) {
-            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-                pid_ = -1;
-                why_ = "weston stopped at start (see its log: " + log + ")";
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        if (access(socket.c_str(), F_OK) != 0)
-            why_ = "weston made no socket within 10 s";
-    }
-    ~HeadlessWeston()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (!runtime_.empty())
-            std::system(("rm -rf '" + runtime_ + "'").c_str());
-    }
-    bool ok() const { return why_.empty(); }
-    const std::string& why() const { return why_; }
-
-private:
-    std::string runtime_;
-    std::string why_;
-    pid_t pid_ = -1;
-};
+// Starts weston in the background, waits up to 10 s for its socket and prints its pid;
+// exits 3 without weston, 2 when it stops at start, 1 without a socket.
+constexpr const char* StartWeston = R"(command -v weston >/dev/null || exit 3
+weston --backend=headless-backend.so --shell=desktop-shell.so --no-config --idle-time=0 \
+    --socket=telvorin-wayland >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
+echo $!
+for i in $(seq 100); do
+    [ -e "$XDG_RUNTIME_DIR/telvorin-wayland" ] && exit 0
+    kill -0 $! 2>/dev/null || exit 2
+    sleep 0.1
+done
+exit 1)";
 
 } // namespace
 
@@ -117,27 +56,15 @@ TEST(WaylandLab, WindowOpensAndTheFirstSearchFillsTheList)
     protocol.OpenTransport();
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
-    MainServices services;
-    services.protocol = &protocol;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.drives = &drives;
-    {
-        MainDialog dialog(services);
-        dialog.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog, 10000)) << "the compositor never showed the window";
-        QTreeWidget* list = dialog.controls().deviceList;
-        QElapsedTimer waited;
-        waited.start();
-        while (list->topLevelItemCount() < 3 && waited.elapsed() < 20000)
-            QTest::qWait(50);
-        EXPECT_EQ(list->topLevelItemCount(), 3);
-        EXPECT_FALSE(list->findItems(QStringLiteral("NAS-1"), Qt::MatchExactly, 0).isEmpty());
-        EXPECT_TRUE(messages.empty());
-        dialog.hide();
-    }
-    protocol.CloseTransport();
-    lab.leavePc();
+    // The transport closes and the pc namespace is left as these go, the window first.
+    MainDialog dialog(MainServices{&protocol, &clock, &messages, &drives});
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog, 10000)) << "the compositor never showed the window";
+    QTreeWidget* list = dialog.controls().deviceList;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->topLevelItemCount() >= 3; }, 20000));
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_FALSE(list->findItems(QStringLiteral("NAS-1"), Qt::MatchExactly, 0).isEmpty());
+    EXPECT_TRUE(messages.empty());
 }
 
 int main(int argc, char** argv)
@@ -148,15 +75,29 @@ int main(int argc, char** argv)
         std::printf("SKIPPED: the lab is not available here: %s\n", why.c_str());
         return 77;
     }
-    HeadlessWeston weston;
-    if (!weston.ok()) {
-        std::printf("SKIPPED: no headless Wayland compositor: %s\n", weston.why().c_str());
-        return 77;
+    char runtime[] = "/tmp/telvorin-weston-XXXXXX";
+    if (!mkdtemp(runtime))
+        return 1;
+    setenv("XDG_RUNTIME_DIR", runtime, 1);
+    std::string pid;
+    const int started = lab::Lab::runCommand({"/bin/sh", "-c", StartWeston}, &pid);
+    int rc = 77;
+    if (started != 0) {
+        std::printf("SKIPPED: no headless Wayland compositor: %s\n",
+                    started == 3 ? "weston is not installed (package weston)" : "weston did not start");
+    } else {
+        // The window goes to this compositor alone, whatever the session around the test has.
+        setenv("WAYLAND_DISPLAY", "telvorin-wayland", 1);
+        setenv("QT_QPA_PLATFORM", "wayland", 1);
+        unsetenv("DISPLAY");
+        QApplication app(argc, argv);
+        rc = RUN_ALL_TESTS();
     }
-    // The window goes to this compositor alone, whatever the session around the test has.
-    setenv("WAYLAND_DISPLAY", Socket, 1);
-    setenv("QT_QPA_PLATFORM", "wayland", 1);
-    unsetenv("DISPLAY");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    if (!pid.empty()) {
+        kill(std::stoi(pid), SIGTERM);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(runtime, ignored);
+    return rc;
 }

@@ -263,22 +263,29 @@ TEST(InstallSequence, MissingDeviceFilesStopTheRunBeforeAnythingIsSent)
     EXPECT_EQ(CheckDeviceFiles(*std::make_unique<MemoryDeviceFiles>(), InstallMode::Codepage, 4), "");
 }
 
-TEST(InstallSequence, StopIsRepeatedUntilTheDeviceAnswersAndOtherwiseSaidUnconfirmed)
+TEST(InstallSequence, AFailedOrThrowingRunEndsWithStopRepeatedUntilAnsweredOrSaidUnconfirmed)
 {
-    for (const bool answers : {true, false}) {
+    struct Row {
+        bool throws; // else a write fails
+        bool answers;
+    };
+    for (const Row row : {Row{false, true}, Row{false, false}, Row{true, true}}) {
+        SCOPED_TRACE(testing::Message() << "throws " << row.throws << ", answers " << row.answers);
         Fixture f("HDD_a");
         f.state.CodepageIndex = 2;
-        f.share.failCreateNumber = 1;
-        if (!answers)
+        f.share.failCreateNumber = row.throws ? 0 : 1;
+        f.share.throwOnCreate = row.throws;
+        if (!row.answers)
             f.device().unansweredSets.insert(13);
         const InstallReport report = f.run(InstallMode::Codepage);
         EXPECT_EQ(report.outcome, InstallOutcome::Failed);
-        EXPECT_EQ(Count(f.requests(), 5, 13), answers ? 1 : StopAttempts) << answers;
-        EXPECT_EQ(f.requests().back().item, 13);
-        EXPECT_EQ(report.stop, answers ? StopAnswer::Confirmed : StopAnswer::Unconfirmed);
-        EXPECT_EQ(report.message, answers
-                                      ? std::string(CheckHardDrivesMessage)
-                                      : std::string(CheckHardDrivesMessage) + "\n" + StopUnconfirmedMessage);
+        EXPECT_EQ(f.state.ExtractFailed, 1);
+        EXPECT_EQ(Count(f.requests(), 5, 13), row.answers ? 1 : StopAttempts);
+        EXPECT_EQ(f.requests().back().value, "stop");
+        EXPECT_EQ(report.stop, row.answers ? StopAnswer::Confirmed : StopAnswer::Unconfirmed);
+        EXPECT_EQ(report.message, std::string(CheckHardDrivesMessage) +
+                                      (row.answers ? "" : std::string("\n") + StopUnconfirmedMessage));
+        EXPECT_EQ(report.detail.find("unexpected error") != std::string::npos, row.throws) << report.detail;
     }
 }
 
@@ -321,25 +328,9 @@ TEST(InstallSequence, CancellingBetweenFilesStopsTheDeviceAndBeforeTheStartSends
         EXPECT_EQ(f.written().size(), beforeStart ? 0u : 1u) << "no file after the request";
         EXPECT_EQ(f.share.files.size(), f.written().size()) << "no temporary file";
         EXPECT_FALSE(f.share.cancelRequested()) << "the share forgets the run's flag";
-        const std::vector<Request> rs = f.requests();
         EXPECT_EQ(report.stop, beforeStart ? StopAnswer::NotSent : StopAnswer::Confirmed);
-        EXPECT_EQ(rs.empty(), beforeStart);
-        if (!beforeStart) {
-            EXPECT_EQ(rs.back().value, "stop");
-            EXPECT_EQ(Count(rs, 5, 8), 0) << "nothing announced";
-        }
+        const std::vector<Request> rs = f.requests();
+        EXPECT_EQ(rs.empty() ? "nothing sent" : rs.back().value, beforeStart ? "nothing sent" : "stop");
+        EXPECT_EQ(Count(rs, 5, 8), 0) << "nothing announced";
     }
-}
-
-TEST(InstallSequence, AnExceptionInsideTheRunEndsItWithStop)
-{
-    Fixture f("HDD_a");
-    f.state.CodepageIndex = 2;
-    f.share.throwOnCreate = true;
-    const InstallReport report = f.run(InstallMode::Codepage);
-    EXPECT_EQ(report.outcome, InstallOutcome::Failed);
-    EXPECT_EQ(report.message, CheckHardDrivesMessage);
-    EXPECT_NE(report.detail.find("unexpected error"), std::string::npos) << report.detail;
-    EXPECT_EQ(f.state.ExtractFailed, 1);
-    EXPECT_EQ(f.requests().back().value, "stop");
 }

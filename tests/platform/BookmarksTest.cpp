@@ -49,8 +49,6 @@ TEST(Bookmarks, LetterLineComesAndGoesAndEveryOtherByteStays)
 
 TEST(Bookmarks, FileUriEscapesThePath)
 {
-    EXPECT_EQ(FileUri("/home/u/.local/share/telvorin/drives/Z"),
-              "file:///home/u/.local/share/telvorin/drives/Z");
     EXPECT_EQ(FileUri("/home/J\xc3\xbcrgen/a b/Z"), "file:///home/J%C3%BCrgen/a%20b/Z");
 }
 

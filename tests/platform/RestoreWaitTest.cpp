@@ -35,7 +35,7 @@ struct World {
     }
 };
 
-TEST(RestoreWait, PauseDoublesFromOneSecondToFifteenAndStopsWithTheWait)
+TEST(RestoreWait, PauseDoublesFromOneSecondToFifteenAndStopsWithTheWaitOrAtOnceWithoutOne)
 {
     World world;
     const RestoreOutcome outcome = world.restore({'Z'}, 120000);
@@ -46,6 +46,11 @@ TEST(RestoreWait, PauseDoublesFromOneSecondToFifteenAndStopsWithTheWait)
     // The last try comes at the end of the wait, not a pause after it.
     EXPECT_GE(world.tries.back().first, 120000);
     EXPECT_LT(world.tries.back().first, 120100);
+
+    World once;
+    EXPECT_EQ(once.restore({'X', 'Z'}, 0).notMounted, (std::vector<char>{'X', 'Z'}));
+    EXPECT_EQ(once.tries.size(), 2u) << "no wait is one try";
+    EXPECT_TRUE(once.pauses.empty());
 }
 
 TEST(RestoreWait, ReachableLaterIsMountedAndPasswordIsGivenUpAtOnce)
@@ -62,15 +67,6 @@ TEST(RestoreWait, ReachableLaterIsMountedAndPasswordIsGivenUpAtOnce)
         ++tries[letter];
     EXPECT_EQ(tries, (std::map<char, int>{{'?', 1}, {'Y', 1}, {'Z', 4}}));
     EXPECT_LT(world.now, 8000);
-}
-
-TEST(RestoreWait, NoWaitIsOneTry)
-{
-    World world;
-    const RestoreOutcome outcome = world.restore({'X', 'Z'}, 0);
-    EXPECT_EQ(world.tries.size(), 2u);
-    EXPECT_TRUE(world.pauses.empty());
-    EXPECT_EQ(outcome.notMounted, (std::vector<char>{'X', 'Z'}));
 }
 
 } // namespace

@@ -109,16 +109,9 @@ bool GvfsSession::available(std::string* why)
     return missing.empty();
 }
 
-GvfsSession::GvfsSession()
+GvfsSession::GvfsSession(const Keyring* keyring)
 {
-    ok_ = start(nullptr);
-    if (!ok_)
-        stop();
-}
-
-GvfsSession::GvfsSession(const Keyring& keyring)
-{
-    ok_ = start(&keyring);
+    ok_ = start(keyring);
     if (!ok_)
         stop();
 }
@@ -128,23 +121,14 @@ GvfsSession::~GvfsSession()
     stop();
 }
 
-pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd, int stdinFd,
-                         const std::vector<std::string>& extraEnvironment)
+pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd)
 {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     std::vector<char*> env;
-    for (const std::string& e : environment_) {
-        const std::string name = e.substr(0, e.find('=') + 1);
-        bool replaced = false;
-        for (const std::string& extra : extraEnvironment)
-            replaced = replaced || extra.rfind(name, 0) == 0;
-        if (!replaced)
-            env.push_back(const_cast<char*>(e.c_str()));
-    }
-    for (const std::string& e : extraEnvironment)
+    for (const std::string& e : environment_)
         env.push_back(const_cast<char*>(e.c_str()));
     env.push_back(nullptr);
 
@@ -152,8 +136,6 @@ pid_t GvfsSession::spawn(const std::vector<std::string>& argv, int stdoutFd, int
     posix_spawn_file_actions_init(&actions);
     if (stdoutFd >= 0)
         posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    if (stdinFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, stdinFd, STDIN_FILENO);
     // The daemons' chatter goes to a log in the session folder, not into test output.
     const std::string log = dir_ + "/daemons.log";
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_APPEND,
@@ -274,20 +256,13 @@ bool GvfsSession::startKeyring(const Keyring& keyring)
         return false;
     }
     mkdir(keyring.folder.c_str(), 0700);
-    int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
-        error_ = "pipe failed";
-        return false;
-    }
     // --unlock reads the login password from its input, as a login manager hands it over;
     // the first start makes the login keyring with it.
-    keyring_ = spawn({daemon, "--foreground", "--unlock", "--components=secrets"}, -1, pipeFds[0],
-                     {"XDG_DATA_HOME=" + keyring.folder});
-    close(pipeFds[0]);
-    const ssize_t written = write(pipeFds[1], keyring.password.data(), keyring.password.size());
-    close(pipeFds[1]);
-    if (keyring_ < 0 || written != static_cast<ssize_t>(keyring.password.size()) ||
-        !waitForName("org.freedesktop.secrets", 10000)) {
+    std::ofstream(dir_ + "/login") << keyring.password;
+    keyring_ = spawn({"/bin/sh", "-c",
+                      R"(exec env XDG_DATA_HOME="$1" "$0" --foreground --unlock --components=secrets <"$2")",
+                      daemon, keyring.folder, dir_ + "/login"});
+    if (keyring_ < 0 || !waitForName("org.freedesktop.secrets", 10000)) {
         error_ = "gnome-keyring-daemon did not start (see " + dir_ + "/daemons.log)";
         return false;
     }

@@ -25,16 +25,14 @@ namespace telvorin::test {
 
 class GvfsSession {
 public:
-    // A desktop keyring (the Secret Service) in the session: gnome-keyring-daemon, its
-    // keyrings in `folder` (kept by the caller, so a later session finds them again),
-    // unlocked with `password` as a login would.
+    // A Secret Service in the session (gnome-keyring-daemon), unlocked with `password` as a
+    // login would; its keyrings stay in `folder`, for a later session to find.
     struct Keyring {
         std::string folder;
         std::string password;
     };
 
-    GvfsSession();
-    explicit GvfsSession(const Keyring& keyring);
+    explicit GvfsSession(const Keyring* keyring = nullptr);
     ~GvfsSession();
     GvfsSession(const GvfsSession&) = delete;
     GvfsSession& operator=(const GvfsSession&) = delete;
@@ -59,8 +57,7 @@ private:
     bool start(const Keyring* keyring);
     bool startKeyring(const Keyring& keyring);
     void stop();
-    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1, int stdinFd = -1,
-                const std::vector<std::string>& extraEnvironment = {});
+    pid_t spawn(const std::vector<std::string>& argv, int stdoutFd = -1);
     bool waitForName(const char* name, int timeoutMs);
     bool waitForFuse(int timeoutMs) const;
 

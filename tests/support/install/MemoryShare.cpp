@@ -86,21 +86,20 @@ std::optional<std::uint64_t> MemoryShare::fileSize(const SharePath& path)
 
 std::optional<std::vector<ShareEntry>> MemoryShare::list(const SharePath& folder)
 {
-    const std::string prefix = folder.text() + "\\";
     if (unreachable) {
         fail(EHOSTUNREACH, "unreachable");
         return std::nullopt;
     }
+    const std::string prefix = folder.text() + "\\";
     std::vector<ShareEntry> out;
-    for (const auto& [name, bytes] : files) {
+    const auto add = [&](const std::string& name, bool isFolder) {
         if (name.rfind(prefix, 0) == 0 && name.find('\\', prefix.size()) == std::string::npos)
-            out.push_back(
-                ShareEntry{name.substr(prefix.size()), false, modified.count(name) ? modified[name] : 0});
-    }
-    for (const std::string& name : folders) {
-        if (name.rfind(prefix, 0) == 0 && name.find('\\', prefix.size()) == std::string::npos)
-            out.push_back(ShareEntry{name.substr(prefix.size()), true, 0});
-    }
+            out.push_back(ShareEntry{name.substr(prefix.size()), isFolder, isFolder ? 0 : modified[name]});
+    };
+    for (const auto& file : files)
+        add(file.first, false);
+    for (const std::string& name : folders)
+        add(name, true);
     return out;
 }
 
