@@ -122,6 +122,15 @@ QImage RenderMainEmpty()
     return Frame(dialog);
 }
 
+// Grown by the user: the lists take the room, the rest moves along.
+QImage RenderMainWide()
+{
+    OfflineServices offline;
+    MainDialog dialog(offline.services());
+    dialog.resize(dialog.minimumSize() + QSize(220, 160));
+    return Frame(dialog);
+}
+
 // With devices from the lab when it can be built here, else with the panel filled in
 // by hand as a click would fill it.
 QImage RenderMainDevices()
@@ -282,6 +291,7 @@ const Render Renders[] = {
     {"main-empty", RenderMainEmpty},
     {"main-devices", RenderMainDevices},
     {"main-focus", RenderMainFocus},
+    {"main-wide", RenderMainWide},
     {"about", RenderAbout},
     {"login", RenderLogin},
     {"install", RenderInstall},
