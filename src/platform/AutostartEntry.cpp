@@ -33,15 +33,7 @@ AutostartEntry::AutostartEntry(std::string folder)
 
 std::string AutostartEntry::defaultFolder()
 {
-    // Relative values are to be ignored, like an unset one.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return std::string(config) + "/autostart";
-    std::string home;
-    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
-        home = h;
-    else
-        home = CurrentUserAccount().homeFolder;
-    return home + "/.config/autostart";
+    return UserConfigFolder() + "/autostart";
 }
 
 std::string AutostartEntry::defaultProgram()

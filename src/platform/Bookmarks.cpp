@@ -91,15 +91,7 @@ bool Update(const std::string& given, const std::string& uri, const std::string*
 
 std::string DefaultPath()
 {
-    // Relative values are to be ignored, like an unset one.
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return std::string(config) + "/gtk-3.0/bookmarks";
-    std::string home;
-    if (const char* h = std::getenv("HOME"); h && h[0] == '/')
-        home = h;
-    else
-        home = CurrentUserAccount().homeFolder;
-    return home + "/.config/gtk-3.0/bookmarks";
+    return UserConfigFolder() + "/gtk-3.0/bookmarks";
 }
 
 std::string FileUri(const std::string& path)

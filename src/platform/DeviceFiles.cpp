@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DeviceFiles.h"
 
+#include "platform/UserAccount.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,16 +22,6 @@ std::string Env(const char* name)
 {
     const char* v = std::getenv(name);
     return v ? std::string(v) : std::string();
-}
-
-std::string DataHome()
-{
-    // Only absolute paths count, as the XDG rules say.
-    const std::string home = Env("XDG_DATA_HOME");
-    if (!home.empty() && home[0] == '/')
-        return home;
-    const std::string user = Env("HOME");
-    return user.empty() ? std::string() : user + "/.local/share";
 }
 
 bool SameTypeName(std::string_view a, std::string_view b)
@@ -53,7 +45,7 @@ bool RegularFile(const std::string& path, struct stat* st)
 std::vector<std::string> DeviceFileDirs()
 {
     std::vector<std::string> dirs;
-    const std::string home = DataHome();
+    const std::string home = UserDataFolder();
     if (!home.empty())
         dirs.push_back(home + Subdir);
     std::string list = Env("XDG_DATA_DIRS");

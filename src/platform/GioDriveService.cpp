@@ -33,19 +33,7 @@ GioDriveService::GioDriveService(std::string drivesFolder, std::string autostart
 
 std::string GioDriveService::defaultDrivesFolder()
 {
-    std::string base;
-    // Relative values are to be ignored, like an unset one.
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/') {
-        base = data;
-    } else {
-        std::string home;
-        if (const char* h = std::getenv("HOME"); h && h[0] == '/')
-            home = h;
-        else
-            home = CurrentUserAccount().homeFolder;
-        base = home + "/.local/share";
-    }
-    return base + "/telvorin/drives";
+    return UserDataFolder() + "/telvorin/drives";
 }
 
 std::optional<char> GioDriveService::driveLetter(const std::string& drive)

@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace telvorin {
@@ -23,6 +24,30 @@ UserAccount CurrentUserAccount()
     if (found->pw_dir)
         account.homeFolder = found->pw_dir;
     return account;
+}
+
+namespace {
+
+std::string BaseFolder(const char* variable, const char* underHome)
+{
+    if (const char* value = std::getenv(variable); value && value[0] == '/')
+        return value;
+    if (const char* home = std::getenv("HOME"); home && home[0] == '/')
+        return std::string(home) + underHome;
+    const std::string home = CurrentUserAccount().homeFolder;
+    return home.empty() ? std::string() : home + underHome;
+}
+
+} // namespace
+
+std::string UserConfigFolder()
+{
+    return BaseFolder("XDG_CONFIG_HOME", "/.config");
+}
+
+std::string UserDataFolder()
+{
+    return BaseFolder("XDG_DATA_HOME", "/.local/share");
 }
 
 } // namespace telvorin

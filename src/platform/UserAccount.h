@@ -14,4 +14,10 @@ struct UserAccount {
 
 UserAccount CurrentUserAccount();
 
+// The user's base folders for settings and data: $XDG_CONFIG_HOME and $XDG_DATA_HOME,
+// else ~/.config and ~/.local/share. Relative values count as unset, and so does a
+// relative $HOME, which gives way to the account's home folder. Empty without any home.
+std::string UserConfigFolder();
+std::string UserDataFolder();
+
 } // namespace telvorin
