@@ -185,6 +185,36 @@ TEST_F(MainDialogTest, ListsAndChoicesStartAtTheirDefaults)
     EXPECT_EQ(c.dhcp->currentIndex(), -1);
 }
 
+TEST_F(MainDialogTest, GrowingTheWindowGivesTheRoomToTheListsAndNeverShrinksIt)
+{
+    MainDialog dialog(services);
+    dialog.show();
+    const MainControls& c = dialog.controls();
+    const QSize base = dialog.size();
+    EXPECT_EQ(dialog.minimumSize(), base);
+    const QRect devices = c.deviceList->geometry();
+    const QRect volumes = c.volumeList->geometry();
+    const QRect exit = c.exit->geometry();
+    const QRect apply = c.apply->geometry();
+
+    dialog.resize(base + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(c.deviceList->width(), devices.width() + 200);
+    EXPECT_EQ(c.volumeList->width(), volumes.width() + 200);
+    // The height goes to the two lists; everything below them moves down with them.
+    EXPECT_EQ(c.deviceList->height() + c.volumeList->height(), devices.height() + volumes.height() + 100);
+    EXPECT_EQ(c.exit->geometry().topLeft(), exit.topLeft() + QPoint(200, 100));
+    EXPECT_EQ(c.apply->x(), apply.x() + 200);
+    EXPECT_GT(c.apply->y(), apply.y());
+    EXPECT_LT(c.apply->geometry().bottom(), c.volumeList->y());
+
+    dialog.resize(base - QSize(50, 50));
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.size(), base);
+    EXPECT_EQ(c.deviceList->geometry(), devices);
+    dialog.hide();
+}
+
 TEST_F(MainDialogTest, RefreshClearsThePanelAndKeepsTheDhcpChoice)
 {
     MainDialog dialog(services);
