@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainDialog.h"
+#include "app/ProtocolLog.h"
 #include "drives/MemoryDriveService.h"
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
@@ -538,4 +539,25 @@ TEST_F(MainDialogTest, AnAccessiblePressDuringASearchRunsAfterIt)
     EXPECT_EQ(closesDuringSearch, 0);
     EXPECT_EQ(sockets.sends, sendsBefore + 4) << "the search ran to its end";
     EXPECT_FALSE(protocol.transportOpen());
+}
+
+namespace {
+QStringList loggedLines;
+} // namespace
+
+TEST(ProtocolLog, TheDiagnosticLinesShowOnlyWhenTheRuleAsksForThem)
+{
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+            loggedLines << QString::fromLatin1(context.category) + QStringLiteral(": ") + text;
+        });
+    const DiagnosticSink sink = ProtocolLogSink();
+    sink("codepage=850");
+    EXPECT_TRUE(loggedLines.isEmpty()) << loggedLines.join(QLatin1Char('\n')).toStdString();
+
+    QLoggingCategory::setFilterRules(QStringLiteral("telvorin.protocol.debug=true"));
+    sink("codepage=850");
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(loggedLines, QStringList{QStringLiteral("telvorin.protocol: codepage=850")});
 }
