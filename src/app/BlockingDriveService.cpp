@@ -32,4 +32,9 @@ std::string BlockingDriveService::networkUserName()
     return RunBlockingStep([&] { return drives_.networkUserName(); });
 }
 
+bool BlockingDriveService::canSavePasswords(std::string& why)
+{
+    return RunBlockingStep([&] { return drives_.canSavePasswords(why); });
+}
+
 } // namespace telvorin

@@ -21,6 +21,7 @@ public:
                               const char* userName, unsigned flags) override;
     DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string networkUserName() override;
+    bool canSavePasswords(std::string& why) override;
 
 private:
     DriveService& drives_;

@@ -18,6 +18,7 @@
 #include "ui/ListRows.h"
 #include "ui/ReportList.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -155,20 +156,20 @@ void MainDialog::bindControls()
 void MainDialog::connectControls()
 {
     MainControls& c = ctx_.controls;
-    using enum PendingLoad;
-    auto route = [this](QPushButton* button, void (*handler)(MainContext&), PendingLoad pending) {
+    using enum Acts;
+    auto route = [this](QPushButton* button, void (*handler)(MainContext&), Acts acts) {
         connect(button, &QPushButton::clicked, this,
-                [this, handler, pending] { runHandler([this, handler] { handler(ctx_); }, pending); });
+                [this, handler, acts] { runHandler([this, handler] { handler(ctx_); }, acts); });
     };
-    route(c.refresh, &OnRefresh, Drop);
-    route(c.apply, &OnApply, First);
-    route(c.configuration, &OnConfiguration, First);
-    route(c.connect, &OnConnect, First);
-    route(c.disconnect, &OnDisconnect, First);
-    route(c.language, &OnLanguage, First);
-    route(c.bitTorrent, &OnBitTorrent, First);
-    connect(c.exit, &QPushButton::clicked, this, [this] { runHandler([this] { OnExit(); }, Drop); });
-    connect(c.about, &QPushButton::clicked, this, [this] { runHandler([this] { OnAbout(); }, First); });
+    route(c.refresh, &OnRefresh, Alone);
+    route(c.apply, &OnApply, OnDevice);
+    route(c.configuration, &OnConfiguration, OnDevice);
+    route(c.connect, &OnConnect, OnDevice);
+    route(c.disconnect, &OnDisconnect, OnDevice);
+    route(c.language, &OnLanguage, OnDevice);
+    route(c.bitTorrent, &OnBitTorrent, OnDevice);
+    connect(c.exit, &QPushButton::clicked, this, [this] { runHandler([this] { OnExit(); }, Alone); });
+    connect(c.about, &QPushButton::clicked, this, [this] { runHandler([this] { OnAbout(); }, OnDevice); });
 
     // No button is the default one, not even the first: Qt would otherwise make the
     // first auto-default button the default when the window shows. Enter is routed by
@@ -185,15 +186,15 @@ void MainDialog::connectControls()
     // A click shows the clicked device at once; any other move of the highlight once it
     // has rested.
     connect(static_cast<ReportList*>(c.deviceList), &ReportList::clickedAnywhere, this,
-            [this] { runHandler([this] { OnDeviceListClick(ctx_); }, Drop); });
+            [this] { runHandler([this] { OnDeviceListClick(ctx_); }, Acts::Alone); });
     settle_.setSingleShot(true);
     settle_.setInterval(SelectionSettleMs);
     connect(c.deviceList, &QTreeWidget::itemSelectionChanged, this, [this] { settle_.start(); });
     connect(&settle_, &QTimer::timeout, this,
-            [this] { runHandler([this] { loadSettledHighlight(); }, Drop); });
+            [this] { runHandler([this] { loadSettledHighlight(); }, Acts::Alone); });
     // Only a choice by the user counts; the program setting the combo does not.
     connect(c.dhcp, &QComboBox::activated, this,
-            [this] { runHandler([this] { OnDhcpChange(ctx_); }, First); });
+            [this] { runHandler([this] { OnDhcpChange(ctx_); }, Acts::OnDevice); });
 }
 
 void MainDialog::orderTabStops()
@@ -209,9 +210,11 @@ void MainDialog::orderTabStops()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void MainDialog::runHandler(std::function<void()> handler, PendingLoad pending)
+void MainDialog::runHandler(std::function<void()> handler, Acts acts)
 {
-    handlers_.push_back({std::move(handler), pending});
+    if (ending_)
+        return;
+    handlers_.push_back({std::move(handler), acts});
     runQueuedHandlers();
 }
 
@@ -220,41 +223,43 @@ void MainDialog::runQueuedHandlers()
     if (handlerRunning_ || handlers_.empty())
         return;
     if (BlockingStepRunning()) {
-        // Asked for during a wait, by a timed click or the settle timer: after it.
-        if (!waitingForSteps_) {
-            waitingForSteps_ = true;
-            AfterBlockingSteps(this, [this] {
-                waitingForSteps_ = false;
-                runQueuedHandlers();
-            });
-        }
+        // A step outside any handler of ours (the first search): after it.
+        AfterBlockingSteps(this, [this] { runQueuedHandlers(); });
         return;
     }
     handlerRunning_ = true;
     while (!handlers_.empty()) {
         Handler next = std::move(handlers_.front());
         handlers_.pop_front();
-        if (settle_.isActive()) {
+        if (next.acts == Acts::OnDevice)
+            loadHighlightIfNew();
+        else
             settle_.stop();
-            if (next.pending == PendingLoad::First)
-                loadSettledHighlight();
-        }
         next.run();
     }
     handlerRunning_ = false;
 }
 
+bool MainDialog::idle() const
+{
+    return !handlerRunning_ && handlers_.empty() && !BlockingStepRunning() && !settle_.isActive() &&
+           QApplication::activeModalWidget() == (isModal() ? this : nullptr) && ctx_.DeviceSelected == 0;
+}
+
+void MainDialog::loadHighlightIfNew()
+{
+    settle_.stop();
+    const int row = SelectedRow(ctx_.controls.deviceList);
+    if (row >= 0 && !IsLoadedDevice(ctx_.controls.deviceList->topLevelItem(row)))
+        ShowHighlightedDevice(ctx_);
+}
+
 void MainDialog::loadSettledHighlight()
 {
-    const MainControls& c = ctx_.controls;
-    const int row = SelectedRow(c.deviceList);
+    const int row = SelectedRow(ctx_.controls.deviceList);
     // Nothing new to show: no highlight and no device, or the device already shown (a
     // click or a button's load came first).
-    if (row < 0 && ctx_.DeviceSelected == 0)
-        return;
-    if (row >= 0 && ctx_.DeviceSelected == 1 && ctx_.services.protocol &&
-        c.deviceList->topLevelItem(row)->text(1).toStdString() ==
-            ctx_.services.protocol->state.currentDeviceIp.view())
+    if (row < 0 ? ctx_.DeviceSelected == 0 : IsLoadedDevice(ctx_.controls.deviceList->topLevelItem(row)))
         return;
     ShowHighlightedDevice(ctx_);
 }
@@ -286,7 +291,6 @@ void MainDialog::readDrivesAndSearch()
         driveTable_.FillDriveLetters(c.driveLetters, *ctx_.services.drives);
     }
     OnRefresh(ctx_);
-    ctx_.DeviceSelected = 0;
 }
 
 void MainDialog::setVisible(bool visible)
@@ -308,7 +312,7 @@ void MainDialog::setVisible(bool visible)
 void MainDialog::OnSysCommand(unsigned commandId)
 {
     if ((commandId & ~0xFu) == AboutCommand)
-        runHandler([this] { OnAbout(); }, PendingLoad::First);
+        runHandler([this] { OnAbout(); }, Acts::OnDevice);
 }
 
 void MainDialog::OnAbout()
@@ -329,6 +333,7 @@ void MainDialog::OnExit()
     // Nothing runs after Exit: the run is over.
     handlers_.clear();
     settle_.stop();
+    closeOthers_.stop();
     if (ctx_.services.protocol)
         ctx_.services.protocol->FreeDeviceList();
     closeTransportOnce();
@@ -342,15 +347,46 @@ void MainDialog::OnClose()
 
 void MainDialog::closeEvent(QCloseEvent* event)
 {
-    // A close request that comes while a step waits must not close the sockets under it;
-    // it is handled once the step is over, as one held back with the input would be.
-    if (BlockingStepRunning()) {
+    // A close request that comes while a handler runs (in one of its steps or its
+    // windows) must not close the sockets under it: it waits for the handler's end, as
+    // Exit does.
+    if (handlerRunning_ || BlockingStepRunning()) {
         event->ignore();
-        AfterBlockingSteps(this, [this] { close(); });
+        runHandler(
+            [this] {
+                OnClose();
+                done(QDialog::Rejected);
+            },
+            Acts::Alone);
         return;
     }
     OnClose();
     QDialog::closeEvent(event);
+}
+
+void MainDialog::endOnTermination()
+{
+    if (ending_)
+        return;
+    handlers_.clear();
+    runHandler([this] { OnExit(); }, Acts::Alone);
+    ending_ = true;
+    // The windows a handler has open (or opens before it is over) close as soon as no
+    // step runs, so the handler ends; an install's own steps finish first.
+    closeOthers_.setInterval(50);
+    connect(&closeOthers_, &QTimer::timeout, this, &MainDialog::closeOtherWindows);
+    closeOthers_.start();
+}
+
+void MainDialog::closeOtherWindows()
+{
+    if (BlockingStepRunning())
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog && dialog != this && dialog->isVisible() && !dialog->close())
+            dialog->done(QDialog::Rejected);
+    }
 }
 
 namespace {

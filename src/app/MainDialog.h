@@ -44,13 +44,14 @@ class ReportList;
 // Every wait of a handler (the search, a transaction, a mount) runs as a blocking step
 // (ui/BlockingStep.h): the window stays painted and answering, and input waits for the
 // step's end. The drive service handed in is called through BlockingDriveService.
-// Handlers run one at a time, in the order they were asked for: one asked for while
-// another runs or while a step waits (a screen reader's press on a button is a timed
-// click, not held-back input) runs once they are over.
+// Handlers run one at a time, in the order they were asked for, from one queue: one asked
+// for while another runs (a screen reader's press on a button is a timed click, not
+// held-back input; the settle timer; a close request) runs once it is over.
 //
 // The device the buttons act on is the highlighted row. Moving the highlight loads that
 // device once the highlight has rested for the settle time, so holding an arrow key does
-// not load every row passed; a button that acts on the device loads a pending one first.
+// not load every row passed; a handler that acts on the device loads the highlighted one
+// first whenever it is not the device last loaded.
 //
 // Initialisation (OnInitDialog: list columns, drive letters, the first search) runs once.
 // Shown by show() or exec(), the window appears at once with the list empty and Refresh
@@ -79,6 +80,15 @@ public:
     // How long the highlight must rest before its device is loaded (150 ms).
     void setSelectionSettleMs(int ms) { settle_.setInterval(ms); }
 
+    // Nothing runs (no handler, step or dialog of the window's) and no device is selected:
+    // the window waits for the user with nothing on its hands.
+    bool idle() const;
+
+    // A termination request: the install in progress ends in order (it sees the flag of
+    // MainServices::installCancel), every other window closes, nothing further runs, and
+    // the run ends once the handler in progress is over.
+    void endOnTermination();
+
 public Q_SLOTS:
     void OnExit();
     void OnAbout();
@@ -91,14 +101,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // What a handler does with a device load that waits for the highlight to settle.
-    enum class PendingLoad {
-        First, // load it before the handler: the handler acts on the device
-        Drop,  // the handler replaces it (a search, a click, the end of the run)
-    };
+    // Whether a handler acts on the highlighted device, which is then loaded first, or
+    // replaces a pending load (a search, a click, the end of the run).
+    enum class Acts { OnDevice, Alone };
     struct Handler {
         std::function<void()> run;
-        PendingLoad pending;
+        Acts acts;
     };
 
     void OnClose();
@@ -108,9 +116,11 @@ private:
     void prepareLists();
     void readDrivesAndSearch();
     void closeTransportOnce();
-    void runHandler(std::function<void()> handler, PendingLoad pending);
+    void runHandler(std::function<void()> handler, Acts acts);
     void runQueuedHandlers();
     void loadSettledHighlight();
+    void loadHighlightIfNew();
+    void closeOtherWindows();
     void layOutControls();
 
     std::optional<BlockingDriveService> blockingDrives_;
@@ -121,7 +131,8 @@ private:
     QTimer settle_;
     std::deque<Handler> handlers_;
     bool handlerRunning_ = false;
-    bool waitingForSteps_ = false;
+    bool ending_ = false;
+    QTimer closeOthers_;
     // The controls' places at the template's size, which is also the smallest size.
     std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
 };

@@ -13,7 +13,6 @@ void OnRefresh(MainContext& ctx)
     ctx.controls.netmask->clearAddress();
     ctx.controls.gateway->clearAddress();
     SearchAndShowDevices(ctx);
-    ctx.DeviceSelected = 0;
 }
 
 } // namespace telvorin

@@ -15,7 +15,6 @@
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "resources/Templates.h"
-#include "ui/BlockingStep.h"
 #include "ui/Colours.h"
 #include "ui/Messages.h"
 
@@ -66,19 +65,18 @@ int TelvorinApp::InitInstance()
     services.deviceFiles = &deviceFiles;
     services.staging = &staging;
 
-    // A termination request ends the program once the step in progress is over; an
+    // A termination request ends the program once the handler in progress is over; an
     // install sees the flag and ends its write, then tells the device to stop.
     CatchTerminationSignals();
     services.installCancel = &TerminationSignal();
+    MainDialog dialog(services);
     int exitCode = 0;
     QSocketNotifier termination(TerminationNotifier(), QSocketNotifier::Read);
-    connect(&termination, &QSocketNotifier::activated, this, [this, &termination, &exitCode] {
+    connect(&termination, &QSocketNotifier::activated, this, [&termination, &exitCode, &dialog] {
         termination.setEnabled(false);
         exitCode = 128 + TerminationSignal().load();
-        AfterBlockingSteps(this, [this, &exitCode] { exit(exitCode); });
+        dialog.endOnTermination();
     });
-
-    MainDialog dialog(services);
     dialog.exec();
     return exitCode;
 }

@@ -152,6 +152,8 @@ void SearchAndShowDevices(MainContext& ctx)
     c.deviceList->setCurrentItem(nullptr);
     // Clicks held back during the search go to the device they were made on.
     clicks.release();
+    // No row is highlighted, so no device is selected, whatever was before.
+    ctx.DeviceSelected = 0;
 }
 
 } // namespace telvorin

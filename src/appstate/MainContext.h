@@ -70,6 +70,9 @@ struct MainServices {
     DialogTimers* installTimers = nullptr;
     // Raised by a termination request: an install in progress ends in order (null: never).
     const std::atomic<int>* installCancel = nullptr;
+
+    // After a termination request nothing new starts: no flow, window or device query.
+    bool terminationRequested() const { return installCancel && installCancel->load() != 0; }
 };
 
 // Everything a handler of the main window works on: its controls, the services, and the

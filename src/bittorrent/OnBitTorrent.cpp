@@ -73,6 +73,10 @@ void OnBitTorrent(MainContext& ctx)
                               s.installTimers);
         install.exec();
     }
+    if (s.terminationRequested()) {
+        state.BtInstallMode = 0;
+        return;
+    }
     if (state.BtInstalled == 1) {
         RestartDialog restart(state, *s.clock, ctx.controls.dialog, s.installTimers);
         restart.exec();
@@ -87,7 +91,6 @@ void OnBitTorrent(MainContext& ctx)
     ctx.driveTable->FillDriveLetters(ctx.controls.driveLetters, *s.drives);
     if (ctx.OnRefresh)
         ctx.OnRefresh();
-    ctx.DeviceSelected = 0;
     s.staging->removeIfEmpty();
 }
 

@@ -92,8 +92,7 @@ std::string VolumeName(const VolumeList& volumes, const QTreeWidget* list, int r
 unsigned RunShareLogin(LoginDialog& login, DriveService& drives)
 {
     std::string why;
-    bool canSave = false;
-    RunBlockingStep([&] { canSave = drives.canSavePasswords(why); });
+    const bool canSave = RunBlockingStep([&] { return drives.canSavePasswords(why); });
     login.setPasswordSaving(canSave, QString::fromStdString(why));
     login.exec();
     return ConnectUpdateProfile | (login.RememberPassword ? ConnectSavePassword : 0u);

@@ -105,6 +105,8 @@ void LanguageDialog::OnOK()
         InstallDialog install(context, ctx_.SelectedHost.str(), *s.messages, owner, s.installTimers);
         install.exec();
     }
+    if (s.terminationRequested())
+        return;
     if (state_.ExtractFailed == 0) {
         RestartDialog restart(state_, *s.clock, owner, s.installTimers);
         restart.exec();

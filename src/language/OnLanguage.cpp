@@ -24,13 +24,12 @@ void OnLanguage(MainContext& ctx)
     }
     InstallState& state = *s.installState;
     state.BtInstallMode = 0;
-    if (state.SetupOutcome != 0)
+    if (state.SetupOutcome != 0 || s.terminationRequested())
         return;
     ctx.driveTable->RefreshDriveTable(*s.drives);
     ctx.driveTable->FillDriveLetters(ctx.controls.driveLetters, *s.drives);
     if (ctx.OnRefresh)
         ctx.OnRefresh();
-    ctx.DeviceSelected = 0;
 }
 
 } // namespace telvorin

@@ -37,6 +37,7 @@ constexpr unsigned ConnectSavePassword = 0x1000;
 // The network-drive service: drive letters and the network connections they carry.
 // On Linux a drive letter X is an entry named after the letter in a per-user drives
 // folder, pointing at the local path of a GVfs mount of smb://server/share.
+// Every member is pure, so a service that wraps another cannot forget to pass one on.
 class DriveService {
 public:
     virtual ~DriveService() = default;
@@ -62,11 +63,7 @@ public:
     virtual std::string networkUserName() = 0;
     // Whether ConnectSavePassword can keep a password here; when not, `why` says why in
     // words for the user.
-    virtual bool canSavePasswords(std::string& why)
-    {
-        why = "This drive service cannot remember passwords.";
-        return false;
-    }
+    virtual bool canSavePasswords(std::string& why) = 0;
 };
 
 } // namespace telvorin

@@ -24,6 +24,8 @@ namespace {
 constexpr int IpColumn = 1;
 constexpr int NetmaskColumn = 2;
 constexpr int GatewayColumn = 3;
+// Marks the row whose device was loaded last.
+constexpr int LoadedRole = Qt::UserRole + 1;
 
 std::string RowText(const QTreeWidgetItem* row, int column)
 {
@@ -48,7 +50,10 @@ void ShowHighlightedDevice(MainContext& ctx)
     ctx.DeviceSelected = rowIndex >= 0 ? 1 : 0;
     if (rowIndex < 0)
         return;
-    const QTreeWidgetItem* row = c.deviceList->topLevelItem(rowIndex);
+    QTreeWidgetItem* row = c.deviceList->topLevelItem(rowIndex);
+    for (int i = 0; i < c.deviceList->topLevelItemCount(); ++i)
+        c.deviceList->topLevelItem(i)->setData(0, LoadedRole, QVariant());
+    row->setData(0, LoadedRole, true);
 
     const std::string ip = RowText(row, IpColumn);
     protocol.state.currentDeviceIp = ip;
@@ -102,6 +107,11 @@ void ShowHighlightedDevice(MainContext& ctx)
 
     ctx.SelectedHost = ip;
     ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, deviceName, ip, true);
+}
+
+bool IsLoadedDevice(const QTreeWidgetItem* row)
+{
+    return row->data(0, LoadedRole).toBool();
 }
 
 void OnDhcpChange(MainContext& ctx)

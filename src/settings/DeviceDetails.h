@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QTreeWidgetItem;
+
 namespace telvorin {
 
 struct MainContext;
@@ -12,6 +14,9 @@ void OnDeviceListClick(MainContext& ctx);
 // settings and volumes; makes it the current device and enables the subnet-bound
 // buttons. Without a highlighted row no device is selected and the panel stays.
 void ShowHighlightedDevice(MainContext& ctx);
+// Whether this row of the device list is the device ShowHighlightedDevice last loaded.
+// A row of a new search never is.
+bool IsLoadedDevice(const QTreeWidgetItem* row);
 // Selection change of the "Receive DHCP" choice: greys the address fields for DHCP.
 void OnDhcpChange(MainContext& ctx);
 

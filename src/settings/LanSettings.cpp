@@ -64,7 +64,6 @@ void ApplyDhcp(MainContext& ctx, LoginDialog& dialog)
     Show(ctx, "DHCP client enabled.", "Confirm", MessageIcon::Information);
     ClearAddressFields(ctx.controls);
     SetAddressFieldsEnabled(ctx.controls, true);
-    ctx.DeviceSelected = 0;
     SearchAndShowDevices(ctx);
 }
 
@@ -105,10 +104,9 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
     // The device may not confirm; the search below shows where it is now either way.
     RunBlockingStep([&] { ctx.services.protocol->SetStaticIp(); });
     ClearAddressFields(c);
+    // The rows are new and none is highlighted: the search leaves no device selected, so
+    // the next Apply does not go, unseen, to the device just changed.
     SearchAndShowDevices(ctx);
-    // The rows are new and none is highlighted: the next Apply must not go, unseen, to
-    // the device just changed.
-    ctx.DeviceSelected = 0;
 }
 
 } // namespace

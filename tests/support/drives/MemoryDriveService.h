@@ -47,6 +47,12 @@ public:
     // The next addConnection returns this result without mapping anything.
     void failNextAdd(DriveResult result) { nextAddFailure_ = result; }
     void setNetworkUserName(std::string name) { userName_ = std::move(name); }
+    // Whether passwords can be remembered; without, `why` is the reason given.
+    void setPasswordSaving(bool can, std::string why = "No keyring runs in this session.")
+    {
+        canSave_ = can;
+        whyNot_ = std::move(why);
+    }
 
     const std::vector<AddCall>& addCalls() const { return addCalls_; }
     const std::vector<CancelCall>& cancelCalls() const { return cancelCalls_; }
@@ -57,6 +63,11 @@ public:
                               const char* userName, unsigned flags) override;
     DriveResult cancelConnection(const std::string& drive, unsigned flags, bool force) override;
     std::string networkUserName() override { return userName_; }
+    bool canSavePasswords(std::string& why) override
+    {
+        why = canSave_ ? std::string() : whyNot_;
+        return canSave_;
+    }
 
 private:
     struct Drive {
@@ -69,6 +80,8 @@ private:
     std::map<std::string, Drive> drives_;
     std::optional<DriveResult> nextAddFailure_;
     std::string userName_ = "tester";
+    bool canSave_ = false;
+    std::string whyNot_ = "No keyring runs in this session.";
     std::vector<AddCall> addCalls_;
     std::vector<CancelCall> cancelCalls_;
 };
