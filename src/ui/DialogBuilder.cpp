@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DialogBuilder.h"
 
+#include "ui/DropDownAccessible.h"
 #include "ui/FocusRing.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ReportList.h"
@@ -64,7 +65,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     case ControlKind::ListView: widget = new ReportList(&dialog); break;
     case ControlKind::IpAddress: widget = new IpAddressEdit(&dialog); break;
     case ControlKind::DropDownList: {
-        auto* combo = new QComboBox(&dialog);
+        auto* combo = new DropDownList(&dialog);
         combo->setFont(font);
         QStringList items;
         for (const char* item : c.items)
@@ -73,6 +74,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
             items.sort(Qt::CaseInsensitive);
         combo->addItems(items);
         combo->setCurrentIndex(-1);
+        MakeDropDownSpeakItsValue(combo);
         combo->setMaxVisibleItems(
             std::max(1, units.toPixelsY(c.h) / std::max(1, combo->fontMetrics().height()) - 1));
         widget = combo;
