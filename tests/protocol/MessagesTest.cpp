@@ -3,6 +3,8 @@
 
 #include "Harness.h"
 
+#include "protocol/Replies.h"
+
 #include <climits>
 
 using namespace telvorin;
@@ -171,6 +173,13 @@ TEST_F(Builders, ClientIdComparesOnlyBytesOneToSix)
     EXPECT_FALSE(h.protocol.CheckClientId(Bytes{}));
 }
 
+// What a search does with one reply heard on a slot: selectors of 0 fit any layout.
+void AddFromReply(Protocol& protocol, std::span<const std::uint8_t> reply, int slot)
+{
+    if (const auto record = ParseSearchReply(reply, slot, 0, 0))
+        protocol.devices.add(*record);
+}
+
 // A search reply laid out by hand: address 192.168.0.32, DHCP '1', netmask, gateway, name.
 Bytes PlainReply(std::uint32_t nameLength, std::string_view name)
 {
@@ -215,7 +224,7 @@ TEST(ReplyReading, SearchRepliesBecomeRecordsWithinTheReceivedBytes)
         // An exactly sized copy, so a read past the end is caught by the sanitizers.
         const auto exact = std::make_unique<std::uint8_t[]>(row.reply.size());
         std::copy(row.reply.begin(), row.reply.end(), exact.get());
-        h.protocol.AddDeviceFromReply(std::span(exact.get(), row.reply.size()), 2);
+        AddFromReply(h.protocol, std::span(exact.get(), row.reply.size()), 2);
         ASSERT_EQ(h.protocol.devices.count(), 1);
         const DeviceRecord& r = h.protocol.devices[0];
         EXPECT_EQ(r.name.str(), row.name);
@@ -230,12 +239,12 @@ TEST(ReplyReading, SearchRepliesBecomeRecordsWithinTheReceivedBytes)
 TEST(ReplyReading, KeepsTheFirstReplyPerAddressAndIgnoresOtherOpcodes)
 {
     Harness h;
-    h.protocol.AddDeviceFromReply(PlainReply(5, "first"), 0);
-    h.protocol.AddDeviceFromReply(PlainReply(6, "second"), 1);
+    AddFromReply(h.protocol, PlainReply(5, "first"), 0);
+    AddFromReply(h.protocol, PlainReply(6, "second"), 1);
     Bytes getReply = PlainReply(5, "other");
     getReply[0] = OpGetReply;
     getReply[20] = 99;
-    h.protocol.AddDeviceFromReply(getReply, 0);
+    AddFromReply(h.protocol, getReply, 0);
     ASSERT_EQ(h.protocol.devices.count(), 1);
     EXPECT_EQ(h.protocol.devices[0].name.str(), "first");
     EXPECT_EQ(h.protocol.devices[0].interfaceIndex, 0);
