@@ -4,6 +4,7 @@
 #include "Harness.h"
 
 #include "protocol/Replies.h"
+#include "protocol/RequestBytes.h"
 
 #include <climits>
 
@@ -151,6 +152,24 @@ TEST_F(Builders, LayOutEveryRequestByteForByte)
         EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + length), row.expected);
         EXPECT_TRUE(std::all_of(buffer.begin() + length, buffer.end(), [](auto b) { return b == 0; }));
     }
+}
+
+// The tests' own request builder, which the lab tests compare sent requests with.
+TEST(RequestBytes, MatchTheSpelledOutLayouts)
+{
+    const ClientId id{0x11, 0x12, 0x13, 0x14, 0x15, 0x16};
+    const Bytes device = DeviceIdBytes("a1a2a3a4a5a6", "192.168.0.32");
+    EXPECT_EQ(device, StoredId);
+    EXPECT_EQ(RequestHeader(OpSearch, id), Hex("01 11 12 13 14 15 16 00 00 00 00"));
+    EXPECT_EQ(GetRequestBytes(id, device, ItemDomain),
+              Cat({GetHeader, StoredId, Hex("12 00 00 00 00 00 00")}));
+    EXPECT_EQ(
+        LoginRequestBytes(id, device, "admin", "pw"),
+        Cat({GetHeader, StoredId, Hex("04 00 00 09 00 00 00"), Text("admin"), Hex("55 AA"), Text("pw")}));
+    EXPECT_EQ(
+        SetRequestBytes(id, device, ItemStaticAddress, "255.255.255.255", "192.168.100.200", "10.0.0.7"),
+        Cat({SetHeader, StoredId, Hex("01 00 00"), Text("255.255.255.255"), Zeros(1), Text("192.168.100.200"),
+             Zeros(1), Hex("08 00 00 00"), Text("10.0.0.7")}));
 }
 
 TEST_F(Builders, RefuseAnUnlistedDevice)
