@@ -6,6 +6,7 @@
 #include "platform/DriveService.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,6 +96,9 @@ private:
     // Whether another letter points at `target` and its record says this service made it.
     bool otherLetterMade(char letter, const std::string& target) const;
     bool anyMapping() const;
+    // Calls visit with each letter, A to Z, whose entry is a link, and the link's target,
+    // until visit returns true; true when it did.
+    bool anyLinkedLetter(const std::function<bool(char letter, const std::string& target)>& visit) const;
     void addBookmark(char letter, const std::string& server, const std::string& share) const;
     void removeBookmark(char letter) const;
 
