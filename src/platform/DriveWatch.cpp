@@ -62,8 +62,12 @@ std::optional<std::int64_t> DriveWatch::run()
 void DriveWatch::tryPending()
 {
     tryAt_.reset();
+    // A letter mounted meanwhile (by the user, say) is not mounted over.
+    const std::vector<char> unmounted = hooks_.unmounted();
     std::vector<char> again;
     for (const char letter : pending_) {
+        if (std::find(unmounted.begin(), unmounted.end(), letter) == unmounted.end())
+            continue;
         if (hooks_.attempt(letter) == RestoreTry::NotYet)
             again.push_back(letter);
     }
