@@ -22,7 +22,7 @@ namespace telvorin {
 // then leaves it alone), and the domain of the user name, for mounting it again at login.
 //
 // A persistent mapping (ConnectUpdateProfile) also keeps the user's autostart entry that
-// runs `telvorin-probe drives restore` at login; removing the last letter removes it.
+// runs `telvorin-probe drives watch` at login; removing the last letter removes it.
 // Every letter is also a line of the GTK bookmarks file ("Z: HDD_a on NAS-1"), so the
 // file managers and file dialogs show it; a bookmark that cannot be written costs the
 // mapping nothing and is reported on stderr.
