@@ -47,7 +47,8 @@ std::vector<LocalInterface> PosixSocketLayer::localInterfaces()
         char text[INET_ADDRSTRLEN] = {};
         const auto* sin = reinterpret_cast<const sockaddr_in*>(it->ifa_addr);
         inet_ntop(AF_INET, &sin->sin_addr, text, sizeof text);
-        result.push_back(LocalInterface{it->ifa_name, text, -1});
+        result.push_back(
+            LocalInterface{it->ifa_name, text, -1, static_cast<int>(if_nametoindex(it->ifa_name))});
     }
     freeifaddrs(list);
     return result;
