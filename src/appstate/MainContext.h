@@ -89,6 +89,8 @@ struct MainContext {
 
     // The "Refresh" handler, for the flows that search again at their end.
     std::function<void()> OnRefresh;
+    // Told after every search has listed its devices (null: nobody listens).
+    std::function<void()> searched;
 };
 
 } // namespace telvorin
