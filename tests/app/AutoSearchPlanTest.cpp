@@ -50,8 +50,8 @@ std::vector<std::int64_t> Simulate(const Row& row)
     std::int64_t t = search(0, false);
     while (t < row.untilMs) {
         std::int64_t due = plan.dueMs().value_or(INT64_MAX);
-        if (askAgain >= 0)
-            due = std::min(due, askAgain);
+        if (askAgain >= 0) // a busy window is asked again later, as the timer does
+            due = askAgain;
         const std::int64_t change = nextChange < row.changes.size() ? row.changes[nextChange] : INT64_MAX;
         const std::int64_t user = nextUser < row.userSearches.size() ? row.userSearches[nextUser] : INT64_MAX;
         const std::int64_t next = std::max(t, std::min({due, change, user}));
