@@ -157,6 +157,8 @@ void SearchAndShowDevices(MainContext& ctx)
     clicks.hold();
     if (Protocol* protocol = ctx.services.protocol) {
         // Each device shows as soon as it answers, at its place in the final list.
+        // The interfaces are those of this thread's network, not the step thread's.
+        protocol->followInterfaces();
         RowFeed feed(c.deviceList, clicks);
         const Protocol::SearchStream stream = feed.stream();
         RunBlockingStep([protocol, &stream] { protocol->SearchDevices(3, 3, stream); });

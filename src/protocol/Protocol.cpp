@@ -117,6 +117,7 @@ void Protocol::OpenTransport()
         clientIdDrawn_ = true;
     }
     openSockets(hostInterfaces());
+    opener_ = std::this_thread::get_id();
     open_ = true;
 }
 

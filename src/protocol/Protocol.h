@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace telvorin {
@@ -44,6 +45,10 @@ public:
     void CloseTransport();
     // Whether the host's IPv4 interfaces now differ from those the table holds.
     bool interfacesChanged() const;
+    // Makes the sockets again when the interfaces differ. A search does it itself when it
+    // runs on the thread that opened the transport; a caller that searches on another
+    // thread calls this first on its own (a thread's network namespace is its own).
+    void followInterfaces();
     int InterfaceForCurrentDevice() const; // slot, or -1 when the current device is unknown
     bool CheckClientId(std::span<const std::uint8_t> datagram) const;
 
@@ -127,7 +132,6 @@ private:
     std::vector<LocalInterface> hostInterfaces() const;
     void openSockets(std::vector<LocalInterface> found);
     void closeSockets();
-    void followInterfaces();
     // Whether the link of a slot is still there with its address.
     bool slotPresent(int slot) const;
 
@@ -175,6 +179,7 @@ private:
     bool clientIdDrawn_ = false;
     bool listFullReported_ = false;
     std::vector<LocalInterface> links_; // what the table's slots were made for
+    std::thread::id opener_;
 };
 
 } // namespace telvorin

@@ -104,7 +104,8 @@ private:
 Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int selector2,
                                                        const SearchStream* stream)
 {
-    followInterfaces();
+    if (std::this_thread::get_id() == opener_)
+        followInterfaces();
     SearchReplies result;
     const int count = std::clamp(interfaces.count, 0, MaxInterfaces);
     result.perSlot.resize(static_cast<std::size_t>(count));
