@@ -159,11 +159,8 @@ bool Protocol::slotPresent(int slot) const
 {
     if (slot < 0 || slot >= static_cast<int>(links_.size()))
         return false;
-    const LocalInterface& link = links_[static_cast<std::size_t>(slot)];
-    for (const LocalInterface& now : sockets_.localInterfaces())
-        if (now.sameLink(link))
-            return true;
-    return false;
+    return sockets_.linkPresent(interfaces.sendSocket[static_cast<std::size_t>(slot)],
+                                links_[static_cast<std::size_t>(slot)]);
 }
 
 const DeviceRecord* Protocol::currentDevice() const

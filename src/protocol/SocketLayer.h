@@ -69,6 +69,14 @@ public:
         return receive(socket, buffer);
     }
     virtual void close(int socket) = 0;
+    // Whether the link a socket was made for is still up with its address, asked in the
+    // socket's own network (not the calling thread's). Layers that cannot tell say yes.
+    virtual bool linkPresent(int socket, const LocalInterface& link)
+    {
+        (void)socket;
+        (void)link;
+        return true;
+    }
 };
 
 } // namespace telvorin

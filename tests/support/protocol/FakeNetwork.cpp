@@ -324,4 +324,12 @@ void FakeNetwork::close(int socket)
     sockets_.erase(socket);
 }
 
+bool FakeNetwork::linkPresent(int, const LocalInterface& link)
+{
+    for (const LocalInterface& now : localInterfaces())
+        if (now.sameLink(link))
+            return true;
+    return false;
+}
+
 } // namespace telvorin::test
