@@ -6,6 +6,7 @@
 #include "bittorrent/OnBitTorrent.h"
 #include "drives/DriveMapping.h"
 #include "language/OnLanguage.h"
+#include "platform/NetworkMonitor.h"
 #include "protocol/Protocol.h"
 #include "resources/Strings.h"
 #include "resources/Templates.h"
@@ -18,6 +19,7 @@
 #include "ui/ListRows.h"
 #include "ui/ReportList.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -120,6 +122,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     bindControls();
     connectControls();
     orderTabStops();
+    followNetwork();
 
     // The template's size is the smallest; the window may grow from it.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -128,7 +131,36 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
-MainDialog::~MainDialog() = default;
+MainDialog::~MainDialog()
+{
+    if (ctx_.services.network)
+        ctx_.services.network->setListener({});
+}
+
+void MainDialog::followNetwork()
+{
+    const MainServices& services = ctx_.services;
+    if (!services.network || !services.protocol || !services.clock)
+        return;
+    AutoSearch::Window window;
+    window.idle = [this] { return idle(); };
+    window.deviceSelected = [this] {
+        return ctx_.DeviceSelected != 0 || SelectedRow(ctx_.controls.deviceList) >= 0;
+    };
+    window.interfacesChanged = [this] { return ctx_.services.protocol->interfacesChanged(); };
+    window.search = [this] { runHandler([this] { OnRefresh(ctx_); }, PendingLoad::Drop); };
+    window.listEmpty = [this] { return ctx_.controls.deviceList->topLevelItemCount() == 0; };
+    autoSearch_ = std::make_unique<AutoSearch>(*services.clock, std::move(window), this);
+    services.network->setListener([this] { autoSearch_->networkChanged(); });
+    ctx_.searched = [this] { autoSearch_->searched(); };
+}
+
+bool MainDialog::idle() const
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return isVisible() && !handlerRunning_ && handlers_.empty() && !BlockingStepRunning() &&
+           (!modal || modal == this) && !QApplication::activePopupWidget();
+}
 
 void MainDialog::bindControls()
 {

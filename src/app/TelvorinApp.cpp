@@ -9,6 +9,7 @@
 #include "platform/BrowserLauncher.h"
 #include "platform/DeviceFiles.h"
 #include "platform/GioDriveService.h"
+#include "platform/NetworkMonitor.h"
 #include "platform/SmbShareWriter.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WebCheck.h"
@@ -51,6 +52,7 @@ int TelvorinApp::InitInstance()
     SmbShareWriter share;
     XdgDeviceFiles deviceFiles;
     install::LocalStaging staging;
+    NetlinkMonitor network;
 
     ApplyColourScheme(*this);
 
@@ -65,6 +67,7 @@ int TelvorinApp::InitInstance()
     services.share = &share;
     services.deviceFiles = &deviceFiles;
     services.staging = &staging;
+    services.network = &network;
 
     // A termination request ends the program once the step in progress is over; an
     // install sees the flag and ends its write, then tells the device to stop.

@@ -64,22 +64,22 @@ ClientId DrawClientId()
 
 } // namespace
 
-void Protocol::OpenTransport()
+std::vector<LocalInterface> Protocol::hostInterfaces() const
 {
-    if (open_)
-        CloseTransport();
-
-    interfaces = InterfaceTable{};
     std::vector<LocalInterface> found = sockets_.localInterfaces();
     if (found.size() > MaxInterfaces)
         found.resize(MaxInterfaces);
+    for (std::size_t slot = 0; slot < found.size(); ++slot)
+        found[slot].slot = static_cast<int>(slot);
+    return found;
+}
 
-    clientId = DrawClientId();
-
+void Protocol::openSockets(std::vector<LocalInterface> found)
+{
+    interfaces = InterfaceTable{};
     interfaces.count = static_cast<int>(found.size());
     for (int slot = 0; slot < interfaces.count; ++slot) {
-        LocalInterface& iface = found[static_cast<std::size_t>(slot)];
-        iface.slot = slot;
+        const LocalInterface& iface = found[static_cast<std::size_t>(slot)];
         interfaces.address[static_cast<std::size_t>(slot)] = iface.address;
         interfaces.name[static_cast<std::size_t>(slot)] = iface.name;
     }
@@ -90,10 +90,10 @@ void Protocol::OpenTransport()
     for (int slot = 0; slot < interfaces.count; ++slot)
         interfaces.receiveSocket[static_cast<std::size_t>(slot)] =
             sockets_.openReceiveSocket(found[static_cast<std::size_t>(slot)]);
-    open_ = true;
+    links_ = std::move(found);
 }
 
-void Protocol::CloseTransport()
+void Protocol::closeSockets()
 {
     for (int slot = 0; slot < interfaces.count; ++slot) {
         auto& send = interfaces.sendSocket[static_cast<std::size_t>(slot)];
@@ -105,7 +105,62 @@ void Protocol::CloseTransport()
         send = SocketLayer::InvalidSocket;
         receive = SocketLayer::InvalidSocket;
     }
+}
+
+void Protocol::OpenTransport()
+{
+    if (open_)
+        CloseTransport();
+    // One id for the whole run: replies to a search made before a reopen still count.
+    if (!clientIdDrawn_) {
+        clientId = DrawClientId();
+        clientIdDrawn_ = true;
+    }
+    openSockets(hostInterfaces());
+    opener_ = std::this_thread::get_id();
+    open_ = true;
+}
+
+void Protocol::CloseTransport()
+{
+    closeSockets();
     open_ = false;
+}
+
+namespace {
+
+bool SameLinks(const std::vector<LocalInterface>& a, const std::vector<LocalInterface>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const LocalInterface& x, const LocalInterface& y) { return x.sameLink(y); });
+}
+
+} // namespace
+
+bool Protocol::interfacesChanged() const
+{
+    return open_ && !SameLinks(links_, hostInterfaces());
+}
+
+void Protocol::followInterfaces()
+{
+    if (!open_)
+        return;
+    // Sockets tied to an address the host no longer has hear nothing, and a link that
+    // came up later has none: a changed set gets all its sockets made again.
+    std::vector<LocalInterface> found = hostInterfaces();
+    if (SameLinks(links_, found))
+        return;
+    closeSockets();
+    openSockets(std::move(found));
+}
+
+bool Protocol::slotPresent(int slot) const
+{
+    if (slot < 0 || slot >= static_cast<int>(links_.size()))
+        return false;
+    return sockets_.linkPresent(interfaces.sendSocket[static_cast<std::size_t>(slot)],
+                                links_[static_cast<std::size_t>(slot)]);
 }
 
 const DeviceRecord* Protocol::currentDevice() const

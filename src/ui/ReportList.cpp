@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace telvorin {
@@ -41,6 +42,26 @@ void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> c
         setColumnWidth(index, column.second);
         ++index;
     }
+}
+
+void ReportList::setEmptyText(const QString& text)
+{
+    if (text == emptyText_)
+        return;
+    emptyText_ = text;
+    viewport()->update();
+}
+
+void ReportList::paintEvent(QPaintEvent* event)
+{
+    QTreeWidget::paintEvent(event);
+    if (emptyText_.isEmpty() || topLevelItemCount() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text));
+    const int margin = fontMetrics().averageCharWidth();
+    painter.drawText(viewport()->rect().adjusted(margin, margin / 2, -margin, 0),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
 }
 
 void ReportList::mouseDoubleClickEvent(QMouseEvent* event)

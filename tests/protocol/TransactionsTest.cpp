@@ -3,6 +3,8 @@
 
 #include "Harness.h"
 
+#include <functional>
+
 using namespace telvorin;
 using namespace telvorin::test;
 
@@ -281,6 +283,24 @@ TEST(Transactions, SilentDeviceWaitsItsWholePollBudget)
         const auto start = lan.h.clock.nowMs();
         EXPECT_EQ((lan.p.*call)(), 0);
         EXPECT_EQ(lan.h.clock.nowMs() - start, ms);
+    }
+}
+
+TEST(Transactions, ALinkGoneSinceTheSearchFailsAtOnceWithoutSending)
+{
+    const std::vector<std::pair<const char*, std::function<void(FakeNetwork&)>>> rows = {
+        {"link down", [](FakeNetwork& net) { net.setInterfaceUp(1, false); }},
+        {"address renumbered", [](FakeNetwork& net) { net.setInterfaceAddress(1, "10.0.1.99"); }},
+    };
+    for (const auto& [what, change] : rows) {
+        SCOPED_TRACE(what);
+        Lan lan;
+        change(lan.h.net);
+        const auto start = lan.h.clock.nowMs();
+        EXPECT_EQ(lan.p.GetShareName(), 0);
+        EXPECT_EQ(lan.p.SetDhcp(), 0);
+        EXPECT_TRUE(lan.h.net.sent().empty());
+        EXPECT_EQ(lan.h.clock.nowMs(), start);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "protocol/Printable.h"
 #include "protocol/Protocol.h"
 #include "rules/DottedAddress.h"
+#include "rules/EmptySearch.h"
 
 #include <cstdio>
 #include <functional>
@@ -83,6 +84,14 @@ void PrintDevice(const Protocol& protocol, const DeviceRecord& d)
                 d.dhcpFlag == std::string_view("1") ? "true" : "false", JsonString(local).c_str());
 }
 
+// A search that heard nothing says why it may have, on stderr: stdout stays JSON lines.
+void SayWhyNothing(const Protocol& protocol)
+{
+    if (protocol.devices.empty())
+        std::fprintf(stderr, "telvorin-probe: %s\n",
+                     EmptySearchText(protocol.interfaces.count, ProtocolPort).c_str());
+}
+
 // Each device once, as soon as a reply names it: the order replies arrived in, and the
 // interface that heard it first.
 void SearchStreaming(Protocol& protocol)
@@ -140,6 +149,7 @@ int main(int argc, char** argv)
     protocol.OpenTransport();
     if (stream) {
         SearchStreaming(protocol);
+        SayWhyNothing(protocol);
         return 0;
     }
     protocol.SearchDevices(3, 3);
@@ -147,6 +157,7 @@ int main(int argc, char** argv)
     if (command == "search") {
         for (const DeviceRecord& d : protocol.devices)
             PrintDevice(protocol, d);
+        SayWhyNothing(protocol);
         return 0;
     }
 
