@@ -34,6 +34,10 @@ step "Unit and GUI tests"
 # in the sanitizer pass below, with everything else again.
 (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 600 -LE '^lab$') || status=1
 
+step "Translations"
+# Every text of the sources is in every .ts, and none is left unfinished.
+"$root/scripts/check-translations.sh" || status=1
+
 step "Layers"
 # No two folders under src/ include each other, directly or through others.
 python3 "$root/scripts/check-layers.py" || status=1
