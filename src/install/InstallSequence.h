@@ -42,7 +42,7 @@ enum class StopAnswer { NotSent, Confirmed, Unconfirmed };
 struct InstallReport {
     InstallOutcome outcome = InstallOutcome::Installed;
     std::string message; // for the user; empty after a success
-    std::string detail; // what went wrong, for logs and the command line
+    std::string detail;  // what went wrong, for logs and the command line
     StopAnswer stop = StopAnswer::NotSent;
     // The same message as a format with %1, %2, ... and its arguments, so the window can
     // show it in the user's language; empty where the message is one of the fixed texts.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
-#include "resources/Strings.h"
 #include "app/AboutDialog.h"
+#include "resources/Strings.h"
 #include "resources/Templates.h"
 #include "ui/DialogBuilder.h"
 #include "ui/Texts.h"
