@@ -153,98 +153,76 @@ std::size_t putText(SendBuffer buffer, std::size_t offset, std::string_view text
 
 template <std::size_t N> void putField16(SendBuffer buffer, std::size_t offset, const FixedText<N>& text)
 {
-    const std::string_view v = text.view().substr(0, 16);
-    putText(buffer, offset, v);
+    putText(buffer, offset, text.view().substr(0, wire::AddressFieldWidth));
 }
-
-constexpr std::size_t ItemAt = 21;
-constexpr std::size_t GetLengthAt = 24;
-constexpr std::size_t SetNetmaskAt = 24;
-constexpr std::size_t SetGatewayAt = 40;
-constexpr std::size_t SetLengthAt = 56;
-constexpr std::size_t SetValueAt = 60;
 
 } // namespace
 
 void Protocol::writeHeader(SendBuffer buffer, std::uint8_t opcode) const
 {
     std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
-    buffer[0] = opcode;
-    std::copy(clientId.begin(), clientId.end(), buffer.begin() + 1);
+    buffer[wire::OpcodeAt] = opcode;
+    std::copy(clientId.begin(), clientId.end(), buffer.begin() + wire::ClientIdAt);
+}
+
+bool Protocol::writeDeviceRequest(SendBuffer buffer, std::uint8_t opcode, std::uint8_t item) const
+{
+    writeHeader(buffer, opcode);
+    const DeviceRecord* device = currentDevice();
+    if (!device)
+        return false;
+    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + wire::DeviceIdAt);
+    buffer[wire::ItemAt] = item;
+    return true;
 }
 
 int Protocol::BuildSearchRequest(SendBuffer buffer) const
 {
     writeHeader(buffer, OpSearch);
-    return 11;
+    return static_cast<int>(wire::HeaderLength);
 }
 
 int Protocol::BuildGetRequest(SendBuffer buffer, std::uint8_t item) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpGet);
-    if (!device)
+    if (!writeDeviceRequest(buffer, OpGet, item))
         return 0;
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = item;
-    putLe32(buffer, GetLengthAt, 0);
-    return 28;
+    putLe32(buffer, wire::GetLengthAt, 0);
+    return static_cast<int>(wire::GetValueAt);
 }
 
 int Protocol::BuildLoginRequest(SendBuffer buffer) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpGet);
-    if (!device)
+    if (!writeDeviceRequest(buffer, OpGet, ItemLogin))
         return 0;
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = ItemLogin;
-    std::size_t at = 28;
+    std::size_t at = wire::GetValueAt;
     at += putText(buffer, at, state.adminUser.view());
     buffer[at++] = 0x55;
     buffer[at++] = 0xAA;
     at += putText(buffer, at, state.adminPassword.view());
-    putLe32(buffer, GetLengthAt, static_cast<std::uint32_t>(at - 28));
+    putLe32(buffer, wire::GetLengthAt, static_cast<std::uint32_t>(at - wire::GetValueAt));
     return static_cast<int>(at);
 }
 
 int Protocol::BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_view value) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpSet);
-    if (!device)
+    if (!writeDeviceRequest(buffer, OpSet, item))
         return 0;
     // The value comes from a fixed-size field; the cut only guards a careless caller.
-    value = value.substr(0, std::min(value.size(), buffer.size() - SetValueAt));
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = item;
-    putField16(buffer, SetNetmaskAt, state.newNetmask);
-    putField16(buffer, SetGatewayAt, state.newGateway);
-    putLe32(buffer, SetLengthAt, static_cast<std::uint32_t>(value.size()));
-    putText(buffer, SetValueAt, value);
-    return static_cast<int>(SetValueAt + value.size());
+    value = value.substr(0, std::min(value.size(), buffer.size() - wire::SetValueAt));
+    putField16(buffer, wire::SetNetmaskAt, state.newNetmask);
+    putField16(buffer, wire::SetGatewayAt, state.newGateway);
+    putLe32(buffer, wire::SetLengthAt, static_cast<std::uint32_t>(value.size()));
+    putText(buffer, wire::SetValueAt, value);
+    return static_cast<int>(wire::SetValueAt + value.size());
 }
 
 int Protocol::buildDhcpSetRequest(SendBuffer buffer) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpSet);
-    if (!device)
-        return 0;
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = ItemDhcp;
-    return 60;
+    // No netmask, gateway or value: the device asks its DHCP server for them.
+    return writeDeviceRequest(buffer, OpSet, ItemDhcp) ? static_cast<int>(wire::SetValueAt) : 0;
 }
 
 // ---- Lists ----------------------------------------------------------------------------
-
-void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
-{
-    // Selectors of 0 fit any extended reply; the search filters before it gets here.
-    if (const auto record = ParseSearchReply(reply, slot, 0, 0))
-        if (devices.add(*record) == DeviceList::Added::Full)
-            reportListFull();
-}
 
 void Protocol::reportListFull()
 {
@@ -285,16 +263,6 @@ bool Protocol::FindDeviceByIp(std::string_view ipText) const
 void Protocol::FreeDeviceList()
 {
     devices.clear();
-}
-
-void Protocol::AddVolume(std::string_view name)
-{
-    volumes.append(name);
-}
-
-bool Protocol::FindVolume(std::string_view name) const
-{
-    return volumes.contains(name);
 }
 
 void Protocol::diagnostic(const char* label, std::string_view value) const

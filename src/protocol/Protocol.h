@@ -103,11 +103,8 @@ public:
     SearchReplies collectSearchReplies(int selector1, int selector2, const SearchStream* stream = nullptr);
     void mergeSearchReplies(const SearchReplies& replies);
 
-    void AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot);
     bool FindDeviceByIp(std::string_view ipText) const;
     void FreeDeviceList();
-    void AddVolume(std::string_view name);
-    bool FindVolume(std::string_view name) const;
 
     // Shared data, read and written by the handlers.
     ProtocolState state;
@@ -153,6 +150,9 @@ private:
     const DeviceRecord* currentDevice() const;
     DeviceRecord* currentDevice();
     void writeHeader(SendBuffer buffer, std::uint8_t opcode) const;
+    // The header, the current device's id and the item; false when the device is not
+    // listed.
+    bool writeDeviceRequest(SendBuffer buffer, std::uint8_t opcode, std::uint8_t item) const;
     void diagnostic(const char* label, std::string_view value) const;
     void reportListFull(); // once per search
     // One line per bound a search window reaches.

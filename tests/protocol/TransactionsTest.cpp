@@ -192,7 +192,7 @@ TEST(Transactions, VolumeListIsSplitAtColonsWithoutDuplicates)
     for (const auto& [value, expected] : rows) {
         SCOPED_TRACE(value);
         Lan lan;
-        lan.p.AddVolume("stale");
+        lan.p.volumes.append("stale");
         lan.beta().values[ItemVolumeList] = value;
         EXPECT_EQ(lan.p.GetVolumeList(), 1);
         std::vector<std::string> got;
@@ -205,7 +205,7 @@ TEST(Transactions, VolumeListIsSplitAtColonsWithoutDuplicates)
 TEST(Transactions, UnknownDeviceSendsNothingButStillEmptiesTheVolumes)
 {
     Lan lan;
-    lan.p.AddVolume("HDD_a");
+    lan.p.volumes.append("HDD_a");
     lan.p.state.currentDeviceIp = "10.0.1.3";
     const auto before = lan.h.clock.nowMs();
     EXPECT_EQ(lan.p.GetVolumeList(), 0);

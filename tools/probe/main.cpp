@@ -23,10 +23,11 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: telvorin-probe search [--stream] | volumes IP | "
-                 "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore [--wait SECONDS]] | "
-                 "install codepage IP CODEPAGE | install bt IP\n");
+    std::fprintf(
+        stderr,
+        "usage: telvorin-probe search [--stream] | volumes IP | "
+        "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore|watch [--wait SECONDS]] | "
+        "install codepage IP CODEPAGE | install bt IP\n");
     return 2;
 }
 
