@@ -48,6 +48,10 @@ if ((${#unlicensed[@]} > 0)); then
     status=1
 fi
 
+step "Translations"
+# Every text of the sources is in every .ts, and none is left unfinished.
+"$root/scripts/check-translations.sh" || status=1
+
 step "Layers"
 # Each folder of src/ includes and links only the folders above it in the README's table.
 python3 "$root/scripts/check-layers.py" || status=1

@@ -18,6 +18,7 @@
 #include "ui/IpAddressEdit.h"
 #include "ui/ListRows.h"
 #include "ui/ReportList.h"
+#include "ui/Texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -306,8 +307,13 @@ void MainDialog::prepareLists()
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
     MainControls& c = ctx_.controls;
     static_cast<ReportList*>(c.deviceList)
-        ->setColumns({{"Name", 94}, {"IP", 81}, {"Netmask", 81}, {"Gateway", 81}});
-    static_cast<ReportList*>(c.volumeList)->setColumns({{"Volume Name", 120}, {"Location", 100}});
+        ->setColumns({{QT_TRANSLATE_NOOP("telvorin", "Name"), 94},
+                      {QT_TRANSLATE_NOOP("telvorin", "IP"), 81},
+                      {QT_TRANSLATE_NOOP("telvorin", "Netmask"), 81},
+                      {QT_TRANSLATE_NOOP("telvorin", "Gateway"), 81}});
+    static_cast<ReportList*>(c.volumeList)
+        ->setColumns({{QT_TRANSLATE_NOOP("telvorin", "Volume Name"), 120},
+                      {QT_TRANSLATE_NOOP("telvorin", "Location"), 100}});
 }
 
 void MainDialog::readDrivesAndSearch()
@@ -455,7 +461,7 @@ void MainDialog::contextMenuEvent(QContextMenuEvent* event)
     // Window managers give no way into the title-bar menu, so the About entry sits in
     // the dialog's own context menu (the About button is the other way in).
     QMenu menu(this);
-    QAction* about = menu.addAction(QString::fromUtf8(AboutMenuText));
+    QAction* about = menu.addAction(TrText(AboutMenuText));
     if (menu.exec(event->globalPos()) == about)
         OnSysCommand(AboutCommand);
 }

@@ -3,6 +3,7 @@
 
 #include "app/MainDialog.h"
 #include "app/ProtocolLog.h"
+#include "app/Translations.h"
 #include "drives/CredentialPrompt.h"
 #include "install/InstallState.h"
 #include "install/LocalStaging.h"
@@ -21,6 +22,7 @@
 #include "ui/Messages.h"
 
 #include <QIcon>
+#include <QLocale>
 #include <QSocketNotifier>
 
 namespace telvorin {
@@ -32,6 +34,9 @@ TelvorinApp::TelvorinApp(int& argc, char** argv)
     // window system would append it to every caption ("Error — Telvorin").
     setApplicationName(QStringLiteral("telvorin"));
     setDesktopFileName(QStringLiteral("telvorin"));
+    // The user's languages, the first we ship; English (no files loaded) otherwise.
+    InstallTranslations(*this, ChooseLanguage(QLocale().uiLanguages()), InstalledTranslationsDir(),
+                        QtTranslationsDir());
     EnsureResources();
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
 }

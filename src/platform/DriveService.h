@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
+
 #include <string>
 
 namespace telvorin {
@@ -64,7 +66,7 @@ public:
     // words for the user.
     virtual bool canSavePasswords(std::string& why)
     {
-        why = "This drive service cannot remember passwords.";
+        why = QT_TRANSLATE_NOOP("telvorin", "This drive service cannot remember passwords.");
         return false;
     }
 };

@@ -25,6 +25,9 @@ enum MainControlId : int {
     IdBitTorrent = 1025,
 };
 
+// The "Receive DHCP" items' data: their index in the template, whatever the language.
+enum DhcpItem : int { DhcpDisable = 0, DhcpEnable = 1 };
+
 // The dialog's own OK button id.
 constexpr int IdOk = 1;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ReportList.h"
 
+#include "ui/Texts.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,7 +35,7 @@ void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> c
 {
     QStringList titles;
     for (const auto& column : columns)
-        titles << QString::fromUtf8(column.first);
+        titles << TrText(column.first);
     setColumnCount(static_cast<int>(titles.size()));
     setHeaderLabels(titles);
     int index = 0;
