@@ -19,6 +19,14 @@ if(TARGET telvorin)
 endif()
 install(TARGETS telvorin-probe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# The devices' replies come to UDP port 13579: a firewalld service and a ufw application
+# profile let a user open it by name (firewall-cmd --add-service=telvorin, ufw allow
+# Telvorin). ufw reads its profiles only from /etc, so that one is a conffile.
+install(FILES ${_telvorin_resources}/firewall/telvorin.xml DESTINATION lib/firewalld/services)
+install(FILES ${_telvorin_resources}/firewall/telvorin.ufw DESTINATION /etc/ufw/applications.d RENAME telvorin)
+set(_telvorin_conffiles ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles)
+file(WRITE ${_telvorin_conffiles} "/etc/ufw/applications.d/telvorin\n")
+
 # The licence and the package's history, where Debian's tools look for them.
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/telvorin)
 
@@ -76,6 +84,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6svg6, gvfs, gvfs-backends, gvfs-fuse, xdg-utils, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${_telvorin_conffiles})
 include(CPack)

@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what a user installs: the desktop entry and the AppStream metainfo validate, the
-# man pages format without warnings, and the Debian package made from BUILD_DIR holds
+# firewall profiles open UDP port 13579, the man pages format without warnings, and the Debian package made from BUILD_DIR holds
 # exactly the files of tests/package/files.txt, depends on what the program needs at run
 # time, carries programs that start, and passes lintian without an error or a warning.
 #   scripts/check-package.sh BUILD_DIR
@@ -27,6 +27,24 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "check-package: appstreamcli not installed, metainfo not validated"
 fi
+
+# The firewall profiles: a firewalld service that opens UDP 13579 and nothing else, and a
+# ufw application profile named Telvorin with the same port.
+python3 - "$resources/firewall/telvorin.xml" "$resources/firewall/telvorin.ufw" <<'PY' || fail "the firewall profiles do not validate"
+import configparser, sys, xml.etree.ElementTree as ET
+service = ET.parse(sys.argv[1]).getroot()
+assert service.tag == "service", "firewalld: the root is not <service>"
+assert (service.findtext("short") or "").strip(), "firewalld: no <short> name"
+ports = [(p.get("protocol"), p.get("port")) for p in service.findall("port")]
+assert ports == [("udp", "13579")], f"firewalld: ports {ports}"
+assert not [c.tag for c in service if c.tag not in ("short", "description", "port")], "firewalld: unknown elements"
+profile = configparser.ConfigParser(interpolation=None)
+profile.read(sys.argv[2])
+assert profile.sections() == ["Telvorin"], f"ufw: sections {profile.sections()}"
+entry = profile["Telvorin"]
+assert entry.get("title") and entry.get("description"), "ufw: no title or description"
+assert entry.get("ports") == "13579/udp", f"ufw: ports {entry.get('ports')}"
+PY
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 grep -q "<release version=\"$version\"" "$resources/telvorin.metainfo.xml" ||

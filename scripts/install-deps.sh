@@ -15,6 +15,7 @@ packages=(
     dbus dbus-x11 fonts-liberation xdg-utils
     python3 iproute2 procps psmisc
     desktop-file-utils appstream dpkg-dev groff-base lintian
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk
 )
 
 missing=()

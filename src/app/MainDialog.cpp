@@ -6,6 +6,7 @@
 #include "bittorrent/OnBitTorrent.h"
 #include "drives/DriveMapping.h"
 #include "language/OnLanguage.h"
+#include "platform/NetworkMonitor.h"
 #include "protocol/Protocol.h"
 #include "resources/Strings.h"
 #include "resources/Templates.h"
@@ -17,6 +18,7 @@
 #include "ui/IpAddressEdit.h"
 #include "ui/ListRows.h"
 #include "ui/ReportList.h"
+#include "ui/Texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,6 +123,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     bindControls();
     connectControls();
     orderTabStops();
+    followNetwork();
 
     // The template's size is the smallest; the window may grow from it.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -129,7 +132,29 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
-MainDialog::~MainDialog() = default;
+MainDialog::~MainDialog()
+{
+    if (ctx_.services.network)
+        ctx_.services.network->setListener({});
+}
+
+void MainDialog::followNetwork()
+{
+    const MainServices& services = ctx_.services;
+    if (!services.network || !services.protocol || !services.clock)
+        return;
+    AutoSearch::Window window;
+    window.idle = [this] { return idle(); };
+    window.deviceSelected = [this] {
+        return ctx_.DeviceSelected != 0 || SelectedRow(ctx_.controls.deviceList) >= 0;
+    };
+    window.interfacesChanged = [this] { return ctx_.services.protocol->interfacesChanged(); };
+    window.search = [this] { runHandler([this] { OnRefresh(ctx_); }, Acts::Alone); };
+    window.listEmpty = [this] { return ctx_.controls.deviceList->topLevelItemCount() == 0; };
+    autoSearch_ = std::make_unique<AutoSearch>(*services.clock, std::move(window), this);
+    services.network->setListener([this] { autoSearch_->networkChanged(); });
+    ctx_.searched = [this] { autoSearch_->searched(); };
+}
 
 void MainDialog::bindControls()
 {
@@ -242,8 +267,10 @@ void MainDialog::runQueuedHandlers()
 
 bool MainDialog::idle() const
 {
-    return !handlerRunning_ && handlers_.empty() && !BlockingStepRunning() && !settle_.isActive() &&
-           QApplication::activeModalWidget() == (isModal() ? this : nullptr) && ctx_.DeviceSelected == 0;
+    const QWidget* modal = QApplication::activeModalWidget();
+    return isVisible() && !handlerRunning_ && handlers_.empty() && !BlockingStepRunning() &&
+           !settle_.isActive() && (!modal || modal == this) && !QApplication::activePopupWidget() &&
+           ctx_.DeviceSelected == 0;
 }
 
 void MainDialog::loadHighlightIfNew()
@@ -279,8 +306,13 @@ void MainDialog::prepareLists()
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
     MainControls& c = ctx_.controls;
     static_cast<ReportList*>(c.deviceList)
-        ->setColumns({{"Name", 94}, {"IP", 81}, {"Netmask", 81}, {"Gateway", 81}});
-    static_cast<ReportList*>(c.volumeList)->setColumns({{"Volume Name", 120}, {"Location", 100}});
+        ->setColumns({{QT_TRANSLATE_NOOP("telvorin", "Name"), 94},
+                      {QT_TRANSLATE_NOOP("telvorin", "IP"), 81},
+                      {QT_TRANSLATE_NOOP("telvorin", "Netmask"), 81},
+                      {QT_TRANSLATE_NOOP("telvorin", "Gateway"), 81}});
+    static_cast<ReportList*>(c.volumeList)
+        ->setColumns({{QT_TRANSLATE_NOOP("telvorin", "Volume Name"), 120},
+                      {QT_TRANSLATE_NOOP("telvorin", "Location"), 100}});
 }
 
 void MainDialog::readDrivesAndSearch()
@@ -459,7 +491,7 @@ void MainDialog::contextMenuEvent(QContextMenuEvent* event)
     // Window managers give no way into the title-bar menu, so the About entry sits in
     // the dialog's own context menu (the About button is the other way in).
     QMenu menu(this);
-    QAction* about = menu.addAction(QString::fromUtf8(AboutMenuText));
+    QAction* about = menu.addAction(TrText(AboutMenuText));
     if (menu.exec(event->globalPos()) == about)
         OnSysCommand(AboutCommand);
 }

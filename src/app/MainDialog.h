@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/BlockingDriveService.h"
+#include "appstate/AutoSearch.h"
 #include "appstate/MainContext.h"
 #include "drives/DriveTable.h"
 
@@ -10,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QTreeWidget;
@@ -122,12 +124,14 @@ private:
     void loadHighlightIfNew();
     void closeOtherWindows();
     void layOutControls();
+    void followNetwork();
 
     std::optional<BlockingDriveService> blockingDrives_;
     MainContext ctx_;
     DriveTable driveTable_;
     bool initialised_ = false;
 
+    std::unique_ptr<AutoSearch> autoSearch_;
     QTimer settle_;
     std::deque<Handler> handlers_;
     bool handlerRunning_ = false;

@@ -3,12 +3,14 @@
 
 #include "app/MainDialog.h"
 #include "app/ProtocolLog.h"
+#include "app/Translations.h"
 #include "drives/CredentialPrompt.h"
 #include "install/InstallState.h"
 #include "install/LocalStaging.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/DeviceFiles.h"
 #include "platform/GioDriveService.h"
+#include "platform/NetworkMonitor.h"
 #include "platform/SmbShareWriter.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WebCheck.h"
@@ -19,6 +21,7 @@
 #include "ui/Messages.h"
 
 #include <QIcon>
+#include <QLocale>
 #include <QSocketNotifier>
 
 namespace telvorin {
@@ -30,6 +33,9 @@ TelvorinApp::TelvorinApp(int& argc, char** argv)
     // window system would append it to every caption ("Error — Telvorin").
     setApplicationName(QStringLiteral("telvorin"));
     setDesktopFileName(QStringLiteral("telvorin"));
+    // The user's languages, the first we ship; English (no files loaded) otherwise.
+    InstallTranslations(*this, ChooseLanguage(QLocale().uiLanguages()), InstalledTranslationsDir(),
+                        QtTranslationsDir());
     EnsureResources();
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
 }
@@ -50,6 +56,7 @@ int TelvorinApp::InitInstance()
     SmbShareWriter share;
     XdgDeviceFiles deviceFiles;
     install::LocalStaging staging;
+    NetlinkMonitor network;
 
     ApplyColourScheme(*this);
 
@@ -64,6 +71,7 @@ int TelvorinApp::InitInstance()
     services.share = &share;
     services.deviceFiles = &deviceFiles;
     services.staging = &staging;
+    services.network = &network;
 
     // A termination request ends the program once the handler in progress is over; an
     // install sees the flag and ends its write, then tells the device to stop.

@@ -3,8 +3,10 @@
 
 #include "appstate/MainContext.h"
 #include "protocol/Protocol.h"
+#include "rules/EmptySearch.h"
 #include "ui/BlockingStep.h"
 #include "ui/HeldClicks.h"
+#include "ui/ReportList.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -120,6 +122,21 @@ HeldClicks& HeldClicksOf(QTreeWidget* list)
     return *new HeldClicks(list, IpColumn);
 }
 
+void ShowWhyEmpty(MainContext& ctx)
+{
+    QTreeWidget* list = ctx.controls.deviceList;
+    QString why;
+    if (list->topLevelItemCount() == 0) {
+        const Protocol* protocol = ctx.services.protocol;
+        why = protocol && protocol->interfaces.count > 0 ? QString::fromUtf8(NoReplyText).arg(ProtocolPort)
+                                                         : QString::fromUtf8(NoNetworkText);
+    }
+    if (auto* report = qobject_cast<ReportList*>(list))
+        report->setEmptyText(why);
+    // Screen readers read it with the list, where a sighted user sees the text.
+    list->setAccessibleDescription(why);
+}
+
 } // namespace
 
 void SearchAndShowDevices(MainContext& ctx)
@@ -127,6 +144,9 @@ void SearchAndShowDevices(MainContext& ctx)
     MainControls& c = ctx.controls;
     c.deviceList->clear();
     c.volumeList->clear();
+    // No reason shows while the search may still hear a device.
+    if (auto* report = qobject_cast<ReportList*>(c.deviceList))
+        report->setEmptyText({});
 
     // The button is disabled during the search so a second press cannot queue another.
     // Disabling it would hand its focus on to "Configuration", where the next Enter or
@@ -137,11 +157,14 @@ void SearchAndShowDevices(MainContext& ctx)
     clicks.hold();
     if (Protocol* protocol = ctx.services.protocol) {
         // Each device shows as soon as it answers, at its place in the final list.
+        // The interfaces are those of this thread's network, not the step thread's.
+        protocol->followInterfaces();
         RowFeed feed(c.deviceList, clicks);
         const Protocol::SearchStream stream = feed.stream();
         RunBlockingStep([protocol, &stream] { protocol->SearchDevices(3, 3, stream); });
         feed.drainAll();
     }
+    ShowWhyEmpty(ctx);
     c.refresh->setEnabled(true);
     if (refreshHadFocus)
         c.refresh->setFocus();
@@ -154,6 +177,8 @@ void SearchAndShowDevices(MainContext& ctx)
     clicks.release();
     // No row is highlighted, so no device is selected, whatever was before.
     ctx.DeviceSelected = 0;
+    if (ctx.searched)
+        ctx.searched();
 }
 
 } // namespace telvorin

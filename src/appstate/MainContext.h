@@ -26,6 +26,7 @@ struct InstallState;
 class ShareWriter;
 class DeviceFileStore;
 class DialogTimers;
+class NetworkMonitor;
 namespace install {
 class LocalStaging;
 }
@@ -73,6 +74,9 @@ struct MainServices {
 
     // After a termination request nothing new starts: no flow, window or device query.
     bool terminationRequested() const { return installCancel && installCancel->load() != 0; }
+    // The host's network changes. With one, the window also searches by itself: after a
+    // change, and again and again while its list is empty (null: only when asked).
+    NetworkMonitor* network = nullptr;
 };
 
 // Everything a handler of the main window works on: its controls, the services, and the
@@ -92,6 +96,8 @@ struct MainContext {
 
     // The "Refresh" handler, for the flows that search again at their end.
     std::function<void()> OnRefresh;
+    // Told after every search has listed its devices (null: nobody listens).
+    std::function<void()> searched;
 };
 
 } // namespace telvorin

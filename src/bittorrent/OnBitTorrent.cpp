@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bittorrent/OnBitTorrent.h"
+#include "ui/Texts.h"
 
 #include "appstate/MainContext.h"
 #include "bittorrent/SupportCheck.h"
@@ -19,7 +20,7 @@ namespace {
 
 void Show(MainContext& ctx, const char* text)
 {
-    ctx.services.messages->show(ctx.controls.dialog, QString::fromUtf8(text), QString(), MessageIcon::None);
+    ctx.services.messages->show(ctx.controls.dialog, TrText(text), QString(), MessageIcon::None);
 }
 
 // The questions block like a call would (more than a minute against a silent device),
@@ -55,7 +56,7 @@ void OnBitTorrent(MainContext& ctx)
         // The flag the install window reads is left as it was found: 0.
         if (s.installState)
             s.installState->BtInstallMode = 0;
-        s.messages->show(ctx.controls.dialog, QString::fromUtf8(SelectDeviceMessage), QStringLiteral("Error"),
+        s.messages->show(ctx.controls.dialog, TrText(SelectDeviceMessage), Texts::tr("Error"),
                          MessageIcon::Stop);
         return;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bittorrent/SupportCheck.h"
 
-#include "protocol/Clock.h"
+#include "protocol/AskUntil.h"
 #include "protocol/Protocol.h"
 
 namespace telvorin::bittorrent {
@@ -9,31 +9,20 @@ namespace telvorin::bittorrent {
 SupportAnswers AskSupport(Protocol& protocol, Clock& clock)
 {
     ProtocolState& ps = protocol.state;
-    for (int attempt = 0; attempt < IdeStateAttempts; ++attempt) {
-        ps.ideState.clear();
-        protocol.GetIdeState();
-        clock.sleepMs(IdeStatePauseMs);
-        const int value = ReadDecimal(ps.ideState.view());
-        if (value >= 1 && value <= 5)
-            break;
-    }
-    const int ide = ReadDecimal(ps.ideState.view());
+    const int ide = AskDiskState(protocol, clock, {IdeStateAttempts, IdeStatePauseMs});
     if (ide >= 3 && ide <= 5)
         ps.ideState = "3";
 
-    ps.btFirmware.clear();
-    const int answered = protocol.GetBtFirmware();
+    const auto askFirmware = [&] {
+        ps.btFirmware.clear();
+        return protocol.GetBtFirmware();
+    };
+    const int answered = askFirmware();
     clock.sleepMs(FirstFirmwarePauseMs);
     // A firmware that said no is not asked again; anything else is, until it says yes.
-    if (!(answered == 1 && ReadDecimal(ps.btFirmware.view()) == 2)) {
-        for (int attempt = 0; attempt < FirmwareAttempts; ++attempt) {
-            ps.btFirmware.clear();
-            protocol.GetBtFirmware();
-            clock.sleepMs(FirmwarePauseMs);
-            if (ReadDecimal(ps.btFirmware.view()) == 1)
-                break;
-        }
-    }
+    if (!(answered == 1 && ReadDecimal(ps.btFirmware.view()) == 2))
+        AskUntil(clock, {FirmwareAttempts, FirmwarePauseMs}, askFirmware,
+                 [&] { return ReadDecimal(ps.btFirmware.view()) == 1; });
     return SupportAnswers{ReadDecimal(ps.ideState.view()), ReadDecimal(ps.btFirmware.view())};
 }
 

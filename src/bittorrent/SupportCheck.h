@@ -4,6 +4,8 @@
 // Whether the selected device takes the package: its disk state and its firmware, asked
 // with the pauses a device needs between questions, on the caller's clock. No widgets.
 
+#include <QtGlobal>
+
 namespace telvorin {
 
 class Clock;
@@ -17,7 +19,8 @@ inline constexpr int FirstFirmwarePauseMs = 1000;
 inline constexpr int FirmwareAttempts = 15;
 inline constexpr int FirmwarePauseMs = 2000;
 
-inline constexpr const char* NotSupportedMessage = "BitTorrent does not supported on this device now.";
+inline constexpr const char* NotSupportedMessage =
+    QT_TRANSLATE_NOOP("telvorin", "BitTorrent does not supported on this device now.");
 
 struct SupportAnswers {
     int ideState = 0;   // after 3, 4 and 5 were folded into 3

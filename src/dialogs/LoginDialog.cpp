@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/LoginDialog.h"
+#include "ui/Texts.h"
 
 #include "platform/UserAccount.h"
 #include "platform/WindowsVersion.h"
@@ -67,11 +68,11 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
     const DialogUnits units = DialogUnits::forFont(TemplateFont(LoginTemplate));
     rememberPassword_ = new QCheckBox(this);
     rememberPassword_->setObjectName(QStringLiteral("rememberPasswordCheck"));
-    rememberPassword_->setAccessibleName(QStringLiteral("Remember password"));
+    rememberPassword_->setAccessibleName(Texts::tr("Remember password"));
     const int boxWidth = rememberPassword_->sizeHint().width();
     rememberPassword_->setGeometry(units.toPixelsX(RememberX), units.toPixelsY(RememberY), boxWidth,
                                    units.toPixelsY(RememberH));
-    rememberCaption_ = new QLabel(QStringLiteral("Remember password"), this);
+    rememberCaption_ = new QLabel(Texts::tr("Remember password"), this);
     rememberCaption_->setObjectName(QStringLiteral("rememberPasswordLabel"));
     rememberCaption_->setBuddy(rememberPassword_);
     rememberCaption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -81,7 +82,7 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
     rememberCaption_->installEventFilter(this);
     QWidget::setTabOrder(passwordEdit_, rememberPassword_);
     QWidget::setTabOrder(rememberPassword_, ok);
-    setPasswordSaving(false, QStringLiteral("No keyring to remember the password in."));
+    setPasswordSaving(false, Texts::tr("No keyring to remember the password in."));
     connect(ok, &QPushButton::clicked, this, &LoginDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &LoginDialog::reject);
 }
@@ -93,10 +94,9 @@ void LoginDialog::setPasswordSaving(bool available, const QString& whyNot)
     rememberPassword_->setEnabled(available);
     rememberCaption_->setEnabled(available);
     rememberCaption_->setToolTip(available ? QString() : whyNot);
-    rememberPassword_->setToolTip(available
-                                      ? QStringLiteral("Keep the password in the desktop keyring, so the "
-                                                       "drive comes back at the next login")
-                                      : whyNot);
+    rememberPassword_->setToolTip(available ? Texts::tr("Keep the password in the desktop keyring, so the "
+                                                        "drive comes back at the next login")
+                                            : whyNot);
     if (!available)
         rememberPassword_->setChecked(false);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drives/CredentialPrompt.h"
+#include "ui/Texts.h"
 
 #include "ui/BlockingStep.h"
 
@@ -18,7 +19,7 @@ CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& req
     , anonymousAllowed_(request.anonymousAllowed)
 {
     setObjectName(QStringLiteral("credentialPrompt"));
-    setWindowTitle(QStringLiteral("Connect to Share"));
+    setWindowTitle(Texts::tr("Connect to Share"));
 
     auto* layout = new QVBoxLayout(this);
     auto* message = new QLabel(QString::fromStdString(request.message), this);
@@ -37,12 +38,12 @@ CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& req
     password_ = new QLineEdit(this);
     password_->setObjectName(QStringLiteral("passwordEdit"));
     password_->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("User name:"), userName_);
-    form->addRow(QStringLiteral("Domain:"), domain_);
-    form->addRow(QStringLiteral("Password:"), password_);
+    form->addRow(Texts::tr("User name:"), userName_);
+    form->addRow(Texts::tr("Domain:"), domain_);
+    form->addRow(Texts::tr("Password:"), password_);
     layout->addLayout(form);
 
-    anonymous_ = new QCheckBox(QStringLiteral("Connect as guest"), this);
+    anonymous_ = new QCheckBox(Texts::tr("Connect as guest"), this);
     anonymous_->setObjectName(QStringLiteral("guestCheck"));
     anonymous_->setVisible(request.anonymousAllowed);
     connect(anonymous_, &QCheckBox::toggled, this, [this](bool guest) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drives/DriveMapping.h"
+#include "ui/Texts.h"
 
 #include "appstate/MainContext.h"
 #include "dialogs/LoginDialog.h"
@@ -49,8 +50,8 @@ std::string JoinUser(const std::string& domain, const std::string& user)
 
 void ShowFailedToMap(MainContext& ctx)
 {
-    ctx.services.messages->show(ctx.controls.dialog, QStringLiteral("Failed to map drive."),
-                                QStringLiteral("Error"), MessageIcon::Stop);
+    ctx.services.messages->show(ctx.controls.dialog, Texts::tr("Failed to map drive."), Texts::tr("Error"),
+                                MessageIcon::Stop);
 }
 
 QString Shown(std::string_view bytes)
@@ -93,7 +94,7 @@ unsigned RunShareLogin(LoginDialog& login, DriveService& drives)
 {
     std::string why;
     const bool canSave = RunBlockingStep([&] { return drives.canSavePasswords(why); });
-    login.setPasswordSaving(canSave, QString::fromStdString(why));
+    login.setPasswordSaving(canSave, TrText(why.c_str()));
     login.exec();
     return ConnectUpdateProfile | (login.RememberPassword ? ConnectSavePassword : 0u);
 }
@@ -135,8 +136,8 @@ void OnConnect(MainContext& ctx)
     }
     const int volumeRow = SelectedRow(c.volumeList);
     if (deviceRow < 0 || volumeRow < 0) {
-        ctx.services.messages->show(c.dialog, QStringLiteral("Please select a device in the above section."),
-                                    QStringLiteral("Warning"), MessageIcon::Exclamation);
+        ctx.services.messages->show(c.dialog, Texts::tr("Please select a device in the above section."),
+                                    Texts::tr("Warning"), MessageIcon::Exclamation);
         return;
     }
     const std::string volumeName = VolumeName(protocol.volumes, c.volumeList, volumeRow);
@@ -204,8 +205,8 @@ void OnConnect(MainContext& ctx)
         }
     }
 
-    ctx.services.messages->show(c.dialog, QStringLiteral("Successfully mapped drive."),
-                                QStringLiteral("Confirm"), MessageIcon::Information);
+    ctx.services.messages->show(c.dialog, Texts::tr("Successfully mapped drive."), Texts::tr("Confirm"),
+                                MessageIcon::Information);
     RebuildDriveLetters(ctx);
     ctx.driveTable->ShowVolumeLocations(c.volumeList, protocol.volumes, serverName, deviceIp, false);
 }
@@ -225,16 +226,15 @@ void OnDisconnect(MainContext& ctx)
     const std::string drive = driveText.left(2).toStdString();
 
     if (ctx.services.drives->cancelConnection(drive, ConnectUpdateProfile, true) != DriveResult::Ok) {
-        ctx.services.messages->show(
-            c.dialog,
-            QStringLiteral("Unable to disconnect this drive.\nPlease select a drive to "
-                           "disconnect and verify that the drive is not being accessed."),
-            QStringLiteral("Error"), MessageIcon::Stop);
+        ctx.services.messages->show(c.dialog,
+                                    Texts::tr("Unable to disconnect this drive.\nPlease select a drive to "
+                                              "disconnect and verify that the drive is not being accessed."),
+                                    Texts::tr("Error"), MessageIcon::Stop);
         return;
     }
 
-    ctx.services.messages->show(c.dialog, QStringLiteral("Successfully unmapped drive."),
-                                QStringLiteral("Confirm"), MessageIcon::Information);
+    ctx.services.messages->show(c.dialog, Texts::tr("Successfully unmapped drive."), Texts::tr("Confirm"),
+                                MessageIcon::Information);
     RebuildDriveLetters(ctx);
     if (const int deviceRow = SelectedRow(c.deviceList); deviceRow >= 0) {
         const QTreeWidgetItem* row = c.deviceList->topLevelItem(deviceRow);

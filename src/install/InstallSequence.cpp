@@ -68,13 +68,35 @@ struct RunFlags {
 InstallReport RunSteps(InstallContext& c, InstallMode mode, std::string_view selectedHost,
                        const std::function<void(const WrittenFile&)>& onWritten, RunFlags& flags);
 
-std::string MissingFileMessage(DeviceFileStore& files, std::string_view type, const InstallFile& file,
-                               std::uint32_t size)
+std::vector<std::string> MissingFileArgs(DeviceFileStore& files, std::string_view type,
+                                         const InstallFile& file, std::uint32_t size)
 {
-    return "The device file " + std::string(type) + "/" + std::to_string(file.id) + " (installed as " +
-           file.name + ", " + std::to_string(size) +
-           " bytes) is missing or has the wrong size, so nothing was installed.\nDevice files belong in " +
-           files.home() + ".";
+    return {std::string(type), std::to_string(file.id), file.name, std::to_string(size), files.home()};
+}
+
+// The first device file that is missing or of the wrong size, as MissingFileFormat's
+// arguments; empty when all are there.
+std::vector<std::string> FindMissingFile(DeviceFileStore& files, InstallMode mode, int codepageIndex)
+{
+    auto check = [&](std::string_view type, const InstallFile& f) -> std::vector<std::string> {
+        const std::uint32_t want = ExpectedSize(type, f.id).value_or(0);
+        const auto have = files.size(type, f.id);
+        return have && *have == want ? std::vector<std::string>() : MissingFileArgs(files, type, f, want);
+    };
+    if (mode == InstallMode::Package) {
+        for (const InstallFile& f : PackageFiles()) {
+            if (auto m = check(TypeBt, f); !m.empty())
+                return m;
+        }
+        return {};
+    }
+    for (Layout layout : {Layout::HddA, Layout::Hdd1}) {
+        for (const InstallFile& f : FilesFor(codepageIndex, layout)) {
+            if (auto m = check(TypeCodepage, f); !m.empty())
+                return m;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -84,27 +106,25 @@ InstallMode ModeFor(const InstallState& state)
     return state.BtInstallMode == 1 ? InstallMode::Package : InstallMode::Codepage;
 }
 
+std::string FillFormat(std::string_view format, const std::vector<std::string>& args)
+{
+    std::string out;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char next = i + 1 < format.size() ? format[i + 1] : '\0';
+        if (format[i] == '%' && next >= '1' && next <= '9' && std::size_t(next - '1') < args.size()) {
+            out += args[std::size_t(next - '1')];
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
+
 std::string CheckDeviceFiles(DeviceFileStore& files, InstallMode mode, int codepageIndex)
 {
-    auto check = [&](std::string_view type, const InstallFile& f) -> std::string {
-        const std::uint32_t want = ExpectedSize(type, f.id).value_or(0);
-        const auto have = files.size(type, f.id);
-        return have && *have == want ? std::string() : MissingFileMessage(files, type, f, want);
-    };
-    if (mode == InstallMode::Package) {
-        for (const InstallFile& f : PackageFiles()) {
-            if (std::string m = check(TypeBt, f); !m.empty())
-                return m;
-        }
-        return {};
-    }
-    for (Layout layout : {Layout::HddA, Layout::Hdd1}) {
-        for (const InstallFile& f : FilesFor(codepageIndex, layout)) {
-            if (std::string m = check(TypeCodepage, f); !m.empty())
-                return m;
-        }
-    }
-    return {};
+    const std::vector<std::string> missing = FindMissingFile(files, mode, codepageIndex);
+    return missing.empty() ? std::string() : FillFormat(MissingFileFormat, missing);
 }
 
 InstallReport RunInstall(InstallContext& c, InstallMode mode, std::string_view selectedHost,
@@ -150,10 +170,12 @@ InstallReport RunSteps(InstallContext& c, InstallMode mode, std::string_view sel
         c.state.BtInstalled = 0;
     }
 
-    if (std::string missing = CheckDeviceFiles(c.files, mode, index); !missing.empty()) {
+    if (std::vector<std::string> args = FindMissingFile(c.files, mode, index); !args.empty()) {
         c.state.ExtractFailed = 1;
         c.state.BtInstalled = 0;
-        return InstallReport{InstallOutcome::FilesMissing, missing, missing};
+        const std::string missing = FillFormat(MissingFileFormat, args);
+        return InstallReport{InstallOutcome::FilesMissing, missing,           missing,
+                             StopAnswer::NotSent,          MissingFileFormat, std::move(args)};
     }
 
     if (CancelRequested(c)) {

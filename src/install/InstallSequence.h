@@ -14,11 +14,14 @@
 #include "platform/ShareWriter.h"
 #include "protocol/Protocol.h"
 
+#include <QtGlobal>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace telvorin::install {
 
@@ -41,11 +44,23 @@ struct InstallReport {
     std::string message; // for the user; empty after a success
     std::string detail;  // what went wrong, for logs and the command line
     StopAnswer stop = StopAnswer::NotSent;
+    // The same message as a format with %1, %2, ... and its arguments, so the window can
+    // show it in the user's language; empty where the message is one of the fixed texts.
+    const char* format = nullptr;
+    std::vector<std::string> formatArgs{};
 };
 
-inline constexpr const char* CheckHardDrivesMessage = "Please check hard drives.";
-inline constexpr const char* StopUnconfirmedMessage =
-    "The device did not confirm that it stopped and may still be in write mode.";
+inline constexpr const char* CheckHardDrivesMessage =
+    QT_TRANSLATE_NOOP("telvorin", "Please check hard drives.");
+inline constexpr const char* StopUnconfirmedMessage = QT_TRANSLATE_NOOP(
+    "telvorin", "The device did not confirm that it stopped and may still be in write mode.");
+// %1 type, %2 file id, %3 name on the device, %4 size in bytes, %5 the device files' folder.
+inline constexpr const char* MissingFileFormat = QT_TRANSLATE_NOOP(
+    "telvorin", "The device file %1/%2 (installed as %3, %4 bytes) is missing or has the wrong "
+                "size, so nothing was installed.\nDevice files belong in %5.");
+
+// The format with each %N replaced by the Nth argument (N from 1 to 9).
+std::string FillFormat(std::string_view format, const std::vector<std::string>& args);
 inline constexpr int ShareNameAttempts = 10;
 // "stop" goes out again while the device does not answer, this many times at most.
 inline constexpr int StopAttempts = 3;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "installui/InstallDialog.h"
 
+#include "ui/Texts.h"
+
 #include "resources/InstallTemplates.h"
 #include "ui/BlockingStep.h"
 #include "ui/DialogBuilder.h"
@@ -63,8 +65,18 @@ void InstallDialog::OnTimer(int id)
 void InstallDialog::finish(const install::InstallReport& report)
 {
     if (!report.message.empty())
-        messages_.show(this, QString::fromStdString(report.message), QString(), MessageIcon::None);
+        messages_.show(this, InstallMessageText(report), QString(), MessageIcon::None);
     QDialog::done(QDialog::Rejected);
+}
+
+QString InstallMessageText(const install::InstallReport& report)
+{
+    if (!report.format)
+        return TrLines(report.message);
+    std::vector<QString> args;
+    for (const std::string& arg : report.formatArgs)
+        args.push_back(QString::fromStdString(arg));
+    return TrFormat(report.format, args);
 }
 
 } // namespace telvorin

@@ -58,4 +58,8 @@ private:
     install::InstallReport report_;
 };
 
+// The report's message in the user's language: its format with the arguments filled
+// in, or each of its lines translated.
+QString InstallMessageText(const install::InstallReport& report);
+
 } // namespace telvorin

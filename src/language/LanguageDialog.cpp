@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "language/LanguageDialog.h"
+#include "ui/Texts.h"
 
 #include "appstate/MainContext.h"
 #include "install/InstallState.h"
@@ -138,7 +139,7 @@ void LanguageDialog::showText(const char* text)
 {
     // Before the window is shown (and after OK has hidden it), the main window owns the box.
     QWidget* owner = isVisible() || !parentWidget() ? this : parentWidget();
-    ctx_.services.messages->show(owner, QString::fromUtf8(text), QString(), MessageIcon::None);
+    ctx_.services.messages->show(owner, TrText(text), QString(), MessageIcon::None);
 }
 
 } // namespace telvorin

@@ -2,7 +2,7 @@
 #include "language/LanguageRules.h"
 
 #include "install/InstallTables.h"
-#include "protocol/Clock.h"
+#include "protocol/AskUntil.h"
 #include "protocol/Protocol.h"
 
 #include <string>
@@ -11,27 +11,20 @@ namespace telvorin::language {
 
 int AskIdeState(Protocol& protocol, Clock& clock)
 {
-    for (int attempt = 0; attempt < QueryAttempts; ++attempt) {
-        protocol.state.ideState.clear();
-        protocol.GetIdeState();
-        clock.sleepMs(QueryPauseMs);
-        const int value = ReadDecimal(protocol.state.ideState.view());
-        if (value >= 1 && value <= 5)
-            break;
-    }
-    return ReadDecimal(protocol.state.ideState.view());
+    return AskDiskState(protocol, clock, {QueryAttempts, QueryPauseMs});
 }
 
 int AskLanguageIndex(Protocol& protocol, Clock& clock)
 {
-    for (int attempt = 0; attempt < QueryAttempts; ++attempt) {
-        protocol.state.codepage.clear();
-        protocol.GetCodepage();
-        clock.sleepMs(QueryPauseMs);
-        if (install::CodepageIndexOf(std::to_string(ReadDecimal(protocol.state.codepage.view()))) >= 0)
-            break;
-    }
-    return PreselectionFor(protocol.state.codepage.view());
+    ProtocolState& ps = protocol.state;
+    AskUntil(
+        clock, {QueryAttempts, QueryPauseMs},
+        [&] {
+            ps.codepage.clear();
+            protocol.GetCodepage();
+        },
+        [&] { return install::CodepageIndexOf(std::to_string(ReadDecimal(ps.codepage.view()))) >= 0; });
+    return PreselectionFor(ps.codepage.view());
 }
 
 int PreselectionFor(std::string_view codepage)

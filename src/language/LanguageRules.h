@@ -5,6 +5,8 @@
 // pauses, which language to preselect, which the firmware refuses, and what each disk and
 // language state means. Queries wait on the caller's clock.
 
+#include <QtGlobal>
+
 #include <string_view>
 
 namespace telvorin {
@@ -19,10 +21,12 @@ inline constexpr int QueryPauseMs = 1000;
 // "Western European": preselected when the device names no codepage of the list.
 inline constexpr int DefaultLanguageIndex = 2;
 
-inline constexpr const char* UnicodeMessage = "This device supports Unicode.";
-inline constexpr const char* NotSupportedMessage = "Multi-language options are not supported on this device.";
-inline constexpr const char* FirmwareMessage = "This codepage does not supported in this firmware.\nPlease "
-                                               "download the latest firmware from the support link.";
+inline constexpr const char* UnicodeMessage = QT_TRANSLATE_NOOP("telvorin", "This device supports Unicode.");
+inline constexpr const char* NotSupportedMessage =
+    QT_TRANSLATE_NOOP("telvorin", "Multi-language options are not supported on this device.");
+inline constexpr const char* FirmwareMessage =
+    QT_TRANSLATE_NOOP("telvorin", "This codepage does not supported in this firmware.\nPlease "
+                                  "download the latest firmware from the support link.");
 
 // Asks the current device for its disk and language state, up to QueryAttempts times
 // with a pause after each answer or silence, until it reads as 1 to 5. The value of

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "language/OnLanguage.h"
+#include "ui/Texts.h"
 
 #include "appstate/MainContext.h"
 #include "drives/DriveTable.h"
@@ -14,7 +15,7 @@ void OnLanguage(MainContext& ctx)
 {
     MainServices& s = ctx.services;
     if (ctx.DeviceSelected == 0) {
-        s.messages->show(ctx.controls.dialog, QString::fromUtf8(SelectDeviceMessage), QStringLiteral("Error"),
+        s.messages->show(ctx.controls.dialog, TrText(SelectDeviceMessage), Texts::tr("Error"),
                          MessageIcon::Stop);
         return;
     }

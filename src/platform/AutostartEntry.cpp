@@ -86,10 +86,10 @@ std::string AutostartEntry::text(const std::string& program)
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Telvorin drive letters\n"
-           "Comment=Mounts the shares of the drive letters mapped with Telvorin again\n"
+           "Comment=Keeps the shares of the drive letters mapped with Telvorin mounted\n"
            "Exec=" +
            execArgument(program) +
-           " drives restore\n"
+           " drives watch\n"
            "Terminal=false\n"
            "NoDisplay=true\n";
 }

@@ -5,8 +5,9 @@
 
 namespace telvorin {
 
-// The user's autostart entry that mounts the mapped drive letters again at login, so a
-// mapping outlives the session it was made in. The desktop starts every entry in
+// The user's autostart entry that mounts the mapped drive letters again at login and keeps
+// them mounted through the session (`telvorin-probe drives watch`), so a mapping outlives
+// the session it was made in and a lost network. The desktop starts every entry in
 // ${XDG_CONFIG_HOME:-$HOME/.config}/autostart when the user logs in.
 class AutostartEntry {
 public:
@@ -18,7 +19,7 @@ public:
     // pair), otherwise the bare name, found on the PATH at login.
     static std::string defaultProgram();
 
-    // The desktop-entry text that runs `program drives restore`.
+    // The desktop-entry text that runs `program drives watch`.
     static std::string text(const std::string& program);
     // One Exec argument, quoted where the desktop-entry rules need it.
     static std::string execArgument(const std::string& argument);

@@ -271,38 +271,36 @@ DriveResult GioDriveService::addConnection(const std::string& drive, const std::
     return DriveResult::Ok;
 }
 
-bool GioDriveService::otherEntryPointsAt(char letter, const std::string& target) const
+bool GioDriveService::anyLinkedLetter(const std::function<bool(char, const std::string&)>& visit) const
 {
-    for (char other = 'A'; other <= 'Z'; ++other) {
-        if (other == letter)
-            continue;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
         bool isLink = false;
-        if (EntryTarget(entryPath(other), &isLink) == target && isLink)
+        const std::string target = EntryTarget(entryPath(letter), &isLink);
+        if (!target.empty() && isLink && visit(letter, target))
             return true;
     }
     return false;
+}
+
+bool GioDriveService::otherEntryPointsAt(char letter, const std::string& target) const
+{
+    return anyLinkedLetter(
+        [&](char other, const std::string& at) { return other != letter && at == target; });
 }
 
 bool GioDriveService::otherLetterMade(char letter, const std::string& target) const
 {
-    for (char other = 'A'; other <= 'Z'; ++other) {
-        bool isLink = false;
-        if (other == letter || EntryTarget(entryPath(other), &isLink) != target || !isLink)
-            continue;
-        if (const auto record = ReadRecord(recordPath(other)); record && record->madeHere)
-            return true;
-    }
-    return false;
+    return anyLinkedLetter([&](char other, const std::string& at) {
+        if (other == letter || at != target)
+            return false;
+        const auto record = ReadRecord(recordPath(other));
+        return record && record->madeHere;
+    });
 }
 
 bool GioDriveService::anyMapping() const
 {
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        bool isLink = false;
-        if (!EntryTarget(entryPath(letter), &isLink).empty() && isLink)
-            return true;
-    }
-    return false;
+    return anyLinkedLetter([](char, const std::string&) { return true; });
 }
 
 DriveResult GioDriveService::cancelConnection(const std::string& drive, unsigned flags, bool force)
@@ -359,11 +357,7 @@ void GioDriveService::removeBookmark(char letter) const
 std::vector<MappedDrive> GioDriveService::mappedDrives()
 {
     std::vector<MappedDrive> mapped;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        bool isLink = false;
-        const std::string target = EntryTarget(entryPath(letter), &isLink);
-        if (target.empty() || !isLink)
-            continue;
+    anyLinkedLetter([&](char letter, const std::string& target) {
         MappedDrive drive;
         drive.letter = letter;
         const std::string live = mountRemoteName(target);
@@ -373,7 +367,8 @@ std::vector<MappedDrive> GioDriveService::mappedDrives()
         else if (const auto record = ReadRecord(recordPath(letter)))
             drive.remoteName = record->remoteName;
         mapped.push_back(std::move(drive));
-    }
+        return false;
+    });
     return mapped;
 }
 

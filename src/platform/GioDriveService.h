@@ -6,6 +6,7 @@
 #include "platform/DriveService.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ namespace telvorin {
 // then leaves it alone), and the domain of the user name, for mounting it again at login.
 //
 // A persistent mapping (ConnectUpdateProfile) also keeps the user's autostart entry that
-// runs `telvorin-probe drives restore` at login; removing the last letter removes it.
+// runs `telvorin-probe drives watch` at login; removing the last letter removes it.
 // Every letter is also a line of the GTK bookmarks file ("Z: HDD_a on NAS-1"), so the
 // file managers and file dialogs show it; a bookmark that cannot be written costs the
 // mapping nothing and is reported on stderr.
@@ -95,6 +96,9 @@ private:
     // Whether another letter points at `target` and its record says this service made it.
     bool otherLetterMade(char letter, const std::string& target) const;
     bool anyMapping() const;
+    // Calls visit with each letter, A to Z, whose entry is a link, and the link's target,
+    // until visit returns true; true when it did.
+    bool anyLinkedLetter(const std::function<bool(char letter, const std::string& target)>& visit) const;
     void addBookmark(char letter, const std::string& server, const std::string& share) const;
     void removeBookmark(char letter) const;
 

@@ -5,15 +5,29 @@
 
 namespace telvorin {
 
+RestorePacing::RestorePacing(std::int64_t startMs, std::int64_t waitMs)
+    : end_(startMs + std::max<std::int64_t>(waitMs, 0))
+{
+}
+
+std::optional<int> RestorePacing::nextPause(std::int64_t nowMs)
+{
+    const std::int64_t left = end_ - nowMs;
+    if (left <= 0)
+        return std::nullopt;
+    const int ms = static_cast<int>(std::min<std::int64_t>(pause_, left));
+    pause_ = std::min(pause_ * 2, RestoreLongestPauseMs);
+    return ms;
+}
+
 RestoreOutcome RestoreLetters(const std::vector<char>& letters,
                               const std::function<RestoreTry(char)>& attempt, std::int64_t waitMs,
                               const RestoreClock& clock,
                               const std::function<void(int ms, const std::vector<char>& pending)>& pausing)
 {
     RestoreOutcome outcome;
-    const std::int64_t end = clock.nowMs() + std::max<std::int64_t>(waitMs, 0);
+    RestorePacing pacing(clock.nowMs(), waitMs);
     std::vector<char> pending = letters;
-    int pause = RestoreFirstPauseMs;
     for (;;) {
         std::vector<char> again;
         for (const char letter : pending) {
@@ -24,15 +38,14 @@ RestoreOutcome RestoreLetters(const std::vector<char>& letters,
             }
         }
         pending = std::move(again);
-        const std::int64_t left = end - clock.nowMs();
-        if (pending.empty() || left <= 0)
+        if (pending.empty())
             break;
-        // The last pause ends with the wait, so the last try comes at its end.
-        const int ms = static_cast<int>(std::min<std::int64_t>(pause, left));
+        const std::optional<int> ms = pacing.nextPause(clock.nowMs());
+        if (!ms)
+            break;
         if (pausing)
-            pausing(ms, pending);
-        clock.sleepMs(ms);
-        pause = std::min(pause * 2, RestoreLongestPauseMs);
+            pausing(*ms, pending);
+        clock.sleepMs(*ms);
     }
     outcome.notMounted = std::move(pending);
     return outcome;

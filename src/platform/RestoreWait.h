@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace telvorin {
@@ -31,6 +32,21 @@ struct RestoreOutcome {
 constexpr int RestoreFirstPauseMs = 1000;
 constexpr int RestoreLongestPauseMs = 15000;
 constexpr int RestoreDefaultWaitSeconds = 120;
+
+// The pauses of one restore that started at `startMs` and may last `waitMs`: 1, 2, 4, 8,
+// then 15 s, the last one cut so that the last try comes at the end of the wait. Shared by
+// the one-shot restore and the watcher, which runs its tries from an event loop.
+class RestorePacing {
+public:
+    RestorePacing(std::int64_t startMs, std::int64_t waitMs);
+    // The pause to take after a round of tries that ended at `nowMs`; nothing once the
+    // wait is over.
+    std::optional<int> nextPause(std::int64_t nowMs);
+
+private:
+    std::int64_t end_;
+    int pause_ = RestoreFirstPauseMs;
+};
 
 // Tries `letters` with `attempt` until each is mounted or given up, or `waitMs` have
 // passed since the start (0: one try each). `pausing(ms, pending)` hears of each pause

@@ -3,6 +3,8 @@
 
 #include "platform/GioHandles.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 
 namespace telvorin {
@@ -40,15 +42,17 @@ bool SecretServiceOnBus(std::string* why)
     const gio::GPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, error.out()));
     if (!bus) {
         if (why)
-            *why = "No desktop session bus, so no keyring to remember the password in.";
+            *why = QT_TRANSLATE_NOOP("telvorin",
+                                     "No desktop session bus, so no keyring to remember the password in.");
         return false;
     }
     if (BusLists(bus.get(), "ListNames", SecretsName) ||
         BusLists(bus.get(), "ListActivatableNames", SecretsName))
         return true;
     if (why)
-        *why = "No keyring (Secret Service) runs in this desktop session, so the password cannot be "
-               "remembered.";
+        *why =
+            QT_TRANSLATE_NOOP("telvorin", "No keyring (Secret Service) runs in this desktop session, so the "
+                                          "password cannot be remembered.");
     return false;
 }
 

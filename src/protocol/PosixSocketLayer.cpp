@@ -13,6 +13,7 @@
 #include <net/if.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -47,7 +48,8 @@ std::vector<LocalInterface> PosixSocketLayer::localInterfaces()
         char text[INET_ADDRSTRLEN] = {};
         const auto* sin = reinterpret_cast<const sockaddr_in*>(it->ifa_addr);
         inet_ntop(AF_INET, &sin->sin_addr, text, sizeof text);
-        result.push_back(LocalInterface{it->ifa_name, text, -1});
+        result.push_back(
+            LocalInterface{it->ifa_name, text, -1, static_cast<int>(if_nametoindex(it->ifa_name))});
     }
     freeifaddrs(list);
     return result;
@@ -208,6 +210,30 @@ void PosixSocketLayer::close(int socket)
     ::close(socket);
     slotOf_.erase(socket);
     std::erase_if(reported_, [socket](const auto& entry) { return entry.first == socket; });
+}
+
+bool PosixSocketLayer::linkPresent(int socket, const LocalInterface& link)
+{
+    if (socket < 0 || link.name.size() >= IFNAMSIZ)
+        return false;
+    ifreq request{};
+    std::memcpy(request.ifr_name, link.name.c_str(), link.name.size());
+    if (ioctl(socket, SIOCGIFINDEX, &request) != 0 || (link.index != 0 && request.ifr_ifindex != link.index))
+        return false;
+    if (ioctl(socket, SIOCGIFFLAGS, &request) != 0 || !(request.ifr_flags & IFF_UP))
+        return false;
+    if (ioctl(socket, SIOCGIFADDR, &request) != 0 || request.ifr_addr.sa_family != AF_INET)
+        return false;
+    char text[INET_ADDRSTRLEN] = {};
+    const auto* sin = reinterpret_cast<const sockaddr_in*>(&request.ifr_addr);
+    inet_ntop(AF_INET, &sin->sin_addr, text, sizeof text);
+    // SIOCGIFADDR names the link's first address; another one it still has counts too.
+    if (link.address == text)
+        return true;
+    for (const LocalInterface& now : localInterfaces())
+        if (now.sameLink(link))
+            return true;
+    return false;
 }
 
 } // namespace telvorin

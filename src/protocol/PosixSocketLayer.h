@@ -23,6 +23,7 @@ public:
     int receive(int socket, std::span<std::uint8_t> buffer) override;
     int receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source) override;
     void close(int socket) override;
+    bool linkPresent(int socket, const LocalInterface& link) override;
 
 private:
     // Reports a failed call once per socket and call, so a broken slot does not fill

@@ -64,22 +64,22 @@ ClientId DrawClientId()
 
 } // namespace
 
-void Protocol::OpenTransport()
+std::vector<LocalInterface> Protocol::hostInterfaces() const
 {
-    if (open_)
-        CloseTransport();
-
-    interfaces = InterfaceTable{};
     std::vector<LocalInterface> found = sockets_.localInterfaces();
     if (found.size() > MaxInterfaces)
         found.resize(MaxInterfaces);
+    for (std::size_t slot = 0; slot < found.size(); ++slot)
+        found[slot].slot = static_cast<int>(slot);
+    return found;
+}
 
-    clientId = DrawClientId();
-
+void Protocol::openSockets(std::vector<LocalInterface> found)
+{
+    interfaces = InterfaceTable{};
     interfaces.count = static_cast<int>(found.size());
     for (int slot = 0; slot < interfaces.count; ++slot) {
-        LocalInterface& iface = found[static_cast<std::size_t>(slot)];
-        iface.slot = slot;
+        const LocalInterface& iface = found[static_cast<std::size_t>(slot)];
         interfaces.address[static_cast<std::size_t>(slot)] = iface.address;
         interfaces.name[static_cast<std::size_t>(slot)] = iface.name;
     }
@@ -90,10 +90,10 @@ void Protocol::OpenTransport()
     for (int slot = 0; slot < interfaces.count; ++slot)
         interfaces.receiveSocket[static_cast<std::size_t>(slot)] =
             sockets_.openReceiveSocket(found[static_cast<std::size_t>(slot)]);
-    open_ = true;
+    links_ = std::move(found);
 }
 
-void Protocol::CloseTransport()
+void Protocol::closeSockets()
 {
     for (int slot = 0; slot < interfaces.count; ++slot) {
         auto& send = interfaces.sendSocket[static_cast<std::size_t>(slot)];
@@ -105,7 +105,62 @@ void Protocol::CloseTransport()
         send = SocketLayer::InvalidSocket;
         receive = SocketLayer::InvalidSocket;
     }
+}
+
+void Protocol::OpenTransport()
+{
+    if (open_)
+        CloseTransport();
+    // One id for the whole run: replies to a search made before a reopen still count.
+    if (!clientIdDrawn_) {
+        clientId = DrawClientId();
+        clientIdDrawn_ = true;
+    }
+    openSockets(hostInterfaces());
+    opener_ = std::this_thread::get_id();
+    open_ = true;
+}
+
+void Protocol::CloseTransport()
+{
+    closeSockets();
     open_ = false;
+}
+
+namespace {
+
+bool SameLinks(const std::vector<LocalInterface>& a, const std::vector<LocalInterface>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const LocalInterface& x, const LocalInterface& y) { return x.sameLink(y); });
+}
+
+} // namespace
+
+bool Protocol::interfacesChanged() const
+{
+    return open_ && !SameLinks(links_, hostInterfaces());
+}
+
+void Protocol::followInterfaces()
+{
+    if (!open_)
+        return;
+    // Sockets tied to an address the host no longer has hear nothing, and a link that
+    // came up later has none: a changed set gets all its sockets made again.
+    std::vector<LocalInterface> found = hostInterfaces();
+    if (SameLinks(links_, found))
+        return;
+    closeSockets();
+    openSockets(std::move(found));
+}
+
+bool Protocol::slotPresent(int slot) const
+{
+    if (slot < 0 || slot >= static_cast<int>(links_.size()))
+        return false;
+    return sockets_.linkPresent(interfaces.sendSocket[static_cast<std::size_t>(slot)],
+                                links_[static_cast<std::size_t>(slot)]);
 }
 
 const DeviceRecord* Protocol::currentDevice() const
@@ -153,98 +208,76 @@ std::size_t putText(SendBuffer buffer, std::size_t offset, std::string_view text
 
 template <std::size_t N> void putField16(SendBuffer buffer, std::size_t offset, const FixedText<N>& text)
 {
-    const std::string_view v = text.view().substr(0, 16);
-    putText(buffer, offset, v);
+    putText(buffer, offset, text.view().substr(0, wire::AddressFieldWidth));
 }
-
-constexpr std::size_t ItemAt = 21;
-constexpr std::size_t GetLengthAt = 24;
-constexpr std::size_t SetNetmaskAt = 24;
-constexpr std::size_t SetGatewayAt = 40;
-constexpr std::size_t SetLengthAt = 56;
-constexpr std::size_t SetValueAt = 60;
 
 } // namespace
 
 void Protocol::writeHeader(SendBuffer buffer, std::uint8_t opcode) const
 {
     std::fill(buffer.begin(), buffer.end(), std::uint8_t{0});
-    buffer[0] = opcode;
-    std::copy(clientId.begin(), clientId.end(), buffer.begin() + 1);
+    buffer[wire::OpcodeAt] = opcode;
+    std::copy(clientId.begin(), clientId.end(), buffer.begin() + wire::ClientIdAt);
+}
+
+bool Protocol::writeDeviceRequest(SendBuffer buffer, std::uint8_t opcode, std::uint8_t item) const
+{
+    writeHeader(buffer, opcode);
+    const DeviceRecord* device = currentDevice();
+    if (!device)
+        return false;
+    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + wire::DeviceIdAt);
+    buffer[wire::ItemAt] = item;
+    return true;
 }
 
 int Protocol::BuildSearchRequest(SendBuffer buffer) const
 {
     writeHeader(buffer, OpSearch);
-    return 11;
+    return static_cast<int>(wire::HeaderLength);
 }
 
 int Protocol::BuildGetRequest(SendBuffer buffer, std::uint8_t item) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpGet);
-    if (!device)
+    if (!writeDeviceRequest(buffer, OpGet, item))
         return 0;
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = item;
-    putLe32(buffer, GetLengthAt, 0);
-    return 28;
+    putLe32(buffer, wire::GetLengthAt, 0);
+    return static_cast<int>(wire::GetValueAt);
 }
 
 int Protocol::BuildLoginRequest(SendBuffer buffer) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpGet);
-    if (!device)
+    if (!writeDeviceRequest(buffer, OpGet, ItemLogin))
         return 0;
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = ItemLogin;
-    std::size_t at = 28;
+    std::size_t at = wire::GetValueAt;
     at += putText(buffer, at, state.adminUser.view());
     buffer[at++] = 0x55;
     buffer[at++] = 0xAA;
     at += putText(buffer, at, state.adminPassword.view());
-    putLe32(buffer, GetLengthAt, static_cast<std::uint32_t>(at - 28));
+    putLe32(buffer, wire::GetLengthAt, static_cast<std::uint32_t>(at - wire::GetValueAt));
     return static_cast<int>(at);
 }
 
 int Protocol::BuildSetRequest(SendBuffer buffer, std::uint8_t item, std::string_view value) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpSet);
-    if (!device)
+    if (!writeDeviceRequest(buffer, OpSet, item))
         return 0;
     // The value comes from a fixed-size field; the cut only guards a careless caller.
-    value = value.substr(0, std::min(value.size(), buffer.size() - SetValueAt));
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = item;
-    putField16(buffer, SetNetmaskAt, state.newNetmask);
-    putField16(buffer, SetGatewayAt, state.newGateway);
-    putLe32(buffer, SetLengthAt, static_cast<std::uint32_t>(value.size()));
-    putText(buffer, SetValueAt, value);
-    return static_cast<int>(SetValueAt + value.size());
+    value = value.substr(0, std::min(value.size(), buffer.size() - wire::SetValueAt));
+    putField16(buffer, wire::SetNetmaskAt, state.newNetmask);
+    putField16(buffer, wire::SetGatewayAt, state.newGateway);
+    putLe32(buffer, wire::SetLengthAt, static_cast<std::uint32_t>(value.size()));
+    putText(buffer, wire::SetValueAt, value);
+    return static_cast<int>(wire::SetValueAt + value.size());
 }
 
 int Protocol::buildDhcpSetRequest(SendBuffer buffer) const
 {
-    const DeviceRecord* device = currentDevice();
-    writeHeader(buffer, OpSet);
-    if (!device)
-        return 0;
-    std::copy(device->deviceId.begin(), device->deviceId.end(), buffer.begin() + 11);
-    buffer[ItemAt] = ItemDhcp;
-    return 60;
+    // No netmask, gateway or value: the device asks its DHCP server for them.
+    return writeDeviceRequest(buffer, OpSet, ItemDhcp) ? static_cast<int>(wire::SetValueAt) : 0;
 }
 
 // ---- Lists ----------------------------------------------------------------------------
-
-void Protocol::AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot)
-{
-    // Selectors of 0 fit any extended reply; the search filters before it gets here.
-    if (const auto record = ParseSearchReply(reply, slot, 0, 0))
-        if (devices.add(*record) == DeviceList::Added::Full)
-            reportListFull();
-}
 
 void Protocol::reportListFull()
 {
@@ -285,16 +318,6 @@ bool Protocol::FindDeviceByIp(std::string_view ipText) const
 void Protocol::FreeDeviceList()
 {
     devices.clear();
-}
-
-void Protocol::AddVolume(std::string_view name)
-{
-    volumes.append(name);
-}
-
-bool Protocol::FindVolume(std::string_view name) const
-{
-    return volumes.contains(name);
 }
 
 void Protocol::diagnostic(const char* label, std::string_view value) const

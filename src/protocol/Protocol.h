@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace telvorin {
@@ -37,9 +38,17 @@ public:
     Protocol(const Protocol&) = delete;
     Protocol& operator=(const Protocol&) = delete;
 
-    // Transport
+    // Transport. The ClientId is drawn at the first OpenTransport and kept for the life
+    // of the object. Every search first follows the host's interfaces: when they differ
+    // from the table's, the sockets are made again for the new set.
     void OpenTransport();
     void CloseTransport();
+    // Whether the host's IPv4 interfaces now differ from those the table holds.
+    bool interfacesChanged() const;
+    // Makes the sockets again when the interfaces differ. A search does it itself when it
+    // runs on the thread that opened the transport; a caller that searches on another
+    // thread calls this first on its own (a thread's network namespace is its own).
+    void followInterfaces();
     int InterfaceForCurrentDevice() const; // slot, or -1 when the current device is unknown
     bool CheckClientId(std::span<const std::uint8_t> datagram) const;
 
@@ -92,22 +101,8 @@ public:
     void SearchDevices(int selector1, int selector2);
     void SearchDevices(int selector1, int selector2, const SearchStream& stream);
 
-    // The accepted replies of one search, per slot in arrival order, each slot's unique by
-    // address and within the window's bounds.
-    struct SearchReplies {
-        std::vector<std::vector<DeviceRecord>> perSlot;
-    };
-    // SearchDevices in two steps, for a caller that waits away from its UI thread:
-    // collecting touches only the sockets (and the stream, when given), merging only the
-    // device list.
-    SearchReplies collectSearchReplies(int selector1, int selector2, const SearchStream* stream = nullptr);
-    void mergeSearchReplies(const SearchReplies& replies);
-
-    void AddDeviceFromReply(std::span<const std::uint8_t> reply, int slot);
     bool FindDeviceByIp(std::string_view ipText) const;
     void FreeDeviceList();
-    void AddVolume(std::string_view name);
-    bool FindVolume(std::string_view name) const;
 
     // Shared data, read and written by the handlers.
     ProtocolState state;
@@ -122,6 +117,21 @@ public:
     static constexpr int OverrunLimitMs = 1000;
 
 private:
+    // The accepted replies of one search, per slot in arrival order, each slot's unique by
+    // address and within the window's bounds.
+    struct SearchReplies {
+        std::vector<std::vector<DeviceRecord>> perSlot;
+    };
+    SearchReplies collectSearchReplies(int selector1, int selector2, const SearchStream* stream);
+    void mergeSearchReplies(const SearchReplies& replies);
+
+    // The host's interfaces as the table would take them: system order, at most 8.
+    std::vector<LocalInterface> hostInterfaces() const;
+    void openSockets(std::vector<LocalInterface> found);
+    void closeSockets();
+    // Whether the link of a slot is still there with its address.
+    bool slotPresent(int slot) const;
+
     // Checked between polls; one select and one receive may still follow it.
     static constexpr int CutOffMs = OverrunLimitMs - 50;
 
@@ -153,6 +163,9 @@ private:
     const DeviceRecord* currentDevice() const;
     DeviceRecord* currentDevice();
     void writeHeader(SendBuffer buffer, std::uint8_t opcode) const;
+    // The header, the current device's id and the item; false when the device is not
+    // listed.
+    bool writeDeviceRequest(SendBuffer buffer, std::uint8_t opcode, std::uint8_t item) const;
     void diagnostic(const char* label, std::string_view value) const;
     void reportListFull(); // once per search
     // One line per bound a search window reaches.
@@ -163,7 +176,10 @@ private:
     Clock& clock_;
     DiagnosticSink diagnostics_;
     bool open_ = false;
+    bool clientIdDrawn_ = false;
     bool listFullReported_ = false;
+    std::vector<LocalInterface> links_; // what the table's slots were made for
+    std::thread::id opener_;
 };
 
 } // namespace telvorin

@@ -27,7 +27,10 @@ constexpr int DrainPerPoll = 1024;
 
 // One slot's search window. Every window goes through the steps of a lone window on its
 // own schedule: two sends 50 ms apart, 50 ms, then up to 32 polls (a select of 10 ms and
-// a pause of 20 ms) within its time bound.
+// a pause of 20 ms) within its time bound. From the first send to the first poll the
+// window also reads what arrives, so a device that answers at once is listed at once;
+// those reads count as no poll, so the polls, the window's end and its list stay the
+// same.
 struct Window {
     enum class Step { Send, Pause, Select, Done };
 
@@ -45,6 +48,12 @@ struct Window {
     std::unordered_set<std::string> seen;
     std::unordered_map<std::uint32_t, int> perSender; // records kept, by source address
     bool full = false;
+
+    // Between the first send and the first poll.
+    bool listening() const
+    {
+        return (step == Step::Send && copiesSent > 0) || (step == Step::Pause && polls == 0);
+    }
 };
 
 // The final list's records heard so far, in final order (slot, then arrival), for a
@@ -95,6 +104,8 @@ private:
 Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int selector2,
                                                        const SearchStream* stream)
 {
+    if (std::this_thread::get_id() == opener_)
+        followInterfaces();
     SearchReplies result;
     const int count = std::clamp(interfaces.count, 0, MaxInterfaces);
     result.perSlot.resize(static_cast<std::size_t>(count));
@@ -198,7 +209,7 @@ Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int select
         selecting.clear();
         selectSockets.clear();
         for (Window& w : windows)
-            if (w.step == Window::Step::Select) {
+            if (w.step == Window::Step::Select || w.listening()) {
                 selecting.push_back(&w);
                 selectSockets.push_back(w.receiveSocket);
             }
@@ -218,6 +229,14 @@ Protocol::SearchReplies Protocol::collectSearchReplies(int selector1, int select
         const std::int64_t after = clock_.nowMs();
         for (std::size_t i = 0; i < selecting.size(); ++i) {
             Window& w = *selecting[i];
+            if (w.listening()) {
+                for (int read = 0; readable[i] && read < DrainPerPoll && clock_.nowMs() < w.deadlineMs;
+                     ++read) {
+                    if (!receiveOne(w) || !sockets_.waitReadable(w.receiveSocket, 0))
+                        break;
+                }
+                continue;
+            }
             if (readable[i]) {
                 // A receive error is no poll: the select starts again.
                 if (!receiveOne(w)) {
@@ -254,7 +273,7 @@ void Protocol::mergeSearchReplies(const SearchReplies& replies)
 void Protocol::SearchDevices(int selector1, int selector2)
 {
     devices.clear();
-    mergeSearchReplies(collectSearchReplies(selector1, selector2));
+    mergeSearchReplies(collectSearchReplies(selector1, selector2, nullptr));
 }
 
 void Protocol::SearchDevices(int selector1, int selector2, const SearchStream& stream)

@@ -13,6 +13,13 @@ struct LocalInterface {
     std::string name;    // kernel interface name, such as "eth0"
     std::string address; // dotted IPv4 address, such as "192.168.0.10"
     int slot = -1;       // InterfaceTable slot, for error reports
+    int index = 0;       // kernel interface index; 0 where the layer has none
+
+    // The same link with the same address: sockets made for one serve the other.
+    bool sameLink(const LocalInterface& other) const
+    {
+        return name == other.name && address == other.address && index == other.index;
+    }
 };
 
 // The operating system's UDP sockets, as the transport uses them. The transport never
@@ -62,6 +69,14 @@ public:
         return receive(socket, buffer);
     }
     virtual void close(int socket) = 0;
+    // Whether the link a socket was made for is still up with its address, asked in the
+    // socket's own network (not the calling thread's). Layers that cannot tell say yes.
+    virtual bool linkPresent(int socket, const LocalInterface& link)
+    {
+        (void)socket;
+        (void)link;
+        return true;
+    }
 };
 
 } // namespace telvorin

@@ -25,7 +25,10 @@ bool Protocol::transact(const Exchange& exchange, const std::function<int(SendBu
                         Datagram& reply)
 {
     const int slot = InterfaceForCurrentDevice();
-    if (slot < 0)
+    // A device heard through a link that has gone since (or lost its address) cannot be
+    // reached through it; it fails as a silent one, without a wait that could not end
+    // otherwise.
+    if (slot < 0 || !slotPresent(slot))
         return false;
     const auto index = static_cast<std::size_t>(slot);
     const int sendSocket = interfaces.sendSocket[index];

@@ -9,14 +9,30 @@
 #include <string>
 #include <string_view>
 
-// Bounded readers for received datagrams. Every read stops at the received bytes: a
-// field that lies beyond them reads as zero bytes, as if the datagram had been padded.
+// The datagram layout, and bounded readers for received datagrams. Every read stops at
+// the received bytes: a field that lies beyond them reads as zero bytes, as if the
+// datagram had been padded.
 namespace telvorin::wire {
 
-// Reply offsets.
+// Every datagram begins with the opcode and the client id; four zero bytes follow.
 constexpr std::size_t OpcodeAt = 0;
 constexpr std::size_t ClientIdAt = 1;
+constexpr std::size_t HeaderLength = 11;
+
+// A request to one device: its id (key and address) and the item after the header.
 constexpr std::size_t DeviceIdAt = 11;
+constexpr std::size_t ItemAt = 21;
+// A get request: the length of what follows, then that many bytes (the login's user and
+// password).
+constexpr std::size_t GetLengthAt = 24;
+constexpr std::size_t GetValueAt = 28;
+// A set request: netmask and gateway in fixed fields, then the length and the value.
+constexpr std::size_t SetNetmaskAt = 24;
+constexpr std::size_t SetGatewayAt = 40;
+constexpr std::size_t SetLengthAt = 56;
+constexpr std::size_t SetValueAt = 60;
+
+// Reply offsets.
 constexpr std::size_t DeviceAddressAt = 17;
 constexpr std::size_t DhcpFlagAt = 21;
 constexpr std::size_t NetmaskAt = 24;

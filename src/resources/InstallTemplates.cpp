@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/InstallTemplates.h"
 
+#include <QtGlobal>
+
 namespace telvorin {
 
 namespace {
@@ -8,16 +10,18 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlTemplate InstallControls[] = {
-    {-1, K::Label, "Loading.....", 6, 11, 36, 8, "loadingLabel"},
-    {-1, K::Label, " Warning: Do not power down your device during this process.", 4, 28, 209, 8,
-     "warningLabel"},
-    {-1, K::Label, "Doing so may physically damage this device.", 6, 45, 144, 8, "damageLabel"},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "Loading....."), 6, 11, 36, 8, "loadingLabel"},
+    {-1, K::Label,
+     QT_TRANSLATE_NOOP("telvorin", " Warning: Do not power down your device during this process."), 4, 28,
+     209, 8, "warningLabel"},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "Doing so may physically damage this device."), 6, 45, 144,
+     8, "damageLabel"},
 };
 
 constexpr ControlTemplate RestartControls[] = {
     {-1,
      K::Label,
-     "The system is restarting. Please wait a moment.",
+     QT_TRANSLATE_NOOP("telvorin", "The system is restarting. Please wait a moment."),
      25,
      18,
      158,
@@ -37,7 +41,7 @@ constexpr ControlTemplate RestartControls[] = {
      "restartProgress",
      {},
      StyleNone,
-     "Restart progress"},
+     QT_TRANSLATE_NOOP("telvorin", "Restart progress")},
 };
 
 } // namespace

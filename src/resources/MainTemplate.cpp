@@ -1,40 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/Templates.h"
 
+#include <QtGlobal>
+
 namespace telvorin {
 
 namespace {
 
-constexpr const char* DhcpItems[] = {"Disable", "Enable"};
+constexpr const char* DhcpItems[] = {QT_TRANSLATE_NOOP("telvorin", "Disable"),
+                                     QT_TRANSLATE_NOOP("telvorin", "Enable")};
 
 using K = ControlKind;
 
 // In tab order.
 // clang-format off
 constexpr ControlTemplate MainControls[] = {
-    {IdDeviceList, K::ListView, "", 8, 13, 216, 68, "deviceList", {}, StyleNone, "Devices"},
-    {IdRefresh, K::PushButton, "Refresh", 228, 13, 45, 14, "refreshButton"},
-    {IdConfiguration, K::PushButton, "Configuration", 228, 31, 45, 15, "configurationButton"},
-    {IdIpAddress, K::IpAddress, "", 55, 98, 100, 13, "ipAddressEdit", {}, StyleNone, "IP address"},
-    {IdNetmask, K::IpAddress, "", 55, 116, 100, 13, "netmaskEdit", {}, StyleNone, "Netmask"},
-    {IdGateway, K::IpAddress, "", 55, 135, 100, 13, "gatewayEdit", {}, StyleNone, "Gateway"},
-    {IdApply, K::PushButton, "Apply", 222, 129, 50, 14, "applyButton"},
-    {IdVolumeList, K::ListView, "", 8, 166, 164, 51, "volumeList", {}, StyleNone, "Volumes"},
-    {IdConnect, K::PushButton, "Connect", 182, 201, 43, 14, "connectButton"},
-    {IdDisconnect, K::PushButton, "Disconnect", 230, 201, 43, 14, "disconnectButton"},
-    {IdExit, K::PushButton, "Exit", 234, 227, 43, 15, "exitButton"},
-    {-1, K::GroupBox, "Network Storage Device", 3, 2, 277, 84, "deviceGroup"},
-    {-1, K::GroupBox, "LAN", 3, 89, 277, 64, "lanGroup"},
-    {-1, K::Label, "I P :", 13, 102, 14, 8, "ipLabel", {}, StyleNone, nullptr, IdIpAddress},
-    {-1, K::Label, "Netmask :", 13, 120, 32, 8, "netmaskLabel", {}, StyleNone, nullptr, IdNetmask},
-    {-1, K::Label, "Gateway :", 13, 138, 38, 8, "gatewayLabel", {}, StyleNone, nullptr, IdGateway},
-    {-1, K::GroupBox, "Drive Mapping", 3, 155, 277, 68, "driveGroup"},
-    {IdDriveLetters, K::DropDownList, "", 181, 176, 91, 110, "driveLetterCombo", {}, StyleNone, "Available drive letters"},
-    {IdDhcp, K::DropDownList, "", 213, 100, 59, 49, "dhcpCombo", DhcpItems, StyleSorted, "Receive DHCP"},
-    {-1, K::Label, "Receive DHCP :", 162, 102, 51, 8, "dhcpLabel", {}, StyleNone, nullptr, IdDhcp},
-    {-1, K::Label, "Available Drive Letters :", 182, 165, 78, 8, "driveLettersLabel", {}, StyleNone, nullptr, IdDriveLetters},
-    {IdAbout, K::PushButton, "About", 4, 227, 45, 15, "aboutButton"},
-    {IdLanguage, K::PushButton, "Language", 228, 50, 45, 14, "languageButton"},
+    {IdDeviceList, K::ListView, "", 8, 13, 216, 68, "deviceList", {}, StyleNone, QT_TRANSLATE_NOOP("telvorin", "Devices")},
+    {IdRefresh, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Refresh"), 228, 13, 45, 14, "refreshButton"},
+    {IdConfiguration, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Configuration"), 228, 31, 45, 15, "configurationButton"},
+    {IdIpAddress, K::IpAddress, "", 55, 98, 100, 13, "ipAddressEdit", {}, StyleNone, QT_TRANSLATE_NOOP("telvorin", "IP address")},
+    {IdNetmask, K::IpAddress, "", 55, 116, 100, 13, "netmaskEdit", {}, StyleNone, QT_TRANSLATE_NOOP("telvorin", "Netmask")},
+    {IdGateway, K::IpAddress, "", 55, 135, 100, 13, "gatewayEdit", {}, StyleNone, QT_TRANSLATE_NOOP("telvorin", "Gateway")},
+    {IdApply, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Apply"), 222, 129, 50, 14, "applyButton"},
+    {IdVolumeList, K::ListView, "", 8, 166, 164, 51, "volumeList", {}, StyleNone, QT_TRANSLATE_NOOP("telvorin", "Volumes")},
+    {IdConnect, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Connect"), 182, 201, 43, 14, "connectButton"},
+    {IdDisconnect, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Disconnect"), 230, 201, 43, 14, "disconnectButton"},
+    {IdExit, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Exit"), 234, 227, 43, 15, "exitButton"},
+    {-1, K::GroupBox, QT_TRANSLATE_NOOP("telvorin", "Network Storage Device"), 3, 2, 277, 84, "deviceGroup"},
+    {-1, K::GroupBox, QT_TRANSLATE_NOOP("telvorin", "LAN"), 3, 89, 277, 64, "lanGroup"},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "I P :"), 13, 102, 14, 8, "ipLabel", {}, StyleNone, nullptr, IdIpAddress},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "Netmask :"), 13, 120, 32, 8, "netmaskLabel", {}, StyleNone, nullptr, IdNetmask},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "Gateway :"), 13, 138, 38, 8, "gatewayLabel", {}, StyleNone, nullptr, IdGateway},
+    {-1, K::GroupBox, QT_TRANSLATE_NOOP("telvorin", "Drive Mapping"), 3, 155, 277, 68, "driveGroup"},
+    {IdDriveLetters, K::DropDownList, "", 181, 176, 91, 110, "driveLetterCombo", {}, StyleNone, QT_TRANSLATE_NOOP("telvorin", "Available drive letters")},
+    {IdDhcp, K::DropDownList, "", 213, 100, 59, 49, "dhcpCombo", DhcpItems, StyleSorted, QT_TRANSLATE_NOOP("telvorin", "Receive DHCP")},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "Receive DHCP :"), 162, 102, 51, 8, "dhcpLabel", {}, StyleNone, nullptr, IdDhcp},
+    {-1, K::Label, QT_TRANSLATE_NOOP("telvorin", "Available Drive Letters :"), 182, 165, 78, 8, "driveLettersLabel", {}, StyleNone, nullptr, IdDriveLetters},
+    {IdAbout, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "About"), 4, 227, 45, 15, "aboutButton"},
+    {IdLanguage, K::PushButton, QT_TRANSLATE_NOOP("telvorin", "Language"), 228, 50, 45, 14, "languageButton"},
     {IdBitTorrent, K::PushButton, "BitTorrent", 228, 69, 45, 13, "bitTorrentButton"},
 };
 // clang-format on

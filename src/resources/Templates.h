@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/DialogTemplate.h"
+#include "resources/DialogTemplate.h"
 
 namespace telvorin {
 
@@ -24,6 +24,9 @@ enum MainControlId : int {
     IdLanguage = 1022,
     IdBitTorrent = 1025,
 };
+
+// The "Receive DHCP" items' data: their index in the template, whatever the language.
+enum DhcpItem : int { DhcpDisable = 0, DhcpEnable = 1 };
 
 // The dialog's own OK button id.
 constexpr int IdOk = 1;

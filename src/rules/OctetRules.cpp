@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/OctetRules.h"
+#include "rules/TextMark.h"
 
 namespace telvorin {
 
@@ -13,22 +14,22 @@ struct OctetRule {
 
 constexpr OctetRule Rules[3][4] = {
     {
-        {1, 254, "Invalid IP address in 1st digit. It should be 1-254."},
-        {0, 254, "Invalid IP address in 2nd digit. It should be 0-254."},
-        {0, 254, "Invalid IP address in 3rd digit. It should be 0-254."},
-        {1, 254, "Invalid IP address in 4th digit. It should be 1-254."},
+        {1, 254, TELVORIN_TEXT("Invalid IP address in 1st digit. It should be 1-254.")},
+        {0, 254, TELVORIN_TEXT("Invalid IP address in 2nd digit. It should be 0-254.")},
+        {0, 254, TELVORIN_TEXT("Invalid IP address in 3rd digit. It should be 0-254.")},
+        {1, 254, TELVORIN_TEXT("Invalid IP address in 4th digit. It should be 1-254.")},
     },
     {
-        {1, 255, "Invalid subnet mask address in 1st digit. It should be 1-255."},
-        {0, 255, "Invalid subnet mask address in 2nd digit. It should be 0-255."},
-        {0, 255, "Invalid subnet mask address in 3rd digit. It should be 0-255."},
-        {0, 254, "Invalid subnet mask address in 4th digit. It should be 0-254."},
+        {1, 255, TELVORIN_TEXT("Invalid subnet mask address in 1st digit. It should be 1-255.")},
+        {0, 255, TELVORIN_TEXT("Invalid subnet mask address in 2nd digit. It should be 0-255.")},
+        {0, 255, TELVORIN_TEXT("Invalid subnet mask address in 3rd digit. It should be 0-255.")},
+        {0, 254, TELVORIN_TEXT("Invalid subnet mask address in 4th digit. It should be 0-254.")},
     },
     {
-        {1, 255, "Invalid gateway IP address in 1st digit. It should be 1-255."},
-        {0, 255, "Invalid gateway IP address in 2nd digit. It should be 0-255."},
-        {0, 255, "Invalid gateway IP address in 3rd digit. It should be 0-255."},
-        {1, 254, "Invalid gateway IP address in 4th digit. It should be 1-254."},
+        {1, 255, TELVORIN_TEXT("Invalid gateway IP address in 1st digit. It should be 1-255.")},
+        {0, 255, TELVORIN_TEXT("Invalid gateway IP address in 2nd digit. It should be 0-255.")},
+        {0, 255, TELVORIN_TEXT("Invalid gateway IP address in 3rd digit. It should be 0-255.")},
+        {1, 254, TELVORIN_TEXT("Invalid gateway IP address in 4th digit. It should be 1-254.")},
     },
 };
 

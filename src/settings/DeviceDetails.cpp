@@ -4,6 +4,7 @@
 #include "appstate/MainContext.h"
 #include "drives/DriveTable.h"
 #include "protocol/Protocol.h"
+#include "resources/Templates.h"
 #include "rules/DottedAddress.h"
 #include "settings/AddressFields.h"
 #include "ui/BlockingStep.h"
@@ -68,8 +69,7 @@ void ShowHighlightedDevice(MainContext& ctx)
         // The record holds the name's exact bytes; the row only a display form of them.
         deviceName = record.name.str();
         const bool dhcp = record.dhcpFlag.view().starts_with('1');
-        c.dhcp->setCurrentIndex(
-            c.dhcp->findText(dhcp ? QStringLiteral("Enable") : QStringLiteral("Disable")));
+        c.dhcp->setCurrentIndex(c.dhcp->findData(dhcp ? DhcpEnable : DhcpDisable));
         SetAddressFieldsEnabled(c, !dhcp);
     }
 
@@ -119,7 +119,7 @@ void OnDhcpChange(MainContext& ctx)
     QComboBox* combo = ctx.controls.dhcp;
     if (combo->currentIndex() < 0)
         return;
-    SetAddressFieldsEnabled(ctx.controls, combo->currentText() != QStringLiteral("Enable"));
+    SetAddressFieldsEnabled(ctx.controls, combo->currentData() != DhcpEnable);
 }
 
 } // namespace telvorin

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/LanSettings.h"
+#include "ui/Texts.h"
 
 #include "appstate/DeviceRows.h"
 #include "appstate/MainContext.h"
 #include "dialogs/LoginDialog.h"
 #include "protocol/Protocol.h"
+#include "resources/Templates.h"
 #include "rules/DottedAddress.h"
 #include "settings/AddressFields.h"
 #include "ui/BlockingStep.h"
@@ -23,8 +25,7 @@ namespace {
 
 void Show(MainContext& ctx, const char* text, const char* caption, MessageIcon icon)
 {
-    ctx.services.messages->show(ctx.controls.dialog, QString::fromUtf8(text), QString::fromUtf8(caption),
-                                icon);
+    ctx.services.messages->show(ctx.controls.dialog, TrText(text), TrText(caption), icon);
 }
 
 // Logs in as "admin" with an empty password, then once more with what the login dialog
@@ -42,7 +43,8 @@ bool AdministratorLogin(MainContext& ctx, LoginDialog& dialog)
     dialog.exec();
     if (verify() != 0)
         return true;
-    Show(ctx, "Wrong administrator password input!", "Error", MessageIcon::Stop);
+    Show(ctx, QT_TRANSLATE_NOOP("telvorin", "Wrong administrator password input!"),
+         QT_TRANSLATE_NOOP("telvorin", "Error"), MessageIcon::Stop);
     return false;
 }
 
@@ -58,10 +60,12 @@ void ApplyDhcp(MainContext& ctx, LoginDialog& dialog)
     if (!AdministratorLogin(ctx, dialog))
         return;
     if (!RunBlockingStep([&] { return ctx.services.protocol->SetDhcp(); })) {
-        Show(ctx, "Set to dhcp client fail.", "Error", MessageIcon::Stop);
+        Show(ctx, QT_TRANSLATE_NOOP("telvorin", "Set to dhcp client fail."),
+             QT_TRANSLATE_NOOP("telvorin", "Error"), MessageIcon::Stop);
         return;
     }
-    Show(ctx, "DHCP client enabled.", "Confirm", MessageIcon::Information);
+    Show(ctx, QT_TRANSLATE_NOOP("telvorin", "DHCP client enabled."), QT_TRANSLATE_NOOP("telvorin", "Confirm"),
+         MessageIcon::Information);
     ClearAddressFields(ctx.controls);
     SetAddressFieldsEnabled(ctx.controls, true);
     SearchAndShowDevices(ctx);
@@ -73,16 +77,19 @@ void ApplyStatic(MainContext& ctx, LoginDialog& dialog)
     ProtocolState& state = ctx.services.protocol->state;
 
     if (c.ipAddress->isBlank()) {
-        Show(ctx, "Please input IP address!", "Warning", MessageIcon::Exclamation);
+        Show(ctx, QT_TRANSLATE_NOOP("telvorin", "Please input IP address!"),
+             QT_TRANSLATE_NOOP("telvorin", "Warning"), MessageIcon::Exclamation);
         return;
     }
     if (c.netmask->isBlank()) {
-        Show(ctx, "Please input net mask address!", "Warning", MessageIcon::Exclamation);
+        Show(ctx, QT_TRANSLATE_NOOP("telvorin", "Please input net mask address!"),
+             QT_TRANSLATE_NOOP("telvorin", "Warning"), MessageIcon::Exclamation);
         return;
     }
     const AddressOctets ip = c.ipAddress->octets();
     if (ip == AddressOctets{127, 0, 0, 1}) {
-        Show(ctx, "IP address input error. Please try again.", "Warning", MessageIcon::Exclamation);
+        Show(ctx, QT_TRANSLATE_NOOP("telvorin", "IP address input error. Please try again."),
+             QT_TRANSLATE_NOOP("telvorin", "Warning"), MessageIcon::Exclamation);
         return;
     }
     if (!CheckAddressOctets(ctx, AddressField, *c.ipAddress, ip.data()))
@@ -118,7 +125,7 @@ int CheckAddressOctets(MainContext& ctx, int kind, IpAddressEdit& field, const i
     const OctetCheck check = CheckOctets(kind, octets);
     if (check.passed())
         return 1;
-    Show(ctx, check.message, "Error", MessageIcon::Information);
+    Show(ctx, check.message, QT_TRANSLATE_NOOP("telvorin", "Error"), MessageIcon::Information);
     field.focusOctet(check.failedOctet);
     return 0;
 }
@@ -130,13 +137,14 @@ void OnApply(MainContext& ctx)
     ctx.AdminLoginMode = 1;
 
     if (ctx.DeviceSelected == 0) {
-        Show(ctx, "Please select a device in the above section.", "Error", MessageIcon::Stop);
+        Show(ctx, QT_TRANSLATE_NOOP("telvorin", "Please select a device in the above section."),
+             QT_TRANSLATE_NOOP("telvorin", "Error"), MessageIcon::Stop);
         return;
     }
     QComboBox* dhcp = ctx.controls.dhcp;
     if (dhcp->currentIndex() < 0)
         return;
-    if (dhcp->currentText() == QStringLiteral("Enable"))
+    if (dhcp->currentData() == DhcpEnable)
         ApplyDhcp(ctx, dialog);
     else
         ApplyStatic(ctx, dialog);

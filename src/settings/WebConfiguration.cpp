@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/WebConfiguration.h"
+#include "ui/Texts.h"
 
 #include "appstate/MainContext.h"
 #include "drives/DriveTable.h"
@@ -43,8 +44,8 @@ int WaitDeviceWeb(MainContext& ctx, WebCheckResult& result)
             break;
         RunBlockingStep([&] { ctx.services.clock->sleepMs(1000); });
     }
-    ctx.services.messages->show(ctx.controls.dialog, QStringLiteral("Device is no longer available."),
-                                QStringLiteral("Warning"), MessageIcon::Exclamation);
+    ctx.services.messages->show(ctx.controls.dialog, Texts::tr("Device is no longer available."),
+                                Texts::tr("Warning"), MessageIcon::Exclamation);
     ctx.driveTable->RefreshDriveTable(*ctx.services.drives);
     ctx.driveTable->FillDriveLetters(ctx.controls.driveLetters, *ctx.services.drives);
     if (ctx.OnRefresh)
@@ -59,9 +60,8 @@ void OnConfiguration(MainContext& ctx)
         return;
     const int row = SelectedRow(list);
     if (row < 0) {
-        ctx.services.messages->show(ctx.controls.dialog,
-                                    QStringLiteral("Please select a device to configure."),
-                                    QStringLiteral("Warning"), MessageIcon::Exclamation);
+        ctx.services.messages->show(ctx.controls.dialog, Texts::tr("Please select a device to configure."),
+                                    Texts::tr("Warning"), MessageIcon::Exclamation);
         return;
     }
     ctx.SelectedHost = list->topLevelItem(row)->text(IpColumn).toStdString();
@@ -79,9 +79,9 @@ void OnConfiguration(MainContext& ctx)
     if (RunBlockingStep([&] { return browser.launchOpener(url); }))
         return;
     ctx.services.messages->show(ctx.controls.dialog,
-                                QStringLiteral("No web browser could be started.\nOpen %1 in a web browser.")
+                                Texts::tr("No web browser could be started.\nOpen %1 in a web browser.")
                                     .arg(QString::fromStdString(url)),
-                                QStringLiteral("Error"), MessageIcon::Stop);
+                                Texts::tr("Error"), MessageIcon::Stop);
 }
 
 } // namespace telvorin

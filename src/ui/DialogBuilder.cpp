@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DialogBuilder.h"
 
+#include "ui/DropDownAccessible.h"
 #include "ui/FocusRing.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ReportList.h"
+#include "ui/Texts.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -15,6 +17,8 @@
 #include <QPushButton>
 #include <QVariant>
 
+#include <algorithm>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -33,7 +37,7 @@ int MulDivRounded(int value, int numerator, int denominator)
 
 QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& font, const DialogUnits& units)
 {
-    const QString text = QString::fromUtf8(c.text ? c.text : "");
+    const QString text = TrText(c.text);
     QWidget* widget = nullptr;
     switch (c.kind) {
     case ControlKind::PushButton:
@@ -64,15 +68,22 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     case ControlKind::ListView: widget = new ReportList(&dialog); break;
     case ControlKind::IpAddress: widget = new IpAddressEdit(&dialog); break;
     case ControlKind::DropDownList: {
-        auto* combo = new QComboBox(&dialog);
+        auto* combo = new DropDownList(&dialog);
         combo->setFont(font);
-        QStringList items;
-        for (const char* item : c.items)
-            items << QString::fromUtf8(item);
-        if (c.style & StyleSorted)
-            items.sort(Qt::CaseInsensitive);
-        combo->addItems(items);
+        // Sorted by the template's own texts, so every language lists the items in one
+        // order; each item's data is its index in the template, what the logic goes by.
+        std::vector<int> order(c.items.size());
+        std::iota(order.begin(), order.end(), 0);
+        if (c.style & StyleSorted) {
+            std::stable_sort(order.begin(), order.end(), [&c](int a, int b) {
+                return QString::fromUtf8(c.items[std::size_t(a)])
+                           .compare(QString::fromUtf8(c.items[std::size_t(b)]), Qt::CaseInsensitive) < 0;
+            });
+        }
+        for (int index : order)
+            combo->addItem(TrText(c.items[std::size_t(index)]), index);
         combo->setCurrentIndex(-1);
+        MakeDropDownSpeakItsValue(combo);
         combo->setMaxVisibleItems(
             std::max(1, units.toPixelsY(c.h) / std::max(1, combo->fontMetrics().height()) - 1));
         widget = combo;
@@ -119,7 +130,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     if (c.objectName)
         widget->setObjectName(QString::fromUtf8(c.objectName));
     if (c.accessibleName) {
-        const QString name = QString::fromUtf8(c.accessibleName);
+        const QString name = TrText(c.accessibleName);
         if (auto* address = qobject_cast<IpAddressEdit*>(widget))
             address->setAccessibleFieldName(name);
         else
@@ -181,7 +192,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
 {
     const QFont font = TemplateFont(tpl);
     dialog.setFont(font);
-    dialog.setWindowTitle(QString::fromUtf8(tpl.caption ? tpl.caption : ""));
+    dialog.setWindowTitle(TrText(tpl.caption));
     dialog.setProperty(ControlIdProperty, tpl.id);
 
     const DialogUnits units = DialogUnits::forFont(font);
@@ -206,7 +217,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     if (dialog.windowTitle().isEmpty()) {
         for (const ControlTemplate& c : tpl.controls) {
             if (c.kind == ControlKind::Label && c.text && *c.text) {
-                dialog.setAccessibleName(QString::fromUtf8(c.text).trimmed());
+                dialog.setAccessibleName(TrText(c.text).trimmed());
                 break;
             }
         }

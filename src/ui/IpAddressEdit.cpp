@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/IpAddressEdit.h"
+#include "ui/Texts.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -119,7 +120,7 @@ void IpAddressEdit::setAccessibleFieldName(const QString& name)
     setAccessibleName(name);
     for (std::size_t i = 0; i < fields_.size(); ++i)
         fields_[i]->setAccessibleName(
-            QStringLiteral("%1, octet %2 of %3").arg(name).arg(i + 1).arg(fields_.size()));
+            Texts::tr("%1, octet %2 of %3").arg(name).arg(i + 1).arg(fields_.size()));
 }
 
 QLineEdit* IpAddressEdit::octetField(int index) const

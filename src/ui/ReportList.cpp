@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ReportList.h"
 
+#include "ui/Texts.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace telvorin {
@@ -32,7 +35,7 @@ void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> c
 {
     QStringList titles;
     for (const auto& column : columns)
-        titles << QString::fromUtf8(column.first);
+        titles << TrText(column.first);
     setColumnCount(static_cast<int>(titles.size()));
     setHeaderLabels(titles);
     int index = 0;
@@ -41,6 +44,26 @@ void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> c
         setColumnWidth(index, column.second);
         ++index;
     }
+}
+
+void ReportList::setEmptyText(const QString& text)
+{
+    if (text == emptyText_)
+        return;
+    emptyText_ = text;
+    viewport()->update();
+}
+
+void ReportList::paintEvent(QPaintEvent* event)
+{
+    QTreeWidget::paintEvent(event);
+    if (emptyText_.isEmpty() || topLevelItemCount() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text));
+    const int margin = fontMetrics().averageCharWidth();
+    painter.drawText(viewport()->rect().adjusted(margin, margin / 2, -margin, 0),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
 }
 
 void ReportList::mouseDoubleClickEvent(QMouseEvent* event)

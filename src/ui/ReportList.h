@@ -17,14 +17,20 @@ public:
     // Replaces the columns: one (title, width in pixels) per column, all left-aligned.
     void setColumns(std::initializer_list<std::pair<const char*, int>> columns);
 
+    // A text drawn in the list's empty area while it has no rows; empty for none.
+    void setEmptyText(const QString& text);
+    QString emptyText() const { return emptyText_; }
+
 Q_SIGNALS:
     void clickedAnywhere();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString emptyText_;
     // The release that ends a double click is not a click of its own.
     bool releaseEndsDoubleClick_ = false;
 };

@@ -2,11 +2,12 @@
 #pragma once
 
 // Shared pieces of the lab tests: the real protocol over the real sockets, the probe,
-// and request layouts written out byte by byte.
+// and the requests the devices should receive.
 
 #include "lab/Lab.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
+#include "protocol/RequestBytes.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,55 +89,23 @@ inline std::string probePath()
     return TELVORIN_LAB_PROBE;
 }
 
-// Request layouts, spelled out field by field.
-inline void put(Bytes& b, const std::string& s)
-{
-    b.insert(b.end(), s.begin(), s.end());
-}
-inline void putLe32(Bytes& b, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-inline void putField16(Bytes& b, const std::string& s)
-{
-    for (std::size_t i = 0; i < 16; ++i)
-        b.push_back(i < s.size() ? static_cast<std::uint8_t>(s[i]) : 0);
-}
-
+// Request layouts: the shared test builder under the names the lab tests use.
 inline Bytes header(std::uint8_t opcode, const telvorin::ClientId& id)
 {
-    Bytes b{opcode};
-    b.insert(b.end(), id.begin(), id.end());
-    b.insert(b.end(), 4, 0);
-    return b;
+    return telvorin::test::RequestHeader(opcode, id);
 }
 
 // key: 6 bytes, then the address
 inline Bytes getRequest(const telvorin::ClientId& id, const Bytes& deviceId, std::uint8_t item,
                         const Bytes& value = {})
 {
-    Bytes b = header(3, id);
-    b.insert(b.end(), deviceId.begin(), deviceId.end());
-    b.push_back(item);
-    b.insert(b.end(), 2, 0);
-    putLe32(b, static_cast<std::uint32_t>(value.size()));
-    b.insert(b.end(), value.begin(), value.end());
-    return b;
+    return telvorin::test::GetRequestBytes(id, deviceId, item, value);
 }
 
 inline Bytes setRequest(const telvorin::ClientId& id, const Bytes& deviceId, std::uint8_t item,
                         const std::string& netmask, const std::string& gateway, const std::string& value)
 {
-    Bytes b = header(5, id);
-    b.insert(b.end(), deviceId.begin(), deviceId.end());
-    b.push_back(item);
-    b.insert(b.end(), 2, 0);
-    putField16(b, netmask);
-    putField16(b, gateway);
-    putLe32(b, static_cast<std::uint32_t>(value.size()));
-    put(b, value);
-    return b;
+    return telvorin::test::SetRequestBytes(id, deviceId, item, netmask, gateway, value);
 }
 
 inline Bytes deviceId(const Bytes& key, std::initializer_list<std::uint8_t> address)

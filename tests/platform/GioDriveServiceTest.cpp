@@ -205,8 +205,7 @@ TEST(AutostartEntry, ExecLineQuotesWhatTheDesktopEntryRulesReserve)
     const std::string text = AutostartEntry::text("/opt/my apps/telvorin-probe");
     EXPECT_TRUE(text.starts_with("[Desktop Entry]\n")) << text;
     EXPECT_NE(text.find("\nType=Application\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nExec=\"/opt/my apps/telvorin-probe\" drives restore\n"), std::string::npos)
-        << text;
+    EXPECT_NE(text.find("\nExec=\"/opt/my apps/telvorin-probe\" drives watch\n"), std::string::npos) << text;
 }
 
 TEST(AutostartEntry, LivesInXdgConfigHomeAndIsWrittenOnceAndRemoved)

@@ -3,6 +3,9 @@
 
 #include "Harness.h"
 
+#include "protocol/Replies.h"
+#include "protocol/RequestBytes.h"
+
 #include <climits>
 
 using namespace telvorin;
@@ -151,6 +154,24 @@ TEST_F(Builders, LayOutEveryRequestByteForByte)
     }
 }
 
+// The tests' own request builder, which the lab tests compare sent requests with.
+TEST(RequestBytes, MatchTheSpelledOutLayouts)
+{
+    const ClientId id{0x11, 0x12, 0x13, 0x14, 0x15, 0x16};
+    const Bytes device = DeviceIdBytes("a1a2a3a4a5a6", "192.168.0.32");
+    EXPECT_EQ(device, StoredId);
+    EXPECT_EQ(RequestHeader(OpSearch, id), Hex("01 11 12 13 14 15 16 00 00 00 00"));
+    EXPECT_EQ(GetRequestBytes(id, device, ItemDomain),
+              Cat({GetHeader, StoredId, Hex("12 00 00 00 00 00 00")}));
+    EXPECT_EQ(
+        LoginRequestBytes(id, device, "admin", "pw"),
+        Cat({GetHeader, StoredId, Hex("04 00 00 09 00 00 00"), Text("admin"), Hex("55 AA"), Text("pw")}));
+    EXPECT_EQ(
+        SetRequestBytes(id, device, ItemStaticAddress, "255.255.255.255", "192.168.100.200", "10.0.0.7"),
+        Cat({SetHeader, StoredId, Hex("01 00 00"), Text("255.255.255.255"), Zeros(1), Text("192.168.100.200"),
+             Zeros(1), Hex("08 00 00 00"), Text("10.0.0.7")}));
+}
+
 TEST_F(Builders, RefuseAnUnlistedDevice)
 {
     h.protocol.state.currentDeviceIp = "192.168.0.3"; // a prefix of a listed address
@@ -169,6 +190,13 @@ TEST_F(Builders, ClientIdComparesOnlyBytesOneToSix)
     EXPECT_FALSE(h.protocol.CheckClientId(Hex("04 11 12 13 14 15 17")));
     EXPECT_FALSE(h.protocol.CheckClientId(Hex("04 11 12 13 14 15")));
     EXPECT_FALSE(h.protocol.CheckClientId(Bytes{}));
+}
+
+// What a search does with one reply heard on a slot: selectors of 0 fit any layout.
+void AddFromReply(Protocol& protocol, std::span<const std::uint8_t> reply, int slot)
+{
+    if (const auto record = ParseSearchReply(reply, slot, 0, 0))
+        protocol.devices.add(*record);
 }
 
 // A search reply laid out by hand: address 192.168.0.32, DHCP '1', netmask, gateway, name.
@@ -215,7 +243,7 @@ TEST(ReplyReading, SearchRepliesBecomeRecordsWithinTheReceivedBytes)
         // An exactly sized copy, so a read past the end is caught by the sanitizers.
         const auto exact = std::make_unique<std::uint8_t[]>(row.reply.size());
         std::copy(row.reply.begin(), row.reply.end(), exact.get());
-        h.protocol.AddDeviceFromReply(std::span(exact.get(), row.reply.size()), 2);
+        AddFromReply(h.protocol, std::span(exact.get(), row.reply.size()), 2);
         ASSERT_EQ(h.protocol.devices.count(), 1);
         const DeviceRecord& r = h.protocol.devices[0];
         EXPECT_EQ(r.name.str(), row.name);
@@ -230,12 +258,12 @@ TEST(ReplyReading, SearchRepliesBecomeRecordsWithinTheReceivedBytes)
 TEST(ReplyReading, KeepsTheFirstReplyPerAddressAndIgnoresOtherOpcodes)
 {
     Harness h;
-    h.protocol.AddDeviceFromReply(PlainReply(5, "first"), 0);
-    h.protocol.AddDeviceFromReply(PlainReply(6, "second"), 1);
+    AddFromReply(h.protocol, PlainReply(5, "first"), 0);
+    AddFromReply(h.protocol, PlainReply(6, "second"), 1);
     Bytes getReply = PlainReply(5, "other");
     getReply[0] = OpGetReply;
     getReply[20] = 99;
-    h.protocol.AddDeviceFromReply(getReply, 0);
+    AddFromReply(h.protocol, getReply, 0);
     ASSERT_EQ(h.protocol.devices.count(), 1);
     EXPECT_EQ(h.protocol.devices[0].name.str(), "first");
     EXPECT_EQ(h.protocol.devices[0].interfaceIndex, 0);

@@ -300,6 +300,83 @@ TEST(Search, FloodsStopAtTheirWindowsBoundsAndHideNoRealDevice)
     }
 }
 
+TEST(Search, RepliesAreReadFromTheFirstSendOnWithTheSameEndAndList)
+{
+    // When each reply is read, by when the device answers: at once from the first send
+    // on; once the polls have begun, at the next poll.
+    const std::vector<std::pair<int, std::int64_t>> rows = {{0, 0}, {30, 30}, {70, 70}, {95, 95}, {115, 130}};
+    for (const auto& [delayMs, readAtMs] : rows) {
+        SCOPED_TRACE(delayMs);
+        Harness h;
+        FakeDevice d = Device("early", {10, 0, 0, 5});
+        d.replyDelayMs = delayMs;
+        h.net.addDevice(d);
+        h.open({"10.0.0.10"});
+        std::vector<std::int64_t> foundAt;
+        Protocol::SearchStream stream;
+        stream.found = [&](const DeviceRecord&, std::size_t) { foundAt.push_back(h.clock.nowMs()); };
+        h.protocol.SearchDevices(3, 3, stream);
+        ASSERT_EQ(foundAt.size(), 1u);
+        EXPECT_EQ(foundAt[0], readAtMs);
+        // An idle window's length; a poll that finds the second copy's reply ends early.
+        EXPECT_LE(h.clock.nowMs(), 1040);
+        EXPECT_GE(h.clock.nowMs(), 1020);
+        EXPECT_EQ(Listed(h.protocol), (std::vector<std::string>{"early@10.0.0.5/0"}));
+        ASSERT_EQ(h.net.sent().size(), 2u);
+        EXPECT_EQ(h.net.sent()[1].atMs, 50);
+    }
+}
+
+TEST(Transport, EverySearchFollowsTheInterfacesWithTheSameClientId)
+{
+    struct Row {
+        const char* what;
+        std::function<void(FakeNetwork&)> change;
+        std::vector<std::string> listed;
+        int slots;
+        bool reopened;
+    };
+    const std::vector<Row> rows = {
+        {"nothing changed", [](FakeNetwork&) {}, {"one@10.0.0.5/0"}, 1, false},
+        {"a link gets its address",
+         [](FakeNetwork& net) { net.setInterfaceUp(1, true); },
+         {"one@10.0.0.5/0", "two@10.0.1.6/1"},
+         2,
+         true},
+        {"the address is renumbered",
+         [](FakeNetwork& net) { net.setInterfaceAddress(0, "10.0.0.77"); },
+         {"one@10.0.0.5/0"},
+         1,
+         true},
+        {"the link goes", [](FakeNetwork& net) { net.setInterfaceUp(0, false); }, {}, 0, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Harness h;
+        h.net.addDevice(Device("one", {10, 0, 0, 5}));
+        FakeDevice two = Device("two", {10, 0, 1, 6});
+        two.segments = {1};
+        h.net.addDevice(two);
+        h.net.addInterface("veth0", "10.0.0.10");
+        h.net.addInterface("veth1", "10.0.1.10");
+        h.net.setInterfaceUp(1, false);
+        h.protocol.OpenTransport();
+        const ClientId id = h.protocol.clientId;
+        const int firstSocket = h.protocol.interfaces.sendSocket[0];
+        EXPECT_FALSE(h.protocol.interfacesChanged());
+
+        row.change(h.net);
+        EXPECT_EQ(h.protocol.interfacesChanged(), row.reopened);
+        h.protocol.SearchDevices(3, 3);
+        EXPECT_EQ(Listed(h.protocol), row.listed);
+        EXPECT_EQ(h.protocol.interfaces.count, row.slots);
+        EXPECT_EQ(h.net.openSockets(), 2 * row.slots);
+        EXPECT_EQ(h.protocol.interfaces.sendSocket[0] != firstSocket, row.reopened);
+        EXPECT_FALSE(h.protocol.interfacesChanged());
+        EXPECT_EQ(h.protocol.clientId, id);
+    }
+}
+
 TEST(Transport, SlotsAndClientId)
 {
     Harness h;

@@ -3,6 +3,8 @@
 
 #include "Harness.h"
 
+#include <functional>
+
 using namespace telvorin;
 using namespace telvorin::test;
 
@@ -192,7 +194,7 @@ TEST(Transactions, VolumeListIsSplitAtColonsWithoutDuplicates)
     for (const auto& [value, expected] : rows) {
         SCOPED_TRACE(value);
         Lan lan;
-        lan.p.AddVolume("stale");
+        lan.p.volumes.append("stale");
         lan.beta().values[ItemVolumeList] = value;
         EXPECT_EQ(lan.p.GetVolumeList(), 1);
         std::vector<std::string> got;
@@ -205,7 +207,7 @@ TEST(Transactions, VolumeListIsSplitAtColonsWithoutDuplicates)
 TEST(Transactions, UnknownDeviceSendsNothingButStillEmptiesTheVolumes)
 {
     Lan lan;
-    lan.p.AddVolume("HDD_a");
+    lan.p.volumes.append("HDD_a");
     lan.p.state.currentDeviceIp = "10.0.1.3";
     const auto before = lan.h.clock.nowMs();
     EXPECT_EQ(lan.p.GetVolumeList(), 0);
@@ -281,6 +283,24 @@ TEST(Transactions, SilentDeviceWaitsItsWholePollBudget)
         const auto start = lan.h.clock.nowMs();
         EXPECT_EQ((lan.p.*call)(), 0);
         EXPECT_EQ(lan.h.clock.nowMs() - start, ms);
+    }
+}
+
+TEST(Transactions, ALinkGoneSinceTheSearchFailsAtOnceWithoutSending)
+{
+    const std::vector<std::pair<const char*, std::function<void(FakeNetwork&)>>> rows = {
+        {"link down", [](FakeNetwork& net) { net.setInterfaceUp(1, false); }},
+        {"address renumbered", [](FakeNetwork& net) { net.setInterfaceAddress(1, "10.0.1.99"); }},
+    };
+    for (const auto& [what, change] : rows) {
+        SCOPED_TRACE(what);
+        Lan lan;
+        change(lan.h.net);
+        const auto start = lan.h.clock.nowMs();
+        EXPECT_EQ(lan.p.GetShareName(), 0);
+        EXPECT_EQ(lan.p.SetDhcp(), 0);
+        EXPECT_TRUE(lan.h.net.sent().empty());
+        EXPECT_EQ(lan.h.clock.nowMs(), start);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "platform/WebCheck.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
+#include "protocol/RequestBytes.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
 #include "ui/RecordingMessages.h"
@@ -73,50 +74,14 @@ public:
     int secondSleeps = 0;
 };
 
-// Request layouts written out field by field.
-Bytes Head(std::uint8_t opcode, const ClientId& id, const char* keyHex, const char* ip)
-{
-    Bytes b{opcode};
-    b.insert(b.end(), id.begin(), id.end());
-    b.insert(b.end(), 4, 0);
-    for (int i = 0; i < 6; ++i)
-        b.push_back(static_cast<std::uint8_t>(std::stoi(std::string(keyHex + 2 * i, 2), nullptr, 16)));
-    std::istringstream octets(ip);
-    for (std::string o; std::getline(octets, o, '.');)
-        b.push_back(static_cast<std::uint8_t>(std::stoi(o)));
-    return b;
-}
-void Append32(Bytes& b, std::size_t n)
-{
-    for (int i = 0; i < 4; ++i)
-        b.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
-}
-void AppendText(Bytes& b, const std::string& text, std::size_t field = 0)
-{
-    b.insert(b.end(), text.begin(), text.end());
-    if (field > text.size())
-        b.insert(b.end(), field - text.size(), 0);
-}
 Bytes LoginRequest(const ClientId& id, const char* key, const char* ip, const std::string& password)
 {
-    Bytes b = Head(3, id, key, ip);
-    b.insert(b.end(), {4, 0, 0});
-    Append32(b, 5 + 2 + password.size());
-    AppendText(b, "admin");
-    b.insert(b.end(), {0x55, 0xAA});
-    AppendText(b, password);
-    return b;
+    return test::LoginRequestBytes(id, test::DeviceIdBytes(key, ip), "admin", password);
 }
 Bytes SetRequest(const ClientId& id, const char* key, const char* ip, std::uint8_t item,
                  const std::string& netmask, const std::string& gateway, const std::string& value)
 {
-    Bytes b = Head(5, id, key, ip);
-    b.insert(b.end(), {item, 0, 0});
-    AppendText(b, netmask, 16);
-    AppendText(b, gateway, 16);
-    Append32(b, value.size());
-    AppendText(b, value);
-    return b;
+    return test::SetRequestBytes(id, test::DeviceIdBytes(key, ip), item, netmask, gateway, value);
 }
 
 class SettingsLab : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include "protocol/Printable.h"
 #include "protocol/Protocol.h"
 #include "rules/DottedAddress.h"
+#include "rules/EmptySearch.h"
 
 #include <cstdio>
 #include <functional>
@@ -23,10 +24,11 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: telvorin-probe search [--stream] | volumes IP | "
-                 "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore [--wait SECONDS]] | "
-                 "install codepage IP CODEPAGE | install bt IP\n");
+    std::fprintf(
+        stderr,
+        "usage: telvorin-probe search [--stream] | volumes IP | "
+        "get IP codepage|sharename|ide|bt-firmware|domain | drives [restore|watch [--wait SECONDS]] | "
+        "install codepage IP CODEPAGE | install bt IP\n");
     return 2;
 }
 
@@ -80,6 +82,14 @@ void PrintDevice(const Protocol& protocol, const DeviceRecord& d)
                 JsonString(d.name.view()).c_str(), JsonString(d.ipText.view()).c_str(),
                 JsonString(d.netmaskText.view()).c_str(), JsonString(d.gatewayText.view()).c_str(),
                 d.dhcpFlag == std::string_view("1") ? "true" : "false", JsonString(local).c_str());
+}
+
+// A search that heard nothing says why it may have, on stderr: stdout stays JSON lines.
+void SayWhyNothing(const Protocol& protocol)
+{
+    if (protocol.devices.empty())
+        std::fprintf(stderr, "telvorin-probe: %s\n",
+                     EmptySearchText(protocol.interfaces.count, ProtocolPort).c_str());
 }
 
 // Each device once, as soon as a reply names it: the order replies arrived in, and the
@@ -139,6 +149,7 @@ int main(int argc, char** argv)
     protocol.OpenTransport();
     if (stream) {
         SearchStreaming(protocol);
+        SayWhyNothing(protocol);
         return 0;
     }
     protocol.SearchDevices(3, 3);
@@ -146,6 +157,7 @@ int main(int argc, char** argv)
     if (command == "search") {
         for (const DeviceRecord& d : protocol.devices)
             PrintDevice(protocol, d);
+        SayWhyNothing(protocol);
         return 0;
     }
 

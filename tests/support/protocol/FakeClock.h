@@ -19,6 +19,7 @@ public:
 
     std::int64_t nowUs() const { return nowUs_; }
     void advanceUs(std::int64_t us) { nowUs_ += us; }
+    void advance(int ms) { nowUs_ += std::int64_t{ms} * 1000; }
     void setUs(std::int64_t us) { nowUs_ = us; }
 
     int sleeps = 0;

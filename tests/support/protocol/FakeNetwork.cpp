@@ -91,7 +91,18 @@ Bytes SetReply(const std::array<std::uint8_t, 6>& clientId, const std::array<std
 int FakeNetwork::addInterface(const std::string& name, const std::string& address)
 {
     interfaces_.push_back(LocalInterface{name, address, -1});
+    down_.push_back(false);
     return static_cast<int>(interfaces_.size()) - 1;
+}
+
+void FakeNetwork::setInterfaceUp(int iface, bool up)
+{
+    down_.at(static_cast<std::size_t>(iface)) = !up;
+}
+
+void FakeNetwork::setInterfaceAddress(int iface, const std::string& address)
+{
+    interfaces_.at(static_cast<std::size_t>(iface)).address = address;
 }
 
 FakeDevice& FakeNetwork::addDevice(FakeDevice device)
@@ -128,7 +139,11 @@ int FakeNetwork::openSockets() const
 
 std::vector<LocalInterface> FakeNetwork::localInterfaces()
 {
-    return interfaces_;
+    std::vector<LocalInterface> up;
+    for (std::size_t i = 0; i < interfaces_.size(); ++i)
+        if (!down_[i])
+            up.push_back(interfaces_[i]);
+    return up;
 }
 
 int FakeNetwork::openSendSocket(const LocalInterface& iface)
@@ -169,7 +184,7 @@ bool FakeNetwork::sendToGroup(int sendSocket, std::span<const std::uint8_t> data
     const std::string& via = it->second.multicastInterface;
     int out = -1;
     for (std::size_t i = 0; i < interfaces_.size(); ++i)
-        if (interfaces_[i].address == via)
+        if (interfaces_[i].address == via && !down_[i])
             out = static_cast<int>(i);
     Bytes bytes(datagram.begin(), datagram.end());
     sent_.push_back(Sent{out, via, bytes, clock_.nowMs()});
@@ -307,6 +322,14 @@ int FakeNetwork::receiveFrom(int socket, std::span<std::uint8_t> buffer, std::ui
 void FakeNetwork::close(int socket)
 {
     sockets_.erase(socket);
+}
+
+bool FakeNetwork::linkPresent(int, const LocalInterface& link)
+{
+    for (const LocalInterface& now : localInterfaces())
+        if (now.sameLink(link))
+            return true;
+    return false;
 }
 
 } // namespace telvorin::test

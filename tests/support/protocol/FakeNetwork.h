@@ -60,6 +60,10 @@ public:
     }
 
     int addInterface(const std::string& name, const std::string& address);
+    // A link that goes down (or comes back) or gets a new address while sockets are open:
+    // those sockets stay, as the system's do, but reach nothing through it any more.
+    void setInterfaceUp(int iface, bool up);
+    void setInterfaceAddress(int iface, const std::string& address);
     FakeDevice& addDevice(FakeDevice device);
     FakeDevice& device(int i) { return devices_.at(static_cast<std::size_t>(i)); }
 
@@ -97,6 +101,7 @@ public:
     int receive(int socket, std::span<std::uint8_t> buffer) override;
     int receiveFrom(int socket, std::span<std::uint8_t> buffer, std::uint32_t& source) override;
     void close(int socket) override;
+    bool linkPresent(int socket, const LocalInterface& link) override;
 
 private:
     struct Entry {
@@ -122,6 +127,7 @@ private:
 
     FakeClock& clock_;
     std::vector<LocalInterface> interfaces_;
+    std::vector<bool> down_; // by interface
     std::vector<FakeDevice> devices_;
     std::vector<int> failing_;
     std::map<int, Socket> sockets_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "protocol/Clock.h"
+#include "protocol/FakeClock.h"
 #include "protocol/SocketLayer.h"
 
 #include <functional>
@@ -10,17 +10,8 @@
 
 namespace telvorin::test {
 
-// A clock that only moves when something sleeps on it, so a search over silent sockets
-// ends at once.
-class ManualClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return now_; }
-    void sleepMs(int ms) override { now_ += ms; }
-    void advance(int ms) { now_ += ms; }
-
-private:
-    std::int64_t now_ = 0;
-};
+// The window tests' name for the one fake clock.
+using ManualClock = FakeClock;
 
 // Sockets on made-up interfaces where nothing ever arrives: a search finds no device
 // and no datagram leaves the process. `onWait` runs at every wait for a reply, so a test

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real window over the lab while the pc's network changes under it.
+#include "app/MainDialog.h"
+#include "drives/MemoryDriveService.h"
+#include "lab/Lab.h"
+#include "platform/NetworkMonitor.h"
+#include "protocol/PosixSocketLayer.h"
+#include "protocol/Protocol.h"
+#include "ui/RecordingMessages.h"
+
+#include "ThreeDevices.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+using namespace telvorin;
+
+namespace {
+
+// The real transport and a netlink monitor inside the lab's pc namespace.
+class LabWindow {
+public:
+    explicit LabWindow(const char* config)
+        : lab(config)
+    {
+        if (!lab.ok())
+            return;
+        lab.enterPc();
+        protocol = std::make_unique<Protocol>(sockets, clock, nullptr);
+        protocol->OpenTransport();
+        network = std::make_unique<NetlinkMonitor>();
+        services.protocol = protocol.get();
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+        services.network = network.get();
+    }
+    ~LabWindow()
+    {
+        network.reset();
+        protocol.reset();
+        if (lab.ok())
+            lab.leavePc();
+    }
+
+    // Runs ip(8) in the pc namespace.
+    int ip(const std::vector<std::string>& args)
+    {
+        std::vector<std::string> argv{"/usr/sbin/ip"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        return lab::Lab::runCommand(argv);
+    }
+    const lab::LabSegment& segment(int i) const { return lab.segments().at(static_cast<std::size_t>(i)); }
+    std::string cidr(int i, const std::string& address) const
+    {
+        return address + "/" + std::to_string(segment(i).prefixLength);
+    }
+
+    lab::Lab lab;
+    PosixSocketLayer sockets;
+    SteadyClock clock;
+    std::unique_ptr<Protocol> protocol;
+    std::unique_ptr<NetlinkMonitor> network;
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+    MainServices services;
+};
+
+bool Listed(QTreeWidget* list, const char* name)
+{
+    return !list->findItems(QString::fromLatin1(name), Qt::MatchExactly, 0).isEmpty();
+}
+
+TEST(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByThemselves)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(1).pcInterface}), 0);
+    MainDialog dialog(w.services);
+    dialog.show();
+    QTreeWidget* list = dialog.controls().deviceList;
+    EXPECT_TRUE(Listed(list, "NAS-1"));
+    EXPECT_FALSE(Listed(list, "Media"));
+
+    // The link gets its address: about 2 s, then one search of about 1 s.
+    ASSERT_EQ(w.ip({"addr", "add", w.cidr(1, w.segment(1).pcAddress), "dev", w.segment(1).pcInterface}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "Media"), 6000);
+    EXPECT_TRUE(Listed(list, "NAS-1"));
+
+    // The pc's own address on segment 0 is renumbered: its devices are listed again,
+    // heard through the new address.
+    w.lab.clearRequests();
+    const std::string renumbered = "10.64.0.77";
+    ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(0).pcInterface}), 0);
+    ASSERT_EQ(w.ip({"addr", "add", w.cidr(0, renumbered), "dev", w.segment(0).pcInterface}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (const lab::RecordedRequest& r : w.lab.requests(0))
+                if (r.device == "*" && r.fromAddress == renumbered)
+                    return true;
+            return false;
+        }(),
+        6000);
+    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "NAS-1") && Listed(list, "Archive") && Listed(list, "Media"), 4000);
+    EXPECT_TRUE(w.messages.empty());
+    dialog.hide();
+}
+
+TEST(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(1).pcInterface}), 0);
+    MainDialog dialog(w.services);
+    dialog.show();
+    QTreeWidget* list = dialog.controls().deviceList;
+    const auto row = list->findItems(QStringLiteral("NAS-1"), Qt::MatchExactly, 0);
+    ASSERT_FALSE(row.isEmpty());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row.front()).center());
+    QTRY_COMPARE(dialog.context().DeviceSelected, 1);
+
+    w.lab.clearRequests();
+    ASSERT_EQ(w.ip({"addr", "add", w.cidr(1, w.segment(1).pcAddress), "dev", w.segment(1).pcInterface}), 0);
+    QTest::qWait(4000);
+    int searches = 0;
+    for (int s = 0; s < 2; ++s)
+        for (const lab::RecordedRequest& r : w.lab.requests(s))
+            searches += r.device == "*" ? 1 : 0;
+    EXPECT_EQ(searches, 0);
+    EXPECT_FALSE(Listed(list, "Media"));
+
+    QTest::mouseClick(dialog.controls().refresh, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "Media"), 4000);
+    dialog.hide();
+}
+
+TEST(NetworkLab, AFirewallDroppingThePortIsNamedByTheEmptyListAndTheProbe)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/nft",
+                                    "add table inet hostfw; add chain inet hostfw input { type filter "
+                                    "hook input priority 0; }; add rule inet hostfw input udp "
+                                    "dport 13579 drop"}),
+              0);
+    MainDialog dialog(w.services);
+    dialog.show();
+    QTreeWidget* list = dialog.controls().deviceList;
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_TRUE(list->accessibleDescription().contains(QStringLiteral("UDP port 13579")))
+        << list->accessibleDescription().toStdString();
+    dialog.hide();
+
+    std::string out;
+    EXPECT_EQ(lab::Lab::runCommand({"/bin/sh", "-c", std::string(TELVORIN_LAB_PROBE) + " search 2>&1"}, &out),
+              0);
+    EXPECT_NE(out.find("UDP port 13579"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+}
+
+} // namespace
