@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Stáhněte si nejnovější firmware z odkazu podpory.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Tato služba jednotek neumí ukládat hesla.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Chybí sběrnice relace pracovní plochy, takže není klíčenka pro heslo.</translation>
     </message>

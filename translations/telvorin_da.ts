@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Hent den nyeste firmware fra supportlinket.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Denne drevtjeneste kan ikke huske adgangskoder.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Ingen skrivebordssessionsbus, så ingen nøglering at gemme adgangskoden i.</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Bitte laden Sie die neueste Firmware über den Support-Link herunter.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Dieser Laufwerksdienst kann keine Passwörter speichern.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Kein Sitzungsbus der Arbeitsumgebung, daher kein Schlüsselbund für das Passwort.</translation>
     </message>

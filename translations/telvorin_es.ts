@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Descargue el firmware más reciente desde el enlace de soporte.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Este servicio de unidades no puede recordar contraseñas.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>No hay bus de sesión del escritorio, así que no hay llavero para la contraseña.</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Téléchargez le dernier micrologiciel depuis le lien d&apos;assistance.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Ce service de lecteurs ne peut pas mémoriser de mots de passe.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Pas de bus de session du bureau, donc pas de trousseau pour le mot de passe.</translation>
     </message>

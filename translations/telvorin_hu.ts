@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Töltse le a legújabb firmware-t a támogatási hivatkozásról.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Ez a meghajtószolgáltatás nem tud jelszavakat megjegyezni.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Nincs asztali munkamenetbusz, így kulcstartó sincs a jelszóhoz.</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Scaricare il firmware più recente dal collegamento all&apos;assistenza.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Questo servizio unità non può ricordare le password.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Nessun bus di sessione del desktop, quindi nessun portachiavi per la password.</translation>
     </message>

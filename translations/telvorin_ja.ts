@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 サポートのリンクから最新のファームウェアをダウンロードしてください。</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>このドライブサービスはパスワードを保存できません。</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>デスクトップのセッションバスがないため、パスワードを保存するキーリングがありません。</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 지원 링크에서 최신 펌웨어를 다운로드하십시오.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>이 드라이브 서비스는 암호를 기억할 수 없습니다.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>데스크톱 세션 버스가 없어 암호를 저장할 키링이 없습니다.</translation>
     </message>

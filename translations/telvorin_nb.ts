@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Last ned den nyeste fastvaren fra støttelenken.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Denne stasjonstjenesten kan ikke huske passord.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Ingen skrivebordsøktbuss, så ingen nøkkelring å lagre passordet i.</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Pobierz najnowsze oprogramowanie ze strony pomocy technicznej.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Ta usługa dysków nie może zapamiętywać haseł.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Brak magistrali sesji pulpitu, więc nie ma pęku kluczy na hasło.</translation>
     </message>

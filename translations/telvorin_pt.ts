@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Transfira o firmware mais recente a partir da ligação de suporte.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Este serviço de unidades não consegue guardar palavras-passe.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Não há barramento de sessão do ambiente de trabalho, logo não há porta-chaves para a palavra-passe.</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Загрузите последнюю прошивку по ссылке поддержки.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Эта служба дисков не умеет запоминать пароли.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Нет сеансовой шины рабочего стола, поэтому нет связки ключей для пароля.</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 Lütfen en son ürün yazılımını destek bağlantısından indirin.</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>Bu sürücü hizmeti parolaları hatırlayamaz.</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>Masaüstü oturum veri yolu yok; parolayı saklayacak anahtarlık da yok.</translation>
     </message>

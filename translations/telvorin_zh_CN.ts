@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 请从支持链接下载最新固件。</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>此驱动器服务无法记住密码。</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>没有桌面会话总线，因此没有可保存密码的密钥环。</translation>
     </message>

@@ -126,10 +126,6 @@ Please download the latest firmware from the support link.</source>
 請從支援連結下載最新韌體。</translation>
     </message>
     <message>
-        <source>This drive service cannot remember passwords.</source>
-        <translation>此磁碟機服務無法記住密碼。</translation>
-    </message>
-    <message>
         <source>No desktop session bus, so no keyring to remember the password in.</source>
         <translation>沒有桌面工作階段匯流排，因此沒有可記住密碼的金鑰圈。</translation>
     </message>

@@ -50,6 +50,7 @@ int WaitDeviceWeb(MainContext& ctx, WebCheckResult& result)
     ctx.driveTable->FillDriveLetters(ctx.controls.driveLetters, *ctx.services.drives);
     if (ctx.OnRefresh)
         ctx.OnRefresh();
+    ctx.DeviceSelected = 0;
     return 0;
 }
 
