@@ -11,6 +11,7 @@
 #include "ThreeDevices.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -163,6 +164,32 @@ TEST(NetworkLab, AFirewallDroppingThePortIsNamedByTheEmptyListAndTheProbe)
               0);
     EXPECT_NE(out.find("UDP port 13579"), std::string::npos) << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+}
+
+TEST(NetworkLab, ADeviceThatAnswersOnlyLaterIsListedByTheEmptyListsOwnSearches)
+{
+    LabWindow w(test::ThreeDevices);
+    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    // Nothing reaches the pc until the drop goes: to the window the devices boot late.
+    ASSERT_EQ(
+        lab::Lab::runCommand({"/usr/sbin/nft", "add table inet late; add chain inet late input { type filter "
+                                               "hook input priority 0; }; add rule inet late input udp "
+                                               "dport 13579 drop"}),
+        0);
+    MainDialog dialog(w.services);
+    dialog.show();
+    QTreeWidget* list = dialog.controls().deviceList;
+    QSignalSpy refreshes(dialog.controls().refresh, &QPushButton::clicked);
+    ASSERT_EQ(list->topLevelItemCount(), 0);
+
+    QTest::qWait(10000);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/nft", "delete table inet late"}), 0);
+    // The pauses grow 2, 4, 8, 16 s: the next search after the drop goes falls within
+    // about 20 s; the rest of the bound is for a loaded machine.
+    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "NAS-1"), 40000);
+    EXPECT_EQ(refreshes.count(), 0);
+    dialog.hide();
 }
 
 } // namespace
