@@ -4,7 +4,8 @@
 # 4,000 devices: start to shown, to the first row and to the full list, and the longest
 # gap of its event loop while the rows stream in, during a Refresh, a device click and an
 # Apply against a device that answers only the search, and a Connect and Disconnect over
-# GVfs. Needs root and a build (scripts/build.sh); figures only, no pass or fail.
+# GVfs; and the time from starting `telvorin-probe search --stream` to its first line and
+# to its end. Needs root and a build (scripts/build.sh); figures only, no pass or fail.
 #   bench/window.sh [BUILD_DIR] [SEGMENT_COUNTS...]
 #   CROWD=0 skips the 4,000-device run; CROWD=N sets its number of devices.
 set -euo pipefail
@@ -14,8 +15,9 @@ shift || true
 counts=("$@")
 [[ ${#counts[@]} -gt 0 ]] || counts=(1 2 4 8)
 bench=$build/bench/telvorin-bench-window
+probe=$build/tools/probe/telvorin-probe
 export TELVORIN_EMULATOR=$build/emulator/telvorin-emulator
-[[ -x $bench && -x $TELVORIN_EMULATOR ]] || { echo "bench/window.sh: build first (scripts/build.sh $build)" >&2; exit 1; }
+[[ -x $bench && -x $probe && -x $TELVORIN_EMULATOR ]] || { echo "bench/window.sh: build first (scripts/build.sh $build)" >&2; exit 1; }
 [[ $(id -u) -eq 0 ]] || { echo "bench/window.sh: needs root (network namespaces)" >&2; exit 1; }
 
 work=$(mktemp -d /tmp/telvorin-bench-window.XXXXXX)
@@ -56,6 +58,18 @@ run() {
     lab=$("$root/lab/lab.sh" up "$work/config.json" "$work/lab" | tail -1)
     "$root/lab/lab.sh" exec "$lab" env QT_QPA_PLATFORM=offscreen "$bench" "$label" SILENT BENCH-0 HDD_a ||
         echo "$label: the benchmark failed ($?)"
+    # The probe's stream: seconds from its start to its first line and to its end.
+    "$root/lab/lab.sh" exec "$lab" /bin/bash -c '
+        start=$(date +%s%N) first=""
+        while IFS= read -r line; do
+            [[ -n $first ]] || first=$(date +%s%N)
+            ((++lines))
+        done < <("$1" search --stream 2>/dev/null)
+        end=$(date +%s%N)
+        [[ -n $first ]] || first=$end
+        printf "%s probe_stream lines=%d first_line_s=%.3f end_s=%.3f\n" "$2" "${lines:-0}" \
+            "$(((first - start) / 1000000))e-3" "$(((end - start) / 1000000))e-3"
+    ' _ "$probe" "$label" || echo "$label: the probe failed ($?)"
     "$root/lab/lab.sh" down "$lab"
     lab=""
 }
