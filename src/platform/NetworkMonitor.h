@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
+#include "platform/NetworkChanges.h"
+
 #include <functional>
 #include <memory>
-#include <span>
 
 class QSocketNotifier;
 
@@ -29,18 +29,12 @@ public:
     NetlinkMonitor& operator=(const NetlinkMonitor&) = delete;
 
     void setListener(std::function<void()> changed) override;
-    bool watching() const { return socket_ >= 0; }
+    bool watching() const { return changes_.fd() >= 0; }
 
 private:
-    void readNotices();
-
-    int socket_ = -1;
+    NetworkChanges changes_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> changed_;
 };
-
-// Whether a batch of routing notices (as read from the socket) tells of an IPv4 address
-// added or removed, or a link added, changed or removed. Reads within the bytes given.
-bool NoticesChangeTheNetwork(std::span<const std::uint8_t> notices);
 
 } // namespace telvorin
