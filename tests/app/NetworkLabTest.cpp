@@ -58,6 +58,20 @@ public:
         argv.insert(argv.end(), args.begin(), args.end());
         return lab::Lab::runCommand(argv);
     }
+    // Gives segment i's pc link its lab address back.
+    int addSegmentAddress(int i)
+    {
+        return ip({"addr", "add", cidr(i, segment(i).pcAddress), "dev", segment(i).pcInterface});
+    }
+    // A host firewall in the pc namespace: the table drops incoming UDP to the devices' port.
+    static int dropPort(const std::string& table)
+    {
+        return lab::Lab::runCommand({"/usr/sbin/nft", "add table inet " + table + "; add chain inet " +
+                                                          table +
+                                                          " input { type filter hook input priority 0; }; "
+                                                          "add rule inet " +
+                                                          table + " input udp dport 13579 drop"});
+    }
     const lab::LabSegment& segment(int i) const { return lab.segments().at(static_cast<std::size_t>(i)); }
     std::string cidr(int i, const std::string& address) const
     {
@@ -91,8 +105,8 @@ TEST(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByT
     EXPECT_FALSE(Listed(list, "Media"));
 
     // The link gets its address: about 2 s, then one search of about 1 s.
-    ASSERT_EQ(w.ip({"addr", "add", w.cidr(1, w.segment(1).pcAddress), "dev", w.segment(1).pcInterface}), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "Media"), 6000);
+    ASSERT_EQ(w.addSegmentAddress(1), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(list, "Media"); }, 6000));
     EXPECT_TRUE(Listed(list, "NAS-1"));
 
     // The pc's own address on segment 0 is renumbered: its devices are listed again,
@@ -101,15 +115,16 @@ TEST(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByT
     const std::string renumbered = "10.64.0.77";
     ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(0).pcInterface}), 0);
     ASSERT_EQ(w.ip({"addr", "add", w.cidr(0, renumbered), "dev", w.segment(0).pcInterface}), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(
+    EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             for (const lab::RecordedRequest& r : w.lab.requests(0))
                 if (r.device == "*" && r.fromAddress == renumbered)
                     return true;
             return false;
-        }(),
-        6000);
-    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "NAS-1") && Listed(list, "Archive") && Listed(list, "Media"), 4000);
+        },
+        6000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Listed(list, "NAS-1") && Listed(list, "Archive") && Listed(list, "Media"); }, 4000));
     EXPECT_TRUE(w.messages.empty());
     dialog.hide();
 }
@@ -125,10 +140,10 @@ TEST(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
     const auto row = list->findItems(QStringLiteral("NAS-1"), Qt::MatchExactly, 0);
     ASSERT_FALSE(row.isEmpty());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row.front()).center());
-    QTRY_COMPARE(dialog.context().DeviceSelected, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.context().DeviceSelected == 1; }));
 
     w.lab.clearRequests();
-    ASSERT_EQ(w.ip({"addr", "add", w.cidr(1, w.segment(1).pcAddress), "dev", w.segment(1).pcInterface}), 0);
+    ASSERT_EQ(w.addSegmentAddress(1), 0);
     QTest::qWait(4000);
     int searches = 0;
     for (int s = 0; s < 2; ++s)
@@ -138,7 +153,7 @@ TEST(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
     EXPECT_FALSE(Listed(list, "Media"));
 
     QTest::mouseClick(dialog.controls().refresh, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "Media"), 4000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(list, "Media"); }, 4000));
     dialog.hide();
 }
 
@@ -146,11 +161,7 @@ TEST(NetworkLab, AFirewallDroppingThePortIsNamedByTheEmptyListAndTheProbe)
 {
     LabWindow w(test::ThreeDevices);
     ASSERT_TRUE(w.lab.ok()) << w.lab.error();
-    ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/nft",
-                                    "add table inet hostfw; add chain inet hostfw input { type filter "
-                                    "hook input priority 0; }; add rule inet hostfw input udp "
-                                    "dport 13579 drop"}),
-              0);
+    ASSERT_EQ(LabWindow::dropPort("hostfw"), 0);
     MainDialog dialog(w.services);
     dialog.show();
     QTreeWidget* list = dialog.controls().deviceList;
@@ -171,11 +182,7 @@ TEST(NetworkLab, ADeviceThatAnswersOnlyLaterIsListedByTheEmptyListsOwnSearches)
     LabWindow w(test::ThreeDevices);
     ASSERT_TRUE(w.lab.ok()) << w.lab.error();
     // Nothing reaches the pc until the drop goes: to the window the devices boot late.
-    ASSERT_EQ(
-        lab::Lab::runCommand({"/usr/sbin/nft", "add table inet late; add chain inet late input { type filter "
-                                               "hook input priority 0; }; add rule inet late input udp "
-                                               "dport 13579 drop"}),
-        0);
+    ASSERT_EQ(LabWindow::dropPort("late"), 0);
     MainDialog dialog(w.services);
     dialog.show();
     QTreeWidget* list = dialog.controls().deviceList;
@@ -187,7 +194,7 @@ TEST(NetworkLab, ADeviceThatAnswersOnlyLaterIsListedByTheEmptyListsOwnSearches)
     ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/nft", "delete table inet late"}), 0);
     // The pauses grow 2, 4, 8, 16 s: the next search after the drop goes falls within
     // about 20 s; the rest of the bound is for a loaded machine.
-    QTRY_VERIFY_WITH_TIMEOUT(Listed(list, "NAS-1"), 40000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed(list, "NAS-1"); }, 40000));
     EXPECT_EQ(refreshes.count(), 0);
     dialog.hide();
 }
