@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DropDownAccessible.h"
 
+#include "ui/AccessibleText.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <algorithm>
-#include <memory>
 
 namespace telvorin {
 
@@ -14,7 +14,7 @@ namespace {
 constexpr const char* SpeaksValueProperty = "telvorinSpeaksValue";
 
 // The current item as read-only text: readers take a drop-down's value from its text.
-class DropDownInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+class DropDownInterface : public QAccessibleWidget, public SingleLineTextInterface {
 public:
     explicit DropDownInterface(QComboBox* combo)
         : QAccessibleWidget(combo, QAccessible::ComboBox)
@@ -54,31 +54,24 @@ public:
             QAccessibleWidget::doAction(action);
     }
 
-    // QAccessibleTextInterface over the current item.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
+    // The text interface over the current item. While the list has the focus its item is
+    // drawn selected, and is told so: a reader then speaks an item that replaces it.
+    QString lineText() const override { return combo()->currentText(); }
+    using SingleLineTextInterface::text;
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && selectionCount() == 1)
+            *end = characterCount();
+    }
+    int selectionCount() const override { return combo()->hasFocus() && characterCount() > 0 ? 1 : 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QString text(int start, int end) const override
-    {
-        const QString current = combo()->currentText();
-        start = std::clamp(start, 0, int(current.size()));
-        end = end < 0 ? int(current.size()) : std::clamp(end, start, int(current.size()));
-        return current.mid(start, end - start);
-    }
-    int characterCount() const override { return int(combo()->currentText().size()); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
 
 private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
@@ -109,12 +102,14 @@ void MakeDropDownSpeakItsValue(DropDownList* combo)
         stock && !dynamic_cast<DropDownInterface*>(stock))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stock));
 
-    // A changed item is told as changed text, which a reader speaks for the focused control.
-    auto previous = std::make_shared<QString>(combo->currentText());
-    QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo, previous](const QString& now) {
-        QAccessibleTextUpdateEvent event(combo, 0, *previous, now);
+    // A changed item is told as the new text put in over the selection, which a reader
+    // speaks for the focused control. (Told as a removal too, it would be read as "selection
+    // deleted".)
+    QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo](const QString& now) {
+        if (now.isEmpty())
+            return;
+        QAccessibleTextInsertEvent event(combo, 0, now);
         QAccessible::updateAccessibility(&event);
-        *previous = now;
     });
 }
 

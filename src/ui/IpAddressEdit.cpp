@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/IpAddressEdit.h"
+#include "ui/AccessibleText.h"
 #include "ui/Texts.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent)
         if (i > 0)
             field->setFocusPolicy(Qt::ClickFocus);
         field->installEventFilter(this);
+        MakeLineEditReadWhole(field);
         connect(field, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             // Three digits typed: move on to the next octet, as address fields do.
             if (text.size() == 3 && i + 1 < fields_.size())
