@@ -429,5 +429,13 @@ Otevřete %1 ve webovém prohlížeči.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, oktet %2 ze %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Nebylo nalezeno žádné zařízení: tento počítač není připojen k síti.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Nebylo nalezeno žádné zařízení. Hledání dosáhne jen do tohoto segmentu sítě, ne přes směrovače ani sítě VLAN, a brána firewall na tomto počítači musí propouštět příchozí provoz na port UDP %1.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1, oktet %2 af %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Ingen enhed fundet: denne computer er ikke forbundet til et netværk.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Ingen enhed fundet. Søgningen når kun dette netværkssegment, ikke gennem routere eller VLAN, og en firewall på denne computer skal lukke trafik ind på UDP-port %1.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1, Oktett %2 von %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Kein Gerät gefunden: Dieser Computer ist mit keinem Netzwerk verbunden.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Kein Gerät gefunden. Die Suche erreicht nur dieses Netzwerksegment, nicht über Router oder VLANs hinweg, und eine Firewall auf diesem Computer muss eingehende Pakete an UDP-Port %1 durchlassen.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Abra %1 en un navegador web.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, octeto %2 de %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>No se ha encontrado ningún dispositivo: este equipo no está conectado a ninguna red.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>No se ha encontrado ningún dispositivo. La búsqueda solo llega a este segmento de red, no atraviesa routers ni VLAN, y el cortafuegos de este equipo debe permitir la entrada por el puerto UDP %1.</translation>
+    </message>
 </context>
 </TS>

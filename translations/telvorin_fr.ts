@@ -429,5 +429,13 @@ Ouvrez %1 dans un navigateur web.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, octet %2 sur %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Aucun périphérique trouvé : cet ordinateur n’est connecté à aucun réseau.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Aucun périphérique trouvé. La recherche n’atteint que ce segment de réseau, sans traverser les routeurs ni les VLAN, et le pare-feu de cet ordinateur doit laisser entrer le trafic sur le port UDP %1.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Nyissa meg a(z) %1 címet egy webböngészőben.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, %3/%2. oktett</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Nem található eszköz: ez a számítógép nem csatlakozik hálózathoz.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Nem található eszköz. A keresés csak ezt a hálózati szegmenst éri el, routereken és VLAN-okon át nem, és a számítógép tűzfalának engedélyeznie kell a bejövő forgalmat az UDP %1 porton.</translation>
+    </message>
 </context>
 </TS>

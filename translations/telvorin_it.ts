@@ -429,5 +429,13 @@ Aprire %1 in un browser web.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, ottetto %2 di %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Nessun dispositivo trovato: questo computer non è connesso a una rete.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Nessun dispositivo trovato. La ricerca raggiunge solo questo segmento di rete, non oltre router o VLAN, e il firewall di questo computer deve consentire il traffico in ingresso sulla porta UDP %1.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Web ブラウザーで %1 を開いてください。</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1、オクテット %2/%3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>デバイスが見つかりません: このコンピューターはネットワークに接続されていません。</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>デバイスが見つかりません。検索はこのネットワークセグメント内にしか届かず、ルーターや VLAN を越えません。また、このコンピューターのファイアウォールで UDP ポート %1 への受信を許可する必要があります。</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1, %3개 중 %2번째 옥텟</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>장치를 찾을 수 없습니다: 이 컴퓨터는 네트워크에 연결되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>장치를 찾을 수 없습니다. 검색은 이 네트워크 세그먼트에만 도달하며 라우터나 VLAN을 넘어가지 않습니다. 또한 이 컴퓨터의 방화벽에서 UDP 포트 %1의 수신을 허용해야 합니다.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1, oktett %2 av %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Fant ingen enhet: denne datamaskinen er ikke koblet til et nettverk.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Fant ingen enhet. Søket når bare dette nettverkssegmentet, ikke gjennom rutere eller VLAN, og en brannmur på denne datamaskinen må slippe inn trafikk på UDP-port %1.</translation>
+    </message>
 </context>
 </TS>

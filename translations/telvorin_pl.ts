@@ -429,5 +429,13 @@ Otwórz %1 w przeglądarce internetowej.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, oktet %2 z %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Nie znaleziono urządzenia: ten komputer nie jest podłączony do sieci.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Nie znaleziono urządzenia. Wyszukiwanie obejmuje tylko ten segment sieci, nie przechodzi przez routery ani sieci VLAN, a zapora na tym komputerze musi przepuszczać ruch przychodzący na port UDP %1.</translation>
+    </message>
 </context>
 </TS>

@@ -429,5 +429,13 @@ Abra %1 num navegador web.</translation>
         <source>%1, octet %2 of %3</source>
         <translation>%1, octeto %2 de %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Nenhum dispositivo encontrado: este computador não está ligado a nenhuma rede.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Nenhum dispositivo encontrado. A pesquisa chega apenas a este segmento de rede, não atravessa routers nem VLAN, e a firewall deste computador tem de deixar entrar o tráfego na porta UDP %1.</translation>
+    </message>
 </context>
 </TS>

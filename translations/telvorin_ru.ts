@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1, октет %2 из %3</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Устройства не найдены: этот компьютер не подключён к сети.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Устройства не найдены. Поиск охватывает только этот сегмент сети и не проходит через маршрутизаторы и VLAN, а брандмауэр этого компьютера должен пропускать входящие пакеты на UDP-порт %1.</translation>
+    </message>
 </context>
 </TS>

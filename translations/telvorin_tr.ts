@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1, %2/%3. sekizli</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>Aygıt bulunamadı: bu bilgisayar bir ağa bağlı değil.</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>Aygıt bulunamadı. Arama yalnızca bu ağ kesimine ulaşır, yönlendiricilerin veya VLAN&apos;ların ötesine geçmez ve bu bilgisayardaki güvenlik duvarı UDP %1 bağlantı noktasına gelen trafiğe izin vermelidir.</translation>
+    </message>
 </context>
 </TS>

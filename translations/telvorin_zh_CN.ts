@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1，第 %2 段，共 %3 段</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>未找到设备：此计算机未连接到网络。</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>未找到设备。搜索只能到达本网段，无法跨越路由器或 VLAN；此外，此计算机上的防火墙必须允许 UDP 端口 %1 的传入流量。</translation>
+    </message>
 </context>
 </TS>

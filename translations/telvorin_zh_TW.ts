@@ -429,5 +429,13 @@ Open %1 in a web browser.</source>
         <source>%1, octet %2 of %3</source>
         <translation>%1，第 %2 段，共 %3 段</translation>
     </message>
+    <message>
+        <source>No device found: this computer is not connected to a network.</source>
+        <translation>找不到裝置：這部電腦未連線到網路。</translation>
+    </message>
+    <message>
+        <source>No device found. The search reaches only this network segment, not across routers or VLANs, and a firewall on this computer must let UDP port %1 in.</source>
+        <translation>找不到裝置。搜尋只能到達本網段，無法跨越路由器或 VLAN；此外，這部電腦上的防火牆必須允許 UDP 連接埠 %1 的傳入流量。</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "ui/BlockingStep.h"
 #include "ui/HeldClicks.h"
 #include "ui/ReportList.h"
+#include "ui/Texts.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -128,8 +129,9 @@ void ShowWhyEmpty(MainContext& ctx)
     QString why;
     if (list->topLevelItemCount() == 0) {
         const Protocol* protocol = ctx.services.protocol;
-        why = protocol && protocol->interfaces.count > 0 ? QString::fromUtf8(NoReplyText).arg(ProtocolPort)
-                                                         : QString::fromUtf8(NoNetworkText);
+        why = protocol && protocol->interfaces.count > 0
+                  ? TrFormat(NoReplyText, {QString::number(ProtocolPort)})
+                  : TrText(NoNetworkText);
     }
     if (auto* report = qobject_cast<ReportList*>(list))
         report->setEmptyText(why);

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "resources/Strings.h"
 #include "resources/Templates.h"
+#include "rules/EmptySearch.h"
 #include "ui/DialogBuilder.h"
 #include "ui/Texts.h"
 
@@ -64,6 +65,10 @@ TEST(TranslationsTest, GermanWindowShowsGermanAndKeepsTheDhcpOrder)
         AboutDialog about;
         EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(),
                   QStringLiteral("Version: 4.4.0.0"));
+        // The empty list's reasons, marked in a library without Qt, shown translated.
+        EXPECT_TRUE(
+            TrFormat(NoReplyText, {QStringLiteral("13579")}).contains(QStringLiteral("UDP-Port 13579")));
+        EXPECT_TRUE(TrText(NoNetworkText).startsWith(QStringLiteral("Kein Gerät gefunden")));
     }
     for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(t);
