@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,35 @@ TEST(DropDownAccessible, ReadsItsItemAsTextAndNamesItselfUntilOneIsChosen)
     combo.setCurrentIndex(1);
     EXPECT_EQ(text->text(2, 100).toStdString(), "able");
     EXPECT_EQ(text->text(-5, 2).toStdString(), "En");
+}
+
+// A reader speaks a new item told as put in over the selected old one (the insertion itself
+// is seen in the screen-reader lab test: offscreen, no event reaches a handler).
+TEST(DropDownAccessible, WhileFocusedItsItemIsSelectedAndReadAtOnceAtItsEnd)
+{
+    DropDownList combo;
+    combo.addItems({QStringLiteral("Disable"), QStringLiteral("Enable")});
+    MakeDropDownSpeakItsValue(&combo);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&combo)->textInterface();
+    int start = -1, end = -1;
+    // Not focused: nothing is drawn selected.
+    EXPECT_EQ(text->selectionCount(), 0);
+
+    combo.show();
+    combo.activateWindow();
+    combo.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&combo));
+    ASSERT_TRUE(combo.hasFocus());
+    ASSERT_EQ(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 7);
+
+    combo.setCurrentIndex(1);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(end, 6);
+    // A reader at the end of the item gets it at once, never a wait.
+    EXPECT_EQ(text->textAtOffset(6, QAccessible::WordBoundary, &start, &end), QStringLiteral("Enable"));
 }
 
 } // namespace
