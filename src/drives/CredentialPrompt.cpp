@@ -2,6 +2,7 @@
 #include "drives/CredentialPrompt.h"
 #include "ui/Texts.h"
 
+#include "ui/AccessibleText.h"
 #include "ui/BlockingStep.h"
 
 #include <QApplication>
@@ -38,6 +39,8 @@ CredentialPrompt::CredentialPrompt(QWidget* parent, const CredentialRequest& req
     password_ = new QLineEdit(this);
     password_->setObjectName(QStringLiteral("passwordEdit"));
     password_->setEchoMode(QLineEdit::Password);
+    for (QLineEdit* edit : {userName_, domain_, password_})
+        MakeLineEditReadWhole(edit);
     form->addRow(Texts::tr("User name:"), userName_);
     form->addRow(Texts::tr("Domain:"), domain_);
     form->addRow(Texts::tr("Password:"), password_);

@@ -89,7 +89,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return edit()->text();
+            return lineText();
         return QAccessibleWidget::text(t);
     }
     void setText(QAccessible::Text t, const QString& text) override
@@ -109,7 +109,15 @@ public:
         return s;
     }
 
-    QString lineText() const override { return edit()->text(); }
+    // A password is told as one star a character, never as itself.
+    QString lineText() const override
+    {
+        switch (edit()->echoMode()) {
+        case QLineEdit::Normal: return edit()->text();
+        case QLineEdit::NoEcho: return {};
+        default: return QString(edit()->text().size(), QLatin1Char('*'));
+        }
+    }
     using SingleLineTextInterface::text;
 
     void selection(int index, int* start, int* end) const override
@@ -138,7 +146,7 @@ public:
     // Where a character is drawn, from the font: a reader uses it only to point at it.
     QRect characterRect(int offset) const override
     {
-        const QString text = edit()->text();
+        const QString text = edit()->displayText();
         if (offset < 0 || offset >= int(text.size()))
             return {};
         const QFontMetrics metrics = edit()->fontMetrics();

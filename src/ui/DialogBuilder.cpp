@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DialogBuilder.h"
 
+#include "ui/AccessibleText.h"
 #include "ui/DropDownAccessible.h"
 #include "ui/FocusRing.h"
 #include "ui/IpAddressEdit.h"
@@ -62,6 +63,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
         auto* edit = new QLineEdit(&dialog);
         if (c.kind == ControlKind::PasswordEdit)
             edit->setEchoMode(QLineEdit::Password);
+        MakeLineEditReadWhole(edit);
         widget = edit;
         break;
     }

@@ -100,5 +100,24 @@ TEST(AccessibleText, AnOctetIsReadWholeWithItsSelectionAndCanBeEdited)
     EXPECT_EQ(field.octets()[0], 92);
 }
 
+TEST(AccessibleText, APasswordIsReadAsStarsNeverAsItself)
+{
+    QLineEdit password;
+    password.setEchoMode(QLineEdit::Password);
+    password.setText(QStringLiteral("s3cret word"));
+    MakeLineEditReadWhole(&password);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&password);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_TRUE(iface->state().passwordEdit);
+    QAccessibleTextInterface* text = iface->textInterface();
+    int start = -1, end = -1;
+    for (const QString& read :
+         {iface->text(QAccessible::Value), text->text(0, -1), text->textAtOffset(3, Line, &start, &end),
+          text->textAtOffset(11, Word, &start, &end)})
+        EXPECT_FALSE(read.contains(QStringLiteral("s3c")) || read.contains(QStringLiteral("word")))
+            << read.toStdString();
+    EXPECT_EQ(text->text(0, -1), QStringLiteral("***********"));
+}
+
 } // namespace
 } // namespace telvorin
