@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QTimer>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -106,10 +105,6 @@ private:
     // Whether a handler acts on the highlighted device, which is then loaded first, or
     // replaces a pending load (a search, a click, the end of the run).
     enum class Acts { OnDevice, Alone };
-    struct Handler {
-        std::function<void()> run;
-        Acts acts;
-    };
 
     void OnClose();
     void bindControls();
@@ -119,7 +114,6 @@ private:
     void readDrivesAndSearch();
     void closeTransportOnce();
     void runHandler(std::function<void()> handler, Acts acts);
-    void runQueuedHandlers();
     void loadSettledHighlight();
     void loadHighlightIfNew();
     void closeOtherWindows();
@@ -133,8 +127,6 @@ private:
 
     std::unique_ptr<AutoSearch> autoSearch_;
     QTimer settle_;
-    std::deque<Handler> handlers_;
-    bool handlerRunning_ = false;
     bool ending_ = false;
     QTimer closeOthers_;
     // The controls' places at the template's size, which is also the smallest size.
