@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's input while its handlers wait, over the in-memory network: a step is
+// held at one of its waits while the test acts as a user (or a screen reader) would, and
+// the devices' requests show which device each action reached.
+#include "app/MainDialog.h"
+#include "drives/MemoryDriveService.h"
+#include "protocol/FakeNetwork.h"
+#include "protocol/Protocol.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/ModalHelper.h"
+#include "ui/RecordingMessages.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+#include <memory>
+
+using namespace telvorin;
+
+namespace {
+
+
+// Three devices on one segment, listed A, B, C: each answers 10 ms after the one before.
+class HeldInputTest : public ::testing::Test {
+public:
+    HeldInputTest()
+    {
+        net.addInterface("veth0", "10.64.0.1");
+        const char* names[] = {"NAS-A", "NAS-B", "NAS-C"};
+        for (std::uint8_t i = 0; i < 3; ++i) {
+            test::FakeDevice device;
+            device.name = names[i];
+            device.address = {10, 64, 0, static_cast<std::uint8_t>(10 + i)};
+            device.key[5] = i;
+            device.values[ItemVolumeList] = std::string("HDD_") + static_cast<char>('a' + i);
+            device.replyDelayMs = 10 * (i + 1);
+            net.addDevice(device);
+        }
+        net.onWait = [this] { holdIfAsked(); };
+        protocol.OpenTransport();
+        services.protocol = &protocol;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+    }
+    ~HeldInputTest() override
+    {
+        net.onWait = {};
+        EXPECT_NO_WINDOW_LEFT();
+    }
+
+    // The step that next sends a request for which `when` holds waits at its first wait
+    // until `act` has run on the UI thread (inside the step's own event loop).
+    void atNextWait(std::function<bool(const test::Bytes& lastSent)> when, std::function<void()> act)
+    {
+        auto acted = std::make_shared<std::promise<void>>();
+        actedAt_ = acted->get_future().share();
+        when_ = std::move(when);
+        reached_ = false;
+        armed_ = true;
+        auto poll = std::make_shared<QTimer>();
+        poll->setInterval(1);
+        QObject::connect(poll.get(), &QTimer::timeout, poll.get(), [this, poll, acted, act = std::move(act)] {
+            if (!reached_)
+                return;
+            poll->stop();
+            act();
+            acted->set_value();
+        });
+        poll->start();
+        poll_ = poll;
+    }
+
+    static std::function<bool(const test::Bytes&)> Sent(std::uint8_t op, int item = -1)
+    {
+        return [op, item](const test::Bytes& b) { return b[0] == op && (item < 0 || b[21] == item); };
+    }
+
+    // Requests of this kind that reached device i (addressed to it).
+    int requestsTo(int i, std::uint8_t op, int item = -1)
+    {
+        const test::FakeDevice& d = net.device(i);
+        int n = 0;
+        for (const test::Bytes& b : d.requests)
+            n += b.size() >= 28 && b[0] == op && (item < 0 || b[21] == item) &&
+                 std::equal(d.address.begin(), d.address.end(), b.begin() + 17);
+        return n;
+    }
+
+    QPoint rowCentre(const MainDialog& dialog, int row) const
+    {
+        QTreeWidget* list = dialog.controls().deviceList;
+        const QRect rect = list->visualItemRect(list->topLevelItem(row));
+        return list->viewport()->mapTo(&dialog, rect.center());
+    }
+
+    // The IP text of the highlighted row, empty for none.
+    static std::string Highlighted(const MainDialog& dialog)
+    {
+        const auto selected = dialog.controls().deviceList->selectedItems();
+        return selected.size() == 1 ? selected.front()->text(1).toStdString() : std::string();
+    }
+
+    // A click on a row sent to the list itself, as by a program.
+    void clickRow(MainDialog& dialog, int row)
+    {
+        QWidget* viewport = dialog.controls().deviceList->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(&dialog, rowCentre(dialog, row)));
+    }
+
+    // A window that shows its three devices, A, B, C, and has A loaded.
+    void showWithALoaded(MainDialog& dialog)
+    {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ASSERT_EQ(dialog.controls().deviceList->topLevelItemCount(), 3);
+        clickRow(dialog, 0);
+        ASSERT_EQ(Highlighted(dialog), "10.64.0.10");
+    }
+
+    test::FakeClock clock;
+    test::FakeNetwork net{clock};
+    Protocol protocol{net, clock, nullptr};
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+    MainServices services;
+
+private:
+    void holdIfAsked()
+    {
+        if (!armed_ || net.sent().empty() || !when_(net.sent().back().bytes))
+            return;
+        armed_ = false;
+        reached_ = true;
+        actedAt_.wait();
+    }
+
+    std::atomic<bool> armed_{false};
+    std::atomic<bool> reached_{false};
+    std::function<bool(const test::Bytes&)> when_;
+    std::shared_future<void> actedAt_;
+    std::shared_ptr<QTimer> poll_;
+};
+
+void PressAccessibly(QPushButton* button)
+{
+    QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+}
+
+} // namespace
+
+TEST_F(HeldInputTest, AButtonPressedAfterAnAccessibleSelectionDuringALoadActsOnTheSelectedDevice)
+{
+    struct Row {
+        const char* what;
+        QPushButton* MainControls::*button;
+        std::function<void(HeldInputTest&, const MainControls&)> check;
+    };
+    const Row rows[] = {
+        {"Apply: the login and the set request go to B", &MainControls::apply,
+         [](HeldInputTest& t, const MainControls&) {
+             EXPECT_EQ(t.requestsTo(1, OpGet, ItemLogin), 1);
+             EXPECT_EQ(t.requestsTo(1, OpSet), 1);
+             EXPECT_EQ(t.requestsTo(0, OpGet, ItemLogin) + t.requestsTo(0, OpSet), 0);
+         }},
+        {"Connect: B's volumes are shown and none of A's is mapped", &MainControls::connect,
+         [](HeldInputTest& t, const MainControls& c) {
+             ASSERT_EQ(c.volumeList->topLevelItemCount(), 1);
+             EXPECT_EQ(c.volumeList->topLevelItem(0)->text(0), QStringLiteral("HDD_b"));
+             EXPECT_TRUE(t.drives.addCalls().empty());
+             ASSERT_EQ(t.messages.count(), 1u);
+             EXPECT_EQ(t.messages.last().text,
+                       QStringLiteral("Please select a device in the above section."));
+         }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        messages.clear();
+        MainDialog dialog(services);
+        showWithALoaded(dialog);
+        const MainControls& c = dialog.controls();
+        for (int i = 0; i < 3; ++i)
+            net.device(i).requests.clear();
+
+        // A is clicked again; while its details load, a screen reader selects B and
+        // presses the button.
+        atNextWait(Sent(OpGet, ItemVolumeList), [&] {
+            QAccessible::queryAccessibleInterface(c.deviceList)->tableInterface()->selectRow(1);
+            PressAccessibly(c.*r.button);
+            QTest::qWait(300); // past the timed click and the highlight's settle time
+        });
+        clickRow(dialog, 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return requestsTo(1, OpGet, ItemVolumeList) > 0; }));
+        QTest::qWait(200);
+        EXPECT_EQ(requestsTo(1, OpGet, ItemVolumeList), 1) << "B is loaded once";
+        r.check(*this, c);
+        dialog.hide();
+    }
+}
+
+TEST_F(HeldInputTest, AClickHeldBackActsOnTheDeviceItWasMadeOnAndLoadsItOnce)
+{
+    // Each click is made on the third row while a step waits; the rows may have moved
+    // by the time the click is delivered.
+    struct Row {
+        const char* what;
+        bool doubleClick;
+        bool throughStaticApply; // else during a load of A
+        int expected;            // the device loaded, by index
+    };
+    const Row rows[] = {
+        {"a click held through a static Apply and its search, the rows reordered", false, true, 2},
+        {"a double click held through a static Apply and its search, the rows reordered", true, true, 2},
+        {"a double click held during a load, the rows unmoved", true, false, 2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        for (int i = 0; i < 3; ++i)
+            net.device(i).replyDelayMs = 10 * (i + 1);
+        MainDialog dialog(services);
+        showWithALoaded(dialog);
+        for (int i = 0; i < 3; ++i)
+            net.device(i).requests.clear();
+        const QPoint third = rowCentre(dialog, 2);
+
+        atNextWait(r.throughStaticApply ? Sent(OpSet) : Sent(OpGet, ItemVolumeList), [&] {
+            QWindow* window = dialog.windowHandle();
+            if (r.doubleClick)
+                QTest::mouseDClick(window, Qt::LeftButton, {}, third);
+            else
+                QTest::mouseClick(window, Qt::LeftButton, {}, third);
+            // The search after the set lists C first and A last.
+            for (int i = 0; i < 3; ++i)
+                net.device(i).replyDelayMs = 10 * (3 - i);
+            // Older than any estimate of the press's time could place.
+            QTest::qWait(r.throughStaticApply ? 1200 : 100);
+        });
+        if (r.throughStaticApply)
+            QTest::mouseClick(dialog.controls().apply, Qt::LeftButton);
+        else
+            clickRow(dialog, 0);
+
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Highlighted(dialog) == net.device(r.expected).ipText(); }));
+        QTest::qWait(200);
+        EXPECT_EQ(Highlighted(dialog), net.device(r.expected).ipText());
+        EXPECT_EQ(requestsTo(r.expected, OpGet, ItemVolumeList), 1) << "one volume request";
+        for (int i = 0; i < 3; ++i) {
+            if (i != r.expected) {
+                EXPECT_EQ(requestsTo(i, OpGet, ItemVolumeList), i == 0 && !r.throughStaticApply ? 1 : 0) << i;
+            }
+        }
+        dialog.hide();
+    }
+}
+
+TEST_F(HeldInputTest, ACloseRequestDuringApplysLoginWindowWaitsForTheHandlerToEnd)
+{
+    MainDialog dialog(services);
+    showWithALoaded(dialog);
+    // The empty password fails, so the login window asks; the one typed there is right.
+    net.device(0).loginByte = 0;
+    atNextWait(Sent(OpGet, ItemLogin), [&] {
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            dialog.windowHandle());
+        QTest::qWait(50);
+    });
+    bool openWhileAsking = false;
+    bool visibleWhileAsking = false;
+    test::ModalAnswerer answer([&](QWidget* login) {
+        openWhileAsking = protocol.transportOpen();
+        visibleWhileAsking = dialog.isVisible();
+        net.device(0).loginByte = 1;
+        static_cast<QDialog*>(login)->accept();
+    });
+    QTest::mouseClick(dialog.controls().apply, Qt::LeftButton);
+
+    EXPECT_TRUE(answer.answered());
+    EXPECT_EQ(answer.seenObjectName(), QStringLiteral("loginDialog"));
+    EXPECT_TRUE(openWhileAsking);
+    EXPECT_TRUE(visibleWhileAsking);
+    EXPECT_EQ(requestsTo(0, OpGet, ItemLogin), 2);
+    EXPECT_EQ(requestsTo(0, OpSet), 1) << "the handler ran to its end";
+    for (const test::RecordedMessage& m : messages.all())
+        ADD_FAILURE() << m.text.toStdString();
+    // Then the window closes.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
+    EXPECT_FALSE(protocol.transportOpen());
+}
