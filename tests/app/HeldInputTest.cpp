@@ -3,6 +3,7 @@
 // held at one of its waits while the test acts as a user (or a screen reader) would, and
 // the devices' requests show which device each action reached.
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "drives/MemoryDriveService.h"
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
@@ -34,26 +35,7 @@ class HeldInputTest : public ::testing::Test {
 public:
     HeldInputTest()
     {
-        net.addInterface("veth0", "10.64.0.1");
-        net.addInterface("veth1", "10.65.0.1");
-        const char* names[] = {"NAS-A", "NAS-B", "NAS-C"};
-        for (std::uint8_t i = 0; i < 3; ++i) {
-            test::FakeDevice device;
-            device.name = names[i];
-            device.address = {10, static_cast<std::uint8_t>(i == 0 ? 64 : 65), 0,
-                              static_cast<std::uint8_t>(10 + i)};
-            device.segments = {i == 0 ? 0 : 1};
-            device.key[5] = i;
-            device.values[ItemVolumeList] = std::string("HDD_") + static_cast<char>('a' + i);
-            net.addDevice(device);
-        }
-        setReplyDelays(300, 10, 20);
         net.onWait = [this] { holdIfAsked(); };
-        protocol.OpenTransport();
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
     }
     ~HeldInputTest() override
     {
@@ -70,9 +52,10 @@ public:
         when_ = std::move(when);
         reached_ = false;
         armed_ = true;
-        auto poll = std::make_shared<QTimer>();
+        poll_ = std::make_unique<QTimer>();
+        QTimer* poll = poll_.get();
         poll->setInterval(1);
-        QObject::connect(poll.get(), &QTimer::timeout, poll.get(), [this, poll, acted, act = std::move(act)] {
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, acted, act = std::move(act)] {
             if (!reached_)
                 return;
             poll->stop();
@@ -80,7 +63,25 @@ public:
             acted->set_value();
         });
         poll->start();
-        poll_ = poll;
+    }
+
+    bool addDevices()
+    {
+        net.addInterface("veth0", "10.64.0.1");
+        net.addInterface("veth1", "10.65.0.1");
+        const char* names[] = {"NAS-A", "NAS-B", "NAS-C"};
+        for (std::uint8_t i = 0; i < 3; ++i) {
+            test::FakeDevice device;
+            device.name = names[i];
+            device.address = {10, static_cast<std::uint8_t>(i == 0 ? 64 : 65), 0,
+                              static_cast<std::uint8_t>(10 + i)};
+            device.segments = {i == 0 ? 0 : 1};
+            device.key[5] = i;
+            device.values[ItemVolumeList] = std::string("HDD_") + static_cast<char>('a' + i);
+            net.addDevice(device);
+        }
+        setReplyDelays(300, 10, 20);
+        return true;
     }
 
     void setReplyDelays(int a, int b, int c)
@@ -139,10 +140,13 @@ public:
 
     test::FakeClock clock;
     test::FakeNetwork net{clock};
-    Protocol protocol{net, clock, nullptr};
+    // The transport opens on the links the network has by then.
+    const bool devicesAdded = addDevices();
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
-    MainServices services;
+    WindowServices window{net, clock, {.messages = &messages, .drives = &drives}};
+    Protocol& protocol = window.protocol();
+    const MainServices& services = window.services();
 
 private:
     void holdIfAsked()
@@ -158,7 +162,7 @@ private:
     std::atomic<bool> reached_{false};
     std::function<bool(const test::Bytes&)> when_;
     std::shared_future<void> actedAt_;
-    std::shared_ptr<QTimer> poll_;
+    std::unique_ptr<QTimer> poll_;
 };
 
 void PressAccessibly(QPushButton* button)
