@@ -5,8 +5,13 @@
 #include "app/MainDialog.h"
 #include "app/WindowServices.h"
 #include "drives/MemoryDriveService.h"
+#include "flows/FlowRig.h"
+#include "install/InstallState.h"
+#include "install/LocalStaging.h"
+#include "install/MemoryShare.h"
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
+#include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
 #include "ui/RecordingMessages.h"
@@ -317,4 +322,84 @@ TEST_F(HeldInputTest, ACloseRequestDuringApplysLoginWindowWaitsForTheHandlerToEn
     // Then the window closes.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     EXPECT_FALSE(protocol.transportOpen());
+}
+
+TEST(WindowTermination, ARequestDuringAnInstallEndsTheProgramOnceTheInstallHasStopped)
+{
+    test::FakeClock clock;
+    test::FakeNetwork net{clock};
+    net.addInterface("veth0", "10.64.0.1");
+    test::FakeDevice nas;
+    nas.name = "NAS-1";
+    nas.address = {10, 64, 0, 10};
+    nas.values[ItemIdeState] = "3";
+    nas.values[ItemCodepageGet] = "850";
+    nas.values[ItemShareName] = "HDD_a";
+    net.addDevice(nas);
+    test::RecordingMessages messages;
+    test::MemoryDriveService drives;
+    InstallState installState;
+    test::MemoryShare share;
+    test::MemoryDeviceFiles files = test::MemoryDeviceFiles::complete();
+    install::LocalStaging staging;
+    test::QuickTimers timers;
+    std::atomic<int> termination{0};
+    WindowServices window(net, clock,
+                          {.messages = &messages,
+                           .drives = &drives,
+                           .installState = &installState,
+                           .share = &share,
+                           .deviceFiles = &files,
+                           .staging = &staging,
+                           .installTimers = &timers,
+                           .installCancel = &termination});
+    MainDialog dialog(window.services());
+
+    // The request comes as the install's first set request waits for its answer.
+    std::atomic<bool> requested{false};
+    net.onWait = [&] {
+        const test::Bytes& last = net.sent().back().bytes;
+        if (requested || last[0] != OpSet)
+            return;
+        requested = true;
+        termination = 15;
+        QMetaObject::invokeMethod(
+            &dialog, [&] { dialog.endOnTermination(); }, Qt::QueuedConnection);
+    };
+    int languageWindows = 0;
+    test::ModalAnswerer choose([&](QWidget* modal) {
+        ++languageWindows;
+        static_cast<QDialog*>(modal)->accept(); // the codepage the device has
+    });
+    QTimer::singleShot(0, &dialog, [&] {
+        AfterBlockingSteps(&dialog, [&] {
+            QWidget* viewport = dialog.controls().deviceList->viewport();
+            QTest::mouseClick(viewport, Qt::LeftButton, {},
+                              dialog.controls()
+                                  .deviceList->visualItemRect(dialog.controls().deviceList->topLevelItem(0))
+                                  .center());
+            QTest::mouseClick(dialog.controls().language, Qt::LeftButton);
+        });
+    });
+    bool safetyEnded = false;
+    QTimer::singleShot(20000, &dialog, [&] {
+        safetyEnded = true;
+        dialog.reject();
+    });
+    dialog.exec();
+    net.onWait = {};
+
+    EXPECT_FALSE(safetyEnded) << "the run did not end";
+    EXPECT_TRUE(requested);
+    EXPECT_EQ(languageWindows, 1);
+    EXPECT_EQ(choose.seenObjectName(), QStringLiteral("languageDialog"));
+    int ideQueries = 0;
+    for (const test::Bytes& b : net.device(0).requests)
+        ideQueries += b.size() > 21 && b[0] == OpGet && b[21] == ItemIdeState;
+    EXPECT_EQ(ideQueries, 1) << "the language window asked again";
+    const test::Bytes& last = net.device(0).requests.back();
+    EXPECT_EQ(std::string(last.begin() + std::min<std::ptrdiff_t>(60, std::ssize(last)), last.end()), "stop")
+        << "the install's stop is the last request";
+    EXPECT_FALSE(window.protocol().transportOpen());
+    EXPECT_NO_WINDOW_LEFT();
 }
