@@ -173,6 +173,44 @@ TEST(Connect, RefusedFirstAttemptFallsBackToTheLoginDialog)
     }
 }
 
+// The window hands its handlers the drive service behind its blocking wrapper: the box
+// must still follow the service, and a tick must reach the mapping.
+TEST(Connect, RememberPasswordFollowsTheDriveServiceAndATickReachesTheMapping)
+{
+    struct Row {
+        const char* what;
+        bool canSave;
+        bool tick;
+        unsigned flags;
+    };
+    const Row rows[] = {
+        {"a keyring, ticked", true, true, ConnectUpdateProfile | ConnectSavePassword},
+        {"a keyring, not ticked", true, false, ConnectUpdateProfile},
+        {"no keyring", false, true, ConnectUpdateProfile},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow w(Nas());
+        w.drives.setPasswordSaving(row.canSave);
+        w.choose(QStringLiteral("PRIVATE"), QStringLiteral("Y:"));
+        w.drives.failNextAdd(DriveResult::Failed);
+        bool enabled = !row.canSave;
+        ModalAnswerer answer([&](QWidget* modal) {
+            QCheckBox* box = qobject_cast<LoginDialog*>(modal)->rememberPasswordBox();
+            enabled = box->isEnabled();
+            if (row.tick)
+                box->click();
+            TypeLogin(QStringLiteral("user1"), QStringLiteral("secret1"))(modal);
+        });
+        OnConnect(w.ctx());
+
+        EXPECT_TRUE(answer.answered());
+        EXPECT_EQ(enabled, row.canSave);
+        ASSERT_EQ(w.drives.addCalls().size(), 2u);
+        EXPECT_EQ(w.drives.addCalls()[1].flags, row.flags);
+    }
+}
+
 TEST(Connect, NeedsADeviceAVolumeAndALetter)
 {
     struct Row {
