@@ -163,11 +163,8 @@ void Drain()
             next.action();
             continue;
         }
-        // A window that a modal window now blocks gets no input, as from the window system.
-        const QWidget* modal = QApplication::activeModalWidget();
-        const QWidget* top = WidgetOf(qobject_cast<QWindow*>(next.target.data()));
-        if (modal && top && modal != top && !modal->isAncestorOf(top) && next.event->type() != QEvent::Close)
-            continue;
+        // A window that a modal window blocks by now drops it, as it drops the window
+        // system's input.
         if (!(next.instead && next.instead()))
             QCoreApplication::sendEvent(next.target.data(), next.event.get());
     }
