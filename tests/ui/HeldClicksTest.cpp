@@ -21,7 +21,7 @@ namespace {
 // The window system's clock in this test: far from ours, so nothing can be learnt from it.
 constexpr std::int64_t WindowSystemOffsetMs = 7'000'000;
 // How long apart the click and the move of the rows come.
-constexpr int UnsureMs = 50;
+constexpr int ApartMs = 50;
 
 ulong WindowSystemNow()
 {
@@ -78,11 +78,11 @@ TEST(HeldClicks, AHeldClickActsOnTheDeviceUnderThePointerWhenItWasMade)
             SendMouse(list.viewport(), y, QEvent::MouseButtonPress);
             SendMouse(list.viewport(), y, QEvent::MouseButtonRelease);
         });
-        QTimer::singleShot(60 + 2 * UnsureMs, &list, [&] {
+        QTimer::singleShot(60 + 2 * ApartMs, &list, [&] {
             for (const auto& [at, key] : c.inserted)
                 list.insertTopLevelItem(at, row(key));
         });
-        QTimer::singleShot(60 + 4 * UnsureMs, &list, [&] { gate.set_value(); });
+        QTimer::singleShot(60 + 4 * ApartMs, &list, [&] { gate.set_value(); });
         RunBlockingStep([&] { gate.get_future().wait(); });
         list.setCurrentItem(nullptr);
 
