@@ -8,6 +8,7 @@
 #include "drives/MemoryDriveService.h"
 #include "lab/Lab.h"
 #include "protocol/PosixSocketLayer.h"
+#include "protocol/ProtocolTypes.h"
 #include "ui/BlockingStep.h"
 #include "ui/RecordingMessages.h"
 
@@ -45,6 +46,38 @@ for i in $(seq 100); do
 done
 exit 1)";
 
+// The real sockets, counting the volume requests that leave through them.
+class CountingSockets final : public SocketLayer {
+public:
+    std::atomic<int> volumeRequests{0};
+
+    std::vector<LocalInterface> localInterfaces() override { return real_.localInterfaces(); }
+    int openSendSocket(const LocalInterface& i) override { return real_.openSendSocket(i); }
+    int openReceiveSocket(const LocalInterface& i) override { return real_.openReceiveSocket(i); }
+    void setMulticastInterface(int s, const std::string& a) override { real_.setMulticastInterface(s, a); }
+    bool sendToGroup(int s, std::span<const std::uint8_t> d) override
+    {
+        if (d.size() > 21 && d[0] == OpGet && d[21] == ItemVolumeList)
+            ++volumeRequests;
+        return real_.sendToGroup(s, d);
+    }
+    bool waitReadable(int s, int ms) override { return real_.waitReadable(s, ms); }
+    bool waitAnyReadable(std::span<const int> s, int ms, std::span<bool> r) override
+    {
+        return real_.waitAnyReadable(s, ms, r);
+    }
+    int receive(int s, std::span<std::uint8_t> b) override { return real_.receive(s, b); }
+    int receiveFrom(int s, std::span<std::uint8_t> b, std::uint32_t& from) override
+    {
+        return real_.receiveFrom(s, b, from);
+    }
+    void close(int s) override { real_.close(s); }
+    bool linkPresent(int s, const LocalInterface& l) override { return real_.linkPresent(s, l); }
+
+private:
+    PosixSocketLayer real_;
+};
+
 } // namespace
 
 TEST(X11Lab, ADoubleClickMadeDuringASearchLoadsItsDeviceAfterTheSearch)
@@ -54,7 +87,7 @@ TEST(X11Lab, ADoubleClickMadeDuringASearchLoadsItsDeviceAfterTheSearch)
     ASSERT_TRUE(lab.ok()) << lab.error();
     lab.enterPc();
     SteadyClock clock;
-    PosixSocketLayer sockets;
+    CountingSockets sockets;
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
     WindowServices window(sockets, clock, {.messages = &messages, .drives = &drives});
@@ -102,6 +135,8 @@ TEST(X11Lab, ADoubleClickMadeDuringASearchLoadsItsDeviceAfterTheSearch)
         QTest::qWaitFor([&] { return dialog.controls().volumeList->topLevelItemCount() > 0; }, 10000));
     ASSERT_EQ(list->selectedItems().size(), 1);
     EXPECT_EQ(list->selectedItems().front()->text(0), clickedName);
+    QTest::qWait(300);
+    EXPECT_EQ(sockets.volumeRequests, 1) << "the double click loaded its device more than once";
     EXPECT_TRUE(messages.empty());
 }
 
