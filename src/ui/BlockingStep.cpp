@@ -163,8 +163,11 @@ void Drain()
             next.action();
             continue;
         }
-        // A window that a modal window blocks by now drops it, as it drops the window
-        // system's input.
+        // A window hidden since takes no input; one that a modal window blocks by now
+        // drops it, as it drops the window system's input.
+        const auto* window = static_cast<const QWindow*>(next.target.data());
+        if (!window->isVisible())
+            continue;
         if (!(next.instead && next.instead()))
             QCoreApplication::sendEvent(next.target.data(), next.event.get());
     }
