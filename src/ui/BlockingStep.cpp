@@ -214,7 +214,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!BlockingStepHoldsInput() || !IsWindowInput(event->type()) || !watched->isWindowType())
+        if (!IsWindowInput(event->type()) || !watched->isWindowType() || !BlockingStepHoldsInput())
             return false;
         Deferred held{watched, std::unique_ptr<QEvent>(event->clone()), {}, {}};
         const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
