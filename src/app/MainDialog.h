@@ -46,8 +46,9 @@ class ReportList;
 // (ui/BlockingStep.h): the window stays painted and answering, and input waits for the
 // step's end. The drive service handed in is called through BlockingDriveService.
 // Handlers run one at a time, in the order they were asked for, from the one queue of
-// AfterBlockingSteps (each inside a HandlerRun): one asked for while another runs (a screen reader's press on a button is a timed click, not
-// held-back input; the settle timer; a close request) runs once it is over.
+// AfterBlockingSteps (each inside a HandlerRun): one asked for while another runs (a
+// screen reader's press on a button is a timed click, not held-back input; the settle
+// timer; a close request) runs once it is over.
 //
 // The device the buttons act on is the highlighted row. Moving the highlight loads that
 // device once the highlight has rested for the settle time, so holding an arrow key does
