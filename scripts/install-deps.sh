@@ -16,7 +16,7 @@ packages=(
     python3 iproute2 procps psmisc
     desktop-file-utils appstream dpkg-dev groff-base lintian
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk
-    orca openbox xvfb xdotool at-spi2-core
+    orca openbox at-spi2-core
 )
 
 missing=()
