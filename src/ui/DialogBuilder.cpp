@@ -139,6 +139,17 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     return widget;
 }
 
+// Where the template puts a control, in the dialog's pixels: a label counts at its written
+// size (it may have grown for its text), a drop-down list as its closed box (the template
+// gives the height of its open list).
+QRect TemplateRect(const ControlTemplate& c, const QWidget& widget, const DialogUnits& units)
+{
+    QRect rect = units.toPixels(c.x, c.y, c.w, c.h);
+    if (c.kind == ControlKind::DropDownList)
+        rect.setHeight(widget.height());
+    return rect;
+}
+
 bool TakesFocus(ControlKind kind)
 {
     switch (kind) {
@@ -188,7 +199,7 @@ QFont TemplateFont(const DialogTemplate& tpl)
     return font;
 }
 
-void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
+std::vector<QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
 {
     const QFont font = TemplateFont(tpl);
     dialog.setFont(font);
@@ -196,11 +207,15 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     dialog.setProperty(ControlIdProperty, tpl.id);
 
     const DialogUnits units = DialogUnits::forFont(font);
+    std::vector<QWidget*> widgets;
+    std::vector<PlacedControl> placed;
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> groupBoxes;
     std::vector<std::pair<QLabel*, int>> labels;
     for (const ControlTemplate& c : tpl.controls) {
         QWidget* widget = MakeControl(dialog, c, font, units);
+        widgets.push_back(widget);
+        placed.push_back({widget, TemplateRect(c, *widget, units)});
         if (c.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
         if (c.kind == ControlKind::Label && c.labelFor != 0)
@@ -210,8 +225,10 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
         else
             widget->setFocusPolicy(Qt::NoFocus);
     }
+    // Group boxes go to the back, so one never covers a control beside it.
     for (QWidget* box : groupBoxes)
         box->lower();
+    ParentIntoGroupBoxes(dialog, placed);
     // A window without a caption is named after its first label, so a screen reader
     // has something to announce when it opens.
     if (dialog.windowTitle().isEmpty()) {
@@ -231,17 +248,78 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
 
     dialog.setFixedSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
     FocusRing::install(dialog);
+    return widgets;
+}
+
+void ParentIntoGroupBoxes(QDialog& dialog, const std::vector<PlacedControl>& controls)
+{
+    std::vector<const PlacedControl*> boxes;
+    for (const PlacedControl& c : controls) {
+        if (qobject_cast<QGroupBox*>(c.widget) && c.widget->parentWidget() == &dialog)
+            boxes.push_back(&c);
+    }
+    if (boxes.empty())
+        return;
+    const auto area = [](const QRect& r) { return static_cast<long long>(r.width()) * r.height(); };
+    // Where every box is now, before any moves into another.
+    std::vector<QPoint> corners;
+    for (const PlacedControl* box : boxes)
+        corners.push_back(box->widget->geometry().topLeft());
+    for (const PlacedControl& c : controls) {
+        if (c.widget->parentWidget() != &dialog)
+            continue;
+        const bool isBox = qobject_cast<QGroupBox*>(c.widget) != nullptr;
+        std::size_t holder = boxes.size();
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const QRect& box = boxes[i]->templateRect;
+            if (boxes[i] == &c || !box.contains(c.templateRect))
+                continue;
+            // A box goes only into a larger one: two boxes of one rectangle stay side by
+            // side rather than each inside the other.
+            if (isBox && area(box) <= area(c.templateRect))
+                continue;
+            if (holder == boxes.size() || area(box) < area(boxes[holder]->templateRect))
+                holder = i;
+        }
+        if (holder == boxes.size())
+            continue;
+        // Reparenting resolves the font against the new parent's again, which drops what
+        // was set on the control alone (a label's tighter letters).
+        const QFont font = c.widget->font();
+        const QRect place = c.widget->geometry();
+        c.widget->setParent(boxes[holder]->widget);
+        c.widget->setFont(font);
+        c.widget->setGeometry(place.translated(-corners[holder]));
+    }
 }
 
 QWidget* FindControlWidget(const QWidget& dialog, int id)
 {
+    // Through group boxes and any other widget, but not into another window (a dialog
+    // opened over this one has controls of its own, with ids of their own).
     const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
+        if (child->isWindow())
+            continue;
         const QVariant value = child->property(ControlIdProperty);
         if (value.isValid() && value.toInt() == id)
             return child;
     }
+    for (QWidget* child : children) {
+        if (child->isWindow())
+            continue;
+        if (QWidget* found = FindControlWidget(*child, id))
+            return found;
+    }
     return nullptr;
+}
+
+QRect RectInWindow(const QWidget& widget)
+{
+    const QWidget* window = widget.window();
+    if (window == &widget)
+        return widget.rect();
+    return QRect(widget.mapTo(window, QPoint()), widget.size());
 }
 
 } // namespace telvorin
