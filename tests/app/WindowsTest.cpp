@@ -269,6 +269,12 @@ void ForEachWindow(const std::function<void(const char* name, QWidget& window)>&
         WhileShown(*main.dialog, as("main window"));
     }
     {
+        // Grown by the user: the controls inside a group box move with the box.
+        OfflineMain main;
+        main.dialog->resize(main.dialog->minimumSize() + QSize(220, 160));
+        WhileShown(*main.dialog, as("main window, grown"));
+    }
+    {
         AboutDialog about;
         WhileShown(about, as("About box"));
     }
