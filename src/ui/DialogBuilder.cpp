@@ -283,8 +283,8 @@ void ParentIntoGroupBoxes(QDialog& dialog, const std::vector<PlacedControl>& con
         }
         if (holder == boxes.size())
             continue;
-        // Reparenting resolves the font against the new parent's again, which drops what
-        // was set on the control alone (a label's tighter letters).
+        // Reparenting a polished widget resolves its font against the new parent again,
+        // which drops what was set on the control alone (a label's tighter letters).
         const QFont font = c.widget->font();
         const QRect place = c.widget->geometry();
         c.widget->setParent(boxes[holder]->widget);

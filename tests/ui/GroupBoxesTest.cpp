@@ -96,82 +96,65 @@ TEST(GroupBoxes, ScreenReadersFindEachMainWindowControlInsideItsGroup)
 
 TEST(GroupBoxes, AControlGoesIntoTheSmallestBoxAroundItAtTheSamePlace)
 {
-    struct Box {
-        const char* name;
+    struct Item {
+        const char* name; // a name ending in "box" makes a group box, any other a label
         QRect rect;
+        const char* parent;
     };
-    struct Control {
-        const char* name;
-        QRect rect;
-        const char* parent; // object name of the expected parent
+    const std::vector<Item> cases[] = {
+        // Inside, exactly on the frame, grown across it, across it, outside.
+        {{"box", {10, 10, 100, 50}, "dialog"},
+         {"in", {20, 20, 30, 10}, "box"},
+         {"grown", {95, 40, 15, 10}, "box"},
+         {"edge", {10, 10, 100, 50}, "box"},
+         {"across", {90, 20, 40, 10}, "dialog"},
+         {"out", {150, 20, 20, 10}, "dialog"}},
+        // Nested: the inner box holds, and goes itself into the outer one, in either order.
+        {{"outer box", {0, 0, 200, 100}, "dialog"},
+         {"inner box", {10, 20, 80, 50}, "outer box"},
+         {"deep", {15, 30, 20, 10}, "inner box"},
+         {"shallow", {120, 30, 20, 10}, "outer box"}},
+        {{"inner box", {10, 20, 80, 50}, "outer box"},
+         {"outer box", {0, 0, 200, 100}, "dialog"},
+         {"deep", {15, 30, 20, 10}, "inner box"}},
+        // Two boxes of one rectangle stay side by side.
+        {{"first box", {10, 10, 50, 50}, "dialog"},
+         {"second box", {10, 10, 50, 50}, "dialog"},
+         {"in", {20, 20, 10, 10}, "first box"}},
     };
-    struct Case {
-        const char* what;
-        std::vector<Box> boxes;
-        std::vector<Control> controls;
-    };
-    const Case cases[] = {
-        {"inside, across the frame, outside",
-         {{"box", {10, 10, 100, 50}}},
-         {{"in", {20, 20, 30, 10}, "box"},
-          {"edge", {10, 10, 100, 50}, "box"},
-          {"across", {90, 20, 40, 10}, "dialog"},
-          {"out", {150, 20, 20, 10}, "dialog"}}},
-        {"nested boxes: the inner one holds, and itself goes into the outer one",
-         {{"outer", {0, 0, 200, 100}}, {"inner", {10, 20, 80, 50}}},
-         {{"deep", {15, 30, 20, 10}, "inner"}, {"shallow", {120, 30, 20, 10}, "outer"}}},
-        {"the inner box listed first",
-         {{"inner", {10, 20, 80, 50}}, {"outer", {0, 0, 200, 100}}},
-         {{"deep", {15, 30, 20, 10}, "inner"}}},
-        {"two boxes of one rectangle stay side by side",
-         {{"first", {10, 10, 50, 50}}, {"second", {10, 10, 50, 50}}},
-         {{"in", {20, 20, 10, 10}, "first"}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const std::vector<Item>& items : cases) {
+        SCOPED_TRACE(items.front().name);
         QDialog dialog;
         dialog.setObjectName(QStringLiteral("dialog"));
         std::vector<PlacedControl> placed;
-        for (const Box& b : c.boxes) {
-            auto* box = new QGroupBox(QString::fromLatin1(b.name), &dialog);
-            box->setObjectName(QString::fromLatin1(b.name));
-            box->setGeometry(b.rect);
-            placed.push_back({box, b.rect});
-        }
-        for (const Control& k : c.controls) {
-            auto* label = new QLabel(QString::fromLatin1(k.name), &dialog);
-            label->setObjectName(QString::fromLatin1(k.name));
-            // Grown a little beyond the template for its text, which decides nothing.
-            label->setGeometry(k.rect.adjusted(0, 0, 7, 3));
-            QFont tight = label->font();
+        for (const Item& item : items) {
+            const QString name = QString::fromLatin1(item.name);
+            QWidget* widget = name.endsWith(QLatin1String("box"))
+                                  ? static_cast<QWidget*>(new QGroupBox(name, &dialog))
+                                  : new QLabel(name, &dialog);
+            widget->setObjectName(name);
+            // A label grown a little beyond the template for its text, which decides nothing.
+            widget->setGeometry(qobject_cast<QLabel*>(widget) ? item.rect.adjusted(0, 0, 7, 3) : item.rect);
+            // Measured (and so polished) first, then given tighter letters, as the
+            // builder does for a label a little narrow for its text.
+            widget->ensurePolished();
+            QFont tight = widget->font();
             tight.setLetterSpacing(QFont::PercentageSpacing, 93);
-            label->setFont(tight);
-            placed.push_back({label, k.rect});
+            widget->setFont(tight);
+            placed.push_back({widget, item.rect});
         }
-        ParentIntoGroupBoxes(dialog, placed);
+        std::vector<QRect> shown;
+        for (const PlacedControl& p : placed)
+            shown.push_back(p.widget->geometry());
 
-        if (c.boxes.size() == 2 && c.boxes[0].rect == c.boxes[1].rect) {
-            EXPECT_EQ(placed[0].widget->parentWidget(), &dialog);
-            EXPECT_EQ(placed[1].widget->parentWidget(), &dialog);
-        }
-        for (const PlacedControl& p : placed) {
-            SCOPED_TRACE(p.widget->objectName().toStdString());
-            const bool isBox = qobject_cast<QGroupBox*>(p.widget) != nullptr;
-            // Every widget stays where it was in the window, its own font kept.
-            const QRect shown = isBox ? p.templateRect : p.templateRect.adjusted(0, 0, 7, 3);
-            EXPECT_EQ(RectInWindow(*p.widget), shown);
-            if (!isBox) {
-                EXPECT_EQ(p.widget->font().letterSpacing(), 93.0);
-            }
-        }
-        for (const Control& k : c.controls) {
-            SCOPED_TRACE(k.name);
-            auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(k.name));
-            EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), k.parent);
-        }
-        if (c.boxes.size() == 2 && c.boxes[0].rect != c.boxes[1].rect) {
-            auto* inner = dialog.findChild<QWidget*>(QStringLiteral("inner"));
-            EXPECT_EQ(inner->parentWidget()->objectName(), QStringLiteral("outer"));
+        ParentIntoGroupBoxes(dialog, placed);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            SCOPED_TRACE(items[i].name);
+            QWidget* widget = placed[i].widget;
+            EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), items[i].parent);
+            // Where it was in the window, with the font set on it alone.
+            EXPECT_EQ(RectInWindow(*widget), shown[i]);
+            EXPECT_EQ(widget->font().letterSpacing(), 93.0);
         }
     }
 }
