@@ -169,7 +169,7 @@ RoomControl TextRoomOf(QWidget* widget, const QRect& rect)
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
         int widest = 0;
         for (int i = 0; i < combo->count(); ++i)
-            widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+            widest = std::max(widest, metrics.size(Qt::TextSingleLine, combo->itemText(i)).width());
         room.role = RoomRole::Text;
         if (widest > 0)
             room.needed = widest + rect.width() - field.width();
