@@ -10,10 +10,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTranslator>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,14 @@ std::vector<Fit> TextsOf(QWidget* w)
         const QRect title =
             box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
         out.push_back({box->title(), title.size(), title.intersected(box->rect()).size()});
+    } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
+        const QHeaderView* header = list->header();
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int i = 0; i < header->count(); ++i) {
+            const QString title = list->headerItem()->text(i);
+            out.push_back({title, header->fontMetrics().size(Qt::TextSingleLine, title),
+                           QSize(header->sectionSize(i) - 2 * margin, header->height())});
+        }
     }
     return out;
 }
