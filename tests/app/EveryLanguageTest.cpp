@@ -3,6 +3,7 @@
 // 40% longer and full of accents: no text cut, no two controls on top of each other, all
 // inside the window. Run at the test's scale factor (registered at 1 and at 2).
 #include "app/Translations.h"
+#include "drives/CredentialPrompt.h"
 
 #include "TemplateWindows.h"
 
@@ -205,6 +206,16 @@ TEST(EveryLanguage, TextsFitAndControlsStayApartInEveryWindow)
                 faults << language + u' ' + QString::fromLatin1(name) + QStringLiteral(": ") + fault;
         });
         EXPECT_EQ(windows, 7);
+        // The password question for a share, laid out by Qt rather than from a template.
+        CredentialRequest request;
+        request.message = "Password required for share hdd_a on nas-1";
+        request.anonymousAllowed = true;
+        CredentialPrompt prompt(nullptr, request);
+        prompt.show();
+        QApplication::processEvents();
+        for (const QString& fault : Faults(prompt))
+            faults << language + QStringLiteral(" credential prompt: ") + fault;
+        prompt.close();
     }
     RemoveTranslators();
     EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n" << faults.join(u'\n').toStdString();
