@@ -5,6 +5,7 @@
 #include "ui/FocusRing.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ReportList.h"
+#include "ui/TextRoom.h"
 #include "ui/Texts.h"
 
 #include <QComboBox>
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QVariant>
 
 #include <algorithm>
@@ -35,7 +38,8 @@ int MulDivRounded(int value, int numerator, int denominator)
     return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
 }
 
-QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& font, const DialogUnits& units)
+QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& font, const DialogUnits& units,
+                     QRect& rect)
 {
     const QString text = TrText(c.text);
     QWidget* widget = nullptr;
@@ -106,7 +110,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     // Every control carries the template font itself, so a later re-polish of the
     // dialog (new window flags, a style sheet) cannot drop it back to the default.
     widget->setFont(font);
-    QRect rect = units.toPixels(c.x, c.y, c.w, c.h);
+    rect = units.toPixels(c.x, c.y, c.w, c.h);
     if (c.kind == ControlKind::DropDownList) {
         // The template's height is that of the open list; the closed box is one line.
         rect.setHeight(widget->sizeHint().height());
@@ -120,12 +124,12 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
             condensed.setLetterSpacing(QFont::PercentageSpacing, std::max(90, 100 * rect.width() / needed));
             widget->setFont(condensed);
         }
-        rect.setSize(rect.size().expandedTo(widget->sizeHint()));
+        // Wider texts get their room with the other controls' (MakeRoomForTexts).
+        rect.setHeight(std::max(rect.height(), widget->sizeHint().height()));
     } else if (c.kind == ControlKind::Icon) {
         // An icon control shows the icon at its own size, whatever the template says.
         rect.setSize(QSize(32, 32));
     }
-    widget->setGeometry(rect);
     widget->setProperty(ControlIdProperty, c.id);
     if (c.objectName)
         widget->setObjectName(QString::fromUtf8(c.objectName));
@@ -139,15 +143,50 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     return widget;
 }
 
-// Where the template puts a control, in the dialog's pixels: a label counts at its written
-// size (it may have grown for its text), a drop-down list as its closed box (the template
-// gives the height of its open list).
-QRect TemplateRect(const ControlTemplate& c, const QWidget& widget, const DialogUnits& units)
+// The room a control needs for its text (in the language shown), how it grows for it.
+RoomControl TextRoomOf(QWidget* widget, const QRect& rect)
 {
-    QRect rect = units.toPixels(c.x, c.y, c.w, c.h);
-    if (c.kind == ControlKind::DropDownList)
-        rect.setHeight(widget.height());
-    return rect;
+    RoomControl room{rect, 0, RoomRole::Fixed};
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        room.role = RoomRole::Text;
+        if (!label->text().isEmpty())
+            room.needed = label->sizeHint().width();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = QRect(QPoint(), rect.size());
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        room.role = RoomRole::Button;
+        room.needed =
+            metrics.size(Qt::TextShowMnemonic, button->text()).width() + rect.width() - contents.width();
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.rect = QRect(QPoint(), rect.size());
+        const QRect field =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, metrics.size(Qt::TextSingleLine, combo->itemText(i)).width());
+        room.role = RoomRole::Text;
+        if (widest > 0)
+            room.needed = widest + rect.width() - field.width();
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.rect = QRect(QPoint(), rect.size());
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        room.role = RoomRole::Container;
+        // As much room after the title as before it.
+        if (!box->title().isEmpty())
+            room.needed = title.x() + title.width() + std::max(0, title.x());
+    }
+    return room;
 }
 
 bool TakesFocus(ControlKind kind)
@@ -212,10 +251,13 @@ std::vector<QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> groupBoxes;
     std::vector<std::pair<QLabel*, int>> labels;
+    std::vector<RoomControl> rooms;
     for (const ControlTemplate& c : tpl.controls) {
-        QWidget* widget = MakeControl(dialog, c, font, units);
+        QRect rect;
+        QWidget* widget = MakeControl(dialog, c, font, units, rect);
         widgets.push_back(widget);
-        placed.push_back({widget, TemplateRect(c, *widget, units)});
+        rooms.push_back(TextRoomOf(widget, rect));
+        placed.push_back({widget, rect});
         if (c.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
         if (c.kind == ControlKind::Label && c.labelFor != 0)
@@ -225,6 +267,11 @@ std::vector<QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
         else
             widget->setFocusPolicy(Qt::NoFocus);
     }
+    // The template's places in pixels, widened where a text needs more room.
+    const RoomLayout layout = MakeRoomForTexts(
+        rooms, QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height)), units.toPixelsX(2));
+    for (std::size_t i = 0; i < widgets.size(); ++i)
+        widgets[i]->setGeometry(layout.rects[i]);
     // Group boxes go to the back, so one never covers a control beside it.
     for (QWidget* box : groupBoxes)
         box->lower();
@@ -246,7 +293,7 @@ std::vector<QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    dialog.setFixedSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+    dialog.setFixedSize(layout.window);
     FocusRing::install(dialog);
     return widgets;
 }
