@@ -4,7 +4,7 @@
 // autostart entry has it done at login, waiting for a network that is not up yet.
 #include "gvfs/GvfsSession.h"
 #include "gvfs/SharesLabTest.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "platform/GioDriveService.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +23,7 @@ namespace {
 
 using test::Exists;
 using test::ReadFile;
+using RestoreLab = lab::LabTest;
 
 // Two servers: GVfs keeps a password for a server, so the share mapped without
 // remembering its password sits on another one.
@@ -80,13 +81,12 @@ private:
     std::string path_;
 };
 
-TEST(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnotherIsNamed)
+TEST_F(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnotherIsNamed)
 {
-    lab::Lab lab(LabConfig);
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    std::ofstream(lab.shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
-    std::ofstream(lab.shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
-    lab.enterPc(true);
+    ASSERT_TRUE(startLab(LabConfig, lab::Entry::None));
+    std::ofstream(lab().shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
+    std::ofstream(lab().shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
+    lab().enterPc(true);
     const ScratchHome home;
     ASSERT_FALSE(home.path().empty());
     const std::string drives = home.path() + "/data/telvorin/drives";
@@ -139,7 +139,7 @@ TEST(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnoth
     session = std::make_unique<test::GvfsSession>(&keyring);
     ASSERT_TRUE(session->ok()) << session->error();
     home.use();
-    const std::string link = lab.segments()[0].pcInterface;
+    const std::string link = lab().segments()[0].pcInterface;
     ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/ip", "link", "set", link, "down"}), 0);
 
     const auto started = std::chrono::steady_clock::now();

@@ -22,6 +22,7 @@
 
 using telvorin::lab::Lab;
 using namespace labtest;
+using LabFlood = telvorin::lab::LabTest;
 
 namespace {
 
@@ -94,11 +95,10 @@ struct PcProtocol {
 
 } // namespace
 
-TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
+TEST_F(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
 {
-    Lab lab(config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})}));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(
+        config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})})));
     PcProtocol pc;
     telvorin::Protocol& p = pc.p;
     p.SearchDevices(3, 3);
@@ -106,7 +106,7 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
     p.state.currentDeviceIp = "10.64.0.10";
 
     const int rate = 30000;
-    Flood flood(lab, 0, p.clientId, 7.0, rate, 20000);
+    Flood flood(lab(), 0, p.clientId, 7.0, rate, 20000);
     pc.clock.sleepMs(500); // the flood fills the receive buffer first
 
     // A get transaction: 11 flush polls, 21 polls; the cut-off adds at most a second.
@@ -138,21 +138,19 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
 
 // A flood uses up a window's polls faster than silence does, so the late devices answer
 // well within the shortest window.
-TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
+TEST_F(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
 {
-    Lab lab(config({
+    ASSERT_TRUE(startLab(config({
         segment("multicast",
                 {device("REAL-A", "10.64.0.10"), device("LATE-A", "10.64.0.11", "\"delayMs\": 400")}),
         segment("unicast",
                 {device("REAL-B", "10.65.0.10"), device("LATE-B", "10.65.0.11", "\"delayMs\": 500")}),
-    }));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    })));
     PcProtocol pc;
     telvorin::Protocol& p = pc.p;
     ASSERT_EQ(p.interfaces.count, 2);
-    Flood first(lab, 0, p.clientId, 3.0, 15000, 20000);
-    Flood second(lab, 1, p.clientId, 3.0, 15000, 20000);
+    Flood first(lab(), 0, p.clientId, 3.0, 15000, 20000);
+    Flood second(lab(), 1, p.clientId, 3.0, 15000, 20000);
     pc.clock.sleepMs(200);
 
     const auto start = std::chrono::steady_clock::now();
@@ -167,7 +165,7 @@ TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
     EXPECT_LE(p.devices.count(), 4 + 2 * telvorin::Protocol::MaxRecordsPerSender);
     EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
     // One line for each flooding host, on its own interface.
-    for (const auto& seg : lab.segments())
+    for (const auto& seg : lab().segments())
         EXPECT_NE(pc.lines.find("search on " + seg.pcAddress), std::string::npos) << pc.lines;
     EXPECT_EQ(std::count(pc.lines.begin(), pc.lines.end(), '\n'), 2) << pc.lines;
 }

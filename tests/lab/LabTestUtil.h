@@ -4,7 +4,7 @@
 // Shared pieces of the lab tests: the real protocol over the real sockets, the probe,
 // and the requests the devices should receive.
 
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "protocol/RequestBytes.h"

@@ -137,7 +137,9 @@ public:
 
     std::vector<RecordedRequest> requests(int segment) const;
     std::vector<RecordedRequest> requestsFor(const std::string& deviceName) const; // all segments
-    void clearRequests(); // forget what was recorded so far
+    std::vector<std::vector<std::uint8_t>>
+    bytesFor(const std::string& deviceName) const; // the same, bytes only
+    void clearRequests();                          // forget what was recorded so far
     std::vector<DeviceState> deviceStates(int segment) const;
     bool deviceState(const std::string& name, DeviceState* out) const;
 
