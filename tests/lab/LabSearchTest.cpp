@@ -110,7 +110,7 @@ TEST_F(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
             ASSERT_EQ(r.bytes.size(), 11u);
             EXPECT_EQ(r.bytes[0], 1);
             EXPECT_EQ(Bytes(r.bytes.begin() + 7, r.bytes.end()), Bytes(4, 0));
-            ours += r.bytes == header(1, p.clientId);
+            ours += r.bytes == telvorin::test::RequestHeader(telvorin::OpSearch, p.clientId);
         }
         EXPECT_EQ(searches, 6) << "segment " << s;
         EXPECT_EQ(ours, 2) << "segment " << s;

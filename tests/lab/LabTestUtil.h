@@ -18,7 +18,7 @@
 
 namespace labtest {
 
-using Bytes = std::vector<std::uint8_t>;
+using telvorin::test::Bytes;
 
 // The protocol with its transport open; construct it after Lab::enterPc().
 struct LiveProtocol {
@@ -87,32 +87,6 @@ inline std::vector<QJsonObject> jsonLines(const std::string& out, bool* allValid
 inline std::string probePath()
 {
     return TELVORIN_LAB_PROBE;
-}
-
-// Request layouts: the shared test builder under the names the lab tests use.
-inline Bytes header(std::uint8_t opcode, const telvorin::ClientId& id)
-{
-    return telvorin::test::RequestHeader(opcode, id);
-}
-
-// key: 6 bytes, then the address
-inline Bytes getRequest(const telvorin::ClientId& id, const Bytes& deviceId, std::uint8_t item,
-                        const Bytes& value = {})
-{
-    return telvorin::test::GetRequestBytes(id, deviceId, item, value);
-}
-
-inline Bytes setRequest(const telvorin::ClientId& id, const Bytes& deviceId, std::uint8_t item,
-                        const std::string& netmask, const std::string& gateway, const std::string& value)
-{
-    return telvorin::test::SetRequestBytes(id, deviceId, item, netmask, gateway, value);
-}
-
-inline Bytes deviceId(const Bytes& key, std::initializer_list<std::uint8_t> address)
-{
-    Bytes b = key;
-    b.insert(b.end(), address);
-    return b;
 }
 
 } // namespace labtest

@@ -16,8 +16,7 @@ using LabTransactions = telvorin::lab::LabTest;
 
 namespace {
 
-const Bytes keyA{0x00, 0x14, 0xa5, 0x00, 0x00, 0x10};
-const Bytes keyB{0x00, 0x14, 0xa5, 0x00, 0x00, 0x20};
+using namespace telvorin::test;
 
 std::string labConfig()
 {
@@ -79,15 +78,15 @@ TEST_F(LabTransactions, RequestsMatchTheLayoutsAndSetsMoveTheDevice)
     lab().leavePc();
 
     const auto id = p.clientId;
-    const Bytes at10 = deviceId(keyA, {10, 64, 0, 10});
-    const Bytes at77 = deviceId(keyA, {10, 64, 0, 77});
+    const Bytes at10 = DeviceIdBytes("0014a5000010", "10.64.0.10");
+    const Bytes at77 = DeviceIdBytes("0014a5000010", "10.64.0.77");
     const std::vector<Bytes> expected = {
-        getRequest(id, at10, 4, Bytes{'a', 'd', 'm', 'i', 'n', 0x55, 0xAA}),
-        getRequest(id, at10, 3),
-        getRequest(id, at10, 18),
-        setRequest(id, at10, 10, "255.255.255.0", "10.64.0.254", "rw"),
-        setRequest(id, at10, 2, "", "", ""),
-        setRequest(id, at77, 1, "255.255.0.0", "10.64.0.1", "10.64.0.88"),
+        LoginRequestBytes(id, at10, "admin", ""),
+        GetRequestBytes(id, at10, 3),
+        GetRequestBytes(id, at10, 18),
+        SetRequestBytes(id, at10, 10, "255.255.255.0", "10.64.0.254", "rw"),
+        SetRequestBytes(id, at10, 2, "", "", ""),
+        SetRequestBytes(id, at77, 1, "255.255.0.0", "10.64.0.1", "10.64.0.88"),
     };
     const std::vector<Bytes> got = lab().bytesFor("NEAR");
     ASSERT_EQ(got.size(), expected.size());
@@ -132,7 +131,7 @@ TEST_F(LabTransactions, ARequestLeavesOnlyThroughItsDevicesLink)
         EXPECT_EQ(r.device, "FAR");
         EXPECT_EQ(r.fromAddress, lab().segments()[1].pcAddress);
     }
-    EXPECT_EQ(onB[0].bytes, getRequest(p.clientId, deviceId(keyB, {10, 65, 0, 20}), 18));
+    EXPECT_EQ(onB[0].bytes, GetRequestBytes(p.clientId, DeviceIdBytes("0014a5000020", "10.65.0.20"), 18));
 }
 
 TEST_F(LabTransactions, ProbeReadsValuesFromTheDevice)

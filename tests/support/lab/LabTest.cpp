@@ -34,8 +34,9 @@ void LabTest::SetUp()
 
 void LabTest::TearDown()
 {
-    if (inLab_)
-        TearDownInLab();
+    if (!inLab_)
+        return;
+    TearDownInLab();
     if (!suiteLab_)
         stopLab();
 }
