@@ -17,8 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 
 using telvorin::lab::Lab;
 using namespace labtest;
@@ -67,10 +65,7 @@ public:
             waitpid(pid_, &status, 0);
             pid_ = -1;
         }
-        std::ifstream in(out_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return telvorin::lab::ReadFile(out_);
     }
 
 private:
@@ -83,24 +78,14 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The real transport in the lab's pc namespace, its diagnostic lines collected.
-struct PcProtocol {
-    std::string lines; // one diagnostic a line
-    telvorin::PosixSocketLayer sockets;
-    telvorin::SteadyClock clock;
-    telvorin::Protocol p{sockets, clock, [this](std::string_view line) { (lines += line) += '\n'; }};
-    PcProtocol() { p.OpenTransport(); }
-    ~PcProtocol() { p.CloseTransport(); }
-};
-
 } // namespace
 
 TEST_F(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
 {
     ASSERT_TRUE(startLab(
         config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})})));
-    PcProtocol pc;
-    telvorin::Protocol& p = pc.p;
+    LiveProtocol pc;
+    telvorin::Protocol& p = pc.protocol;
     p.SearchDevices(3, 3);
     ASSERT_EQ(p.devices.count(), 1);
     p.state.currentDeviceIp = "10.64.0.10";
@@ -146,8 +131,8 @@ TEST_F(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
         segment("unicast",
                 {device("REAL-B", "10.65.0.10"), device("LATE-B", "10.65.0.11", "\"delayMs\": 500")}),
     })));
-    PcProtocol pc;
-    telvorin::Protocol& p = pc.p;
+    LiveProtocol pc;
+    telvorin::Protocol& p = pc.protocol;
     ASSERT_EQ(p.interfaces.count, 2);
     Flood first(lab(), 0, p.clientId, 3.0, 15000, 20000);
     Flood second(lab(), 1, p.clientId, 3.0, 15000, 20000);

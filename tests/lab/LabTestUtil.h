@@ -14,17 +14,20 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace labtest {
 
 using telvorin::test::Bytes;
 
-// The protocol with its transport open; construct it after Lab::enterPc().
+// The protocol with its transport open, its diagnostic lines collected; construct it
+// after Lab::enterPc().
 struct LiveProtocol {
+    std::string lines; // one diagnostic a line
     telvorin::PosixSocketLayer sockets;
     telvorin::SteadyClock clock;
-    telvorin::Protocol protocol{sockets, clock, nullptr};
+    telvorin::Protocol protocol{sockets, clock, [this](std::string_view line) { (lines += line) += '\n'; }};
     LiveProtocol() { protocol.OpenTransport(); }
     ~LiveProtocol() { protocol.CloseTransport(); }
 
