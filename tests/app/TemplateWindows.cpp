@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TemplateWindows.h"
+
+#include "app/AboutDialog.h"
+#include "app/MainDialog.h"
+#include "dialogs/LoginDialog.h"
+#include "drives/MemoryDriveService.h"
+#include "install/MemoryShare.h"
+#include "installui/InstallDialog.h"
+#include "installui/RestartDialog.h"
+#include "language/LanguageDialog.h"
+#include "protocol/Protocol.h"
+#include "ui/OfflineNetwork.h"
+#include "ui/RecordingMessages.h"
+
+#include <QApplication>
+#include <QGroupBox>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace telvorin::test {
+
+namespace {
+
+// A main window on a network where nothing answers.
+struct Offline {
+    SilentSockets sockets{{{"veth0", "10.64.0.1"}}};
+    ManualClock clock;
+    Protocol protocol{sockets, clock, nullptr};
+    RecordingMessages messages;
+    MemoryDriveService drives;
+    InstallState install;
+    std::unique_ptr<MainDialog> dialog;
+
+    Offline()
+    {
+        drives.setDriveType("C:", DriveFixed);
+        protocol.OpenTransport();
+        MainServices services;
+        services.protocol = &protocol;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.drives = &drives;
+        services.installState = &install;
+        dialog = std::make_unique<MainDialog>(services);
+    }
+};
+
+// Sleeps take a little real time, so the restart window's worker stays mid-way.
+class SlowClock final : public Clock {
+public:
+    std::int64_t nowMs() override { return 0; }
+    void sleepMs(int) override { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
+};
+
+void Shown(QWidget& window, const char* name, const std::function<void(const char*, QWidget&)>& check)
+{
+    window.show();
+    QApplication::processEvents();
+    check(name, window);
+    window.close();
+}
+
+} // namespace
+
+void ForEachTemplateWindow(const std::function<void(const char* name, QWidget& window)>& check)
+{
+    {
+        Offline main;
+        Shown(*main.dialog, "main", check);
+    }
+    {
+        AboutDialog about;
+        Shown(about, "about", check);
+    }
+    for (const int adminLoginMode : {1, 0}) {
+        ProtocolState state;
+        LoginDialog login(state, adminLoginMode);
+        Shown(login, adminLoginMode ? "login" : "share-login", check);
+    }
+    {
+        Offline main;
+        LanguageDialog language(main.dialog->context());
+        Shown(language, "language", check);
+    }
+    {
+        Offline main;
+        MemoryShare share;
+        MemoryDeviceFiles files;
+        install::LocalStaging staging;
+        install::InstallContext context{main.protocol, share, files, main.install, staging, main.clock};
+        InstallDialog dialog(context, "10.64.0.10", main.messages);
+        Shown(dialog, "install", check);
+    }
+    {
+        SlowClock clock;
+        InstallState install;
+        RestartDialog dialog(install, clock);
+        Shown(dialog, "restart", check);
+    }
+}
+
+QString ControlPath(const QWidget& widget)
+{
+    const QString own = widget.objectName();
+    if (own.isEmpty() || own.startsWith(QLatin1String("qt_")) || widget.isWindow())
+        return {};
+    for (const QWidget* up = widget.parentWidget(); up && !up->isWindow(); up = up->parentWidget()) {
+        if (qobject_cast<const QGroupBox*>(up))
+            continue;
+        const QString name = up->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            return name + u'/' + own;
+    }
+    return own;
+}
+
+} // namespace telvorin::test
