@@ -13,8 +13,8 @@ namespace telvorin::lab {
     lab_ = std::make_unique<Lab>(config);
     if (!lab_->ok())
         return ::testing::AssertionFailure() << "the lab did not come up: " << lab_->error();
-    if (entry != Entry::None)
-        lab_->enterPc(entry == Entry::PcWithHosts);
+    if (entry == Entry::Pc)
+        lab_->enterPc();
     return ::testing::AssertionSuccess();
 }
 

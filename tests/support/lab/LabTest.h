@@ -12,9 +12,8 @@ namespace telvorin::lab {
 
 // Where the test's thread goes once the lab is up.
 enum class Entry {
-    None,        // stays home: the test fills shares first, then enters itself
-    Pc,          // the pc namespace
-    PcWithHosts, // the pc namespace, with /etc/hosts naming the lab's devices
+    None, // stays home: the test fills shares first, then enters itself (with the hosts file, say)
+    Pc,   // the pc namespace
 };
 
 // Base of the lab tests. Where no lab can be built (not root, tools missing) every test
