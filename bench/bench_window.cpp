@@ -9,6 +9,7 @@
 //   telvorin-bench-window LABEL SILENT_DEVICE SHARE_DEVICE VOLUME
 
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "drives/DriveMapping.h"
 #include "gvfs/GvfsSession.h"
 #include "lab/LabLinks.h"
@@ -192,25 +193,19 @@ int main(int argc, char** argv)
 
     PosixSocketLayer sockets;
     SteadyClock clock;
-    Protocol protocol(sockets, clock, nullptr);
-    protocol.OpenTransport();
     PrintedMessages messages;
     const std::string drivesFolder = gvfs ? gvfs->drivesFolder() : std::string("/tmp/telvorin-bench-drives");
     GioDriveService drives(drivesFolder, drivesFolder + "-autostart");
     TcpWebCheck webCheck;
     GioBrowserLauncher browser;
-
-    MainServices services;
-    services.protocol = &protocol;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.drives = &drives;
-    services.webCheck = &webCheck;
-    services.browser = &browser;
+    WindowServices window(
+        sockets, clock,
+        {.messages = &messages, .drives = &drives, .webCheck = &webCheck, .browser = &browser});
+    Protocol& protocol = window.protocol();
 
     // Start-up as the program does it; the time spent starting the private GVfs for this
     // benchmark is left out.
-    MainDialog dialog(services);
+    MainDialog dialog(window.services());
     const MainControls& c = dialog.controls();
     FirstPaint firstPaint;
     dialog.installEventFilter(&firstPaint);

@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-base-private-dev qt6-svg-dev libglib2.0-dev libglib2.0-bin libsmbclient-dev
     libgtest-dev libgmock-dev
     samba smbclient gvfs gvfs-backends gvfs-fuse fuse3 gnome-keyring libsecret-tools
-    weston qt6-wayland
+    weston qt6-wayland xvfb xdotool
     dbus dbus-x11 fonts-liberation xdg-utils
     python3 iproute2 procps psmisc
     desktop-file-utils appstream dpkg-dev groff-base lintian

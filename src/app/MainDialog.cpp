@@ -239,38 +239,21 @@ void MainDialog::runHandler(std::function<void()> handler, Acts acts)
 {
     if (ending_)
         return;
-    handlers_.push_back({std::move(handler), acts});
-    runQueuedHandlers();
-}
-
-void MainDialog::runQueuedHandlers()
-{
-    if (handlerRunning_ || handlers_.empty())
-        return;
-    if (BlockingStepRunning()) {
-        // A step outside any handler of ours (the first search): after it.
-        AfterBlockingSteps(this, [this] { runQueuedHandlers(); });
-        return;
-    }
-    handlerRunning_ = true;
-    while (!handlers_.empty()) {
-        Handler next = std::move(handlers_.front());
-        handlers_.pop_front();
-        if (next.acts == Acts::OnDevice)
+    AfterBlockingSteps(this, [this, handler = std::move(handler), acts] {
+        const HandlerRun running;
+        if (acts == Acts::OnDevice)
             loadHighlightIfNew();
         else
             settle_.stop();
-        next.run();
-    }
-    handlerRunning_ = false;
+        handler();
+    });
 }
 
 bool MainDialog::idle() const
 {
     const QWidget* modal = QApplication::activeModalWidget();
-    return isVisible() && !handlerRunning_ && handlers_.empty() && !BlockingStepRunning() &&
-           !settle_.isActive() && (!modal || modal == this) && !QApplication::activePopupWidget() &&
-           ctx_.DeviceSelected == 0;
+    return isVisible() && !HandlerOrStepRunning() && !ActionsQueued() && !settle_.isActive() &&
+           (!modal || modal == this) && !QApplication::activePopupWidget() && ctx_.DeviceSelected == 0;
 }
 
 void MainDialog::loadHighlightIfNew()
@@ -297,7 +280,7 @@ bool MainDialog::OnInitDialog()
         return true;
     initialised_ = true;
     prepareLists();
-    readDrivesAndSearch();
+    runHandler([this] { readDrivesAndSearch(); }, Acts::Alone);
     return true;
 }
 
@@ -338,7 +321,7 @@ void MainDialog::setVisible(bool visible)
     prepareLists();
     ctx_.controls.refresh->setEnabled(false);
     QDialog::setVisible(true);
-    readDrivesAndSearch();
+    runHandler([this] { readDrivesAndSearch(); }, Acts::Alone);
 }
 
 void MainDialog::OnSysCommand(unsigned commandId)
@@ -363,7 +346,7 @@ void MainDialog::closeTransportOnce()
 void MainDialog::OnExit()
 {
     // Nothing runs after Exit: the run is over.
-    handlers_.clear();
+    DropQueuedActions(this);
     settle_.stop();
     closeOthers_.stop();
     if (ctx_.services.protocol)
@@ -382,7 +365,7 @@ void MainDialog::closeEvent(QCloseEvent* event)
     // A close request that comes while a handler runs (in one of its steps or its
     // windows) must not close the sockets under it: it waits for the handler's end, as
     // Exit does.
-    if (handlerRunning_ || BlockingStepRunning()) {
+    if (HandlerOrStepRunning()) {
         event->ignore();
         runHandler(
             [this] {
@@ -400,7 +383,7 @@ void MainDialog::endOnTermination()
 {
     if (ending_)
         return;
-    handlers_.clear();
+    DropQueuedActions(this);
     runHandler([this] { OnExit(); }, Acts::Alone);
     ending_ = true;
     // The windows a handler has open (or opens before it is over) close as soon as no

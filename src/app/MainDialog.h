@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QTimer>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,9 +45,10 @@ class ReportList;
 // Every wait of a handler (the search, a transaction, a mount) runs as a blocking step
 // (ui/BlockingStep.h): the window stays painted and answering, and input waits for the
 // step's end. The drive service handed in is called through BlockingDriveService.
-// Handlers run one at a time, in the order they were asked for, from one queue: one asked
-// for while another runs (a screen reader's press on a button is a timed click, not
-// held-back input; the settle timer; a close request) runs once it is over.
+// Handlers run one at a time, in the order they were asked for, from the one queue of
+// AfterBlockingSteps (each inside a HandlerRun): one asked for while another runs (a
+// screen reader's press on a button is a timed click, not held-back input; the settle
+// timer; a close request) runs once it is over.
 //
 // The device the buttons act on is the highlighted row. Moving the highlight loads that
 // device once the highlight has rested for the settle time, so holding an arrow key does
@@ -106,10 +106,6 @@ private:
     // Whether a handler acts on the highlighted device, which is then loaded first, or
     // replaces a pending load (a search, a click, the end of the run).
     enum class Acts { OnDevice, Alone };
-    struct Handler {
-        std::function<void()> run;
-        Acts acts;
-    };
 
     void OnClose();
     void bindControls();
@@ -119,7 +115,6 @@ private:
     void readDrivesAndSearch();
     void closeTransportOnce();
     void runHandler(std::function<void()> handler, Acts acts);
-    void runQueuedHandlers();
     void loadSettledHighlight();
     void loadHighlightIfNew();
     void closeOtherWindows();
@@ -133,8 +128,6 @@ private:
 
     std::unique_ptr<AutoSearch> autoSearch_;
     QTimer settle_;
-    std::deque<Handler> handlers_;
-    bool handlerRunning_ = false;
     bool ending_ = false;
     QTimer closeOthers_;
     // The controls' places at the template's size, which is also the smallest size.

@@ -2,23 +2,11 @@
 #include "app/TelvorinApp.h"
 
 #include "app/MainDialog.h"
-#include "app/ProtocolLog.h"
 #include "app/Translations.h"
-#include "drives/CredentialPrompt.h"
-#include "install/InstallState.h"
-#include "install/LocalStaging.h"
-#include "platform/BrowserLauncher.h"
-#include "platform/DeviceFiles.h"
-#include "platform/GioDriveService.h"
-#include "platform/NetworkMonitor.h"
-#include "platform/SmbShareWriter.h"
+#include "app/WindowServices.h"
 #include "platform/TerminationSignals.h"
-#include "platform/WebCheck.h"
-#include "protocol/PosixSocketLayer.h"
-#include "protocol/Protocol.h"
 #include "resources/Templates.h"
 #include "ui/Colours.h"
-#include "ui/Messages.h"
 
 #include <QIcon>
 #include <QLocale>
@@ -42,42 +30,13 @@ TelvorinApp::TelvorinApp(int& argc, char** argv)
 
 int TelvorinApp::InitInstance()
 {
-    PosixSocketLayer sockets;
-    SteadyClock clock;
-    Protocol protocol(sockets, clock, ProtocolLogSink());
-    protocol.OpenTransport();
-
-    QtMessages messages;
-    GioDriveService drives;
-    drives.setCredentialAnswerer(CredentialPrompt::overActiveWindow());
-    TcpWebCheck webCheck;
-    GioBrowserLauncher browser;
-    InstallState installState;
-    SmbShareWriter share;
-    XdgDeviceFiles deviceFiles;
-    install::LocalStaging staging;
-    NetlinkMonitor network;
-
+    ProgramServices program;
     ApplyColourScheme(*this);
-
-    MainServices services;
-    services.protocol = &protocol;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.drives = &drives;
-    services.webCheck = &webCheck;
-    services.browser = &browser;
-    services.installState = &installState;
-    services.share = &share;
-    services.deviceFiles = &deviceFiles;
-    services.staging = &staging;
-    services.network = &network;
 
     // A termination request ends the program once the handler in progress is over; an
     // install sees the flag and ends its write, then tells the device to stop.
     CatchTerminationSignals();
-    services.installCancel = &TerminationSignal();
-    MainDialog dialog(services);
+    MainDialog dialog(program.services());
     int exitCode = 0;
     QSocketNotifier termination(TerminationNotifier(), QSocketNotifier::Read);
     connect(&termination, &QSocketNotifier::activated, this, [&termination, &exitCode, &dialog] {

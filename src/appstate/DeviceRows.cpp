@@ -38,9 +38,8 @@ QStringList Columns(const DeviceRecord& device)
 // Carries a streaming search's rows from the step thread to the list on the UI thread.
 class RowFeed final : public QObject {
 public:
-    RowFeed(QTreeWidget* list, HeldClicks& clicks)
+    explicit RowFeed(QTreeWidget* list)
         : list_(list)
-        , clicks_(clicks)
     {
     }
 
@@ -104,22 +103,19 @@ private:
                     this, [this] { drain(true); }, Qt::QueuedConnection);
             }
         }
-        if (done > 0)
-            clicks_.layoutChanged();
     }
 
     QTreeWidget* list_;
-    HeldClicks& clicks_;
     std::mutex mutex_;
     std::vector<Change> pending_;
     bool drainPosted_ = false;
 };
 
-HeldClicks& HeldClicksOf(QTreeWidget* list)
+// Clicks held back during a search go to the device they were made on.
+void WatchHeldClicks(QTreeWidget* list)
 {
-    if (auto* clicks = list->findChild<HeldClicks*>(QString(), Qt::FindDirectChildrenOnly))
-        return *clicks;
-    return *new HeldClicks(list, IpColumn);
+    if (!list->findChild<HeldClicks*>(QString(), Qt::FindDirectChildrenOnly))
+        new HeldClicks(list, IpColumn);
 }
 
 void ShowWhyEmpty(MainContext& ctx)
@@ -153,13 +149,12 @@ void SearchAndShowDevices(MainContext& ctx)
     // Space would land; the focus comes back to it afterwards.
     const bool refreshHadFocus = c.refresh->window()->focusWidget() == c.refresh;
     c.refresh->setEnabled(false);
-    HeldClicks& clicks = HeldClicksOf(c.deviceList);
-    clicks.hold();
+    WatchHeldClicks(c.deviceList);
     if (Protocol* protocol = ctx.services.protocol) {
         // Each device shows as soon as it answers, at its place in the final list.
         // The interfaces are those of this thread's network, not the step thread's.
         protocol->followInterfaces();
-        RowFeed feed(c.deviceList, clicks);
+        RowFeed feed(c.deviceList);
         const Protocol::SearchStream stream = feed.stream();
         RunBlockingStep([protocol, &stream] { protocol->SearchDevices(3, 3, stream); });
         feed.drainAll();
@@ -173,8 +168,6 @@ void SearchAndShowDevices(MainContext& ctx)
     // (and make the first row current when it gets the focus), while nothing is selected
     // until the user clicks a device.
     c.deviceList->setCurrentItem(nullptr);
-    // Clicks held back during the search go to the device they were made on.
-    clicks.release();
     // No row is highlighted, so no device is selected, whatever was before.
     ctx.DeviceSelected = 0;
     if (ctx.searched)

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/BlockingStep.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QThread>
+#include <QWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -67,17 +71,27 @@ private:
     std::thread thread_;
 };
 
-// State of the UI thread only.
-int stepDepth = 0;
-// What the UI thread is inside of, innermost last: a step's wait or a step's question.
-enum class Nesting { Step, Question };
+// State of the UI thread only. What it is inside of, innermost last; the busy cursor, the
+// held input and the queue all follow from it.
+enum class Nesting { Handler, Step, Question };
 std::vector<Nesting> nesting;
-int busyCursors = 0;
-struct Pending {
-    QPointer<QObject> context;
-    std::function<void()> action;
+bool busyShown = false;
+
+// Held input (an event for a window) and queued actions, in the order they came.
+struct Deferred {
+    QPointer<QObject> target;
+    std::unique_ptr<QEvent> event; // input to deliver to target
+    std::function<bool()> instead; // for a press: what replaces it, if anything
+    std::function<void()> action;  // else an action, dropped when target is gone
 };
-std::vector<Pending> afterSteps;
+std::deque<Deferred> deferred;
+bool drainPosted = false;
+
+struct Watch {
+    QPointer<QObject> owner;
+    HeldPressWatch watch;
+};
+std::vector<Watch> watches;
 
 bool OnUiThread()
 {
@@ -85,78 +99,145 @@ bool OnUiThread()
     return app && QThread::currentThread() == app->thread();
 }
 
-bool HasCursor()
+bool StepInside()
 {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    return std::ranges::find(nesting, Nesting::Step) != nesting.end();
 }
 
-class BusyCursor {
-public:
-    BusyCursor()
-        : shown_(HasCursor())
-    {
-        if (shown_) {
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            ++busyCursors;
-        }
-    }
-    ~BusyCursor()
-    {
-        if (shown_) {
-            --busyCursors;
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    bool shown_;
-};
-
-// The busy cursors of the running steps step aside while the user is asked something.
-class CursorsLifted {
-public:
-    CursorsLifted()
-        : count_(HasCursor() ? busyCursors : 0)
-    {
-        for (int i = 0; i < count_; ++i)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    ~CursorsLifted()
-    {
-        for (int i = 0; i < count_; ++i)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    CursorsLifted(const CursorsLifted&) = delete;
-    CursorsLifted& operator=(const CursorsLifted&) = delete;
-
-private:
-    int count_;
-};
-
-void RunAfterSteps()
+QWidget* WidgetOf(const QWindow* window)
 {
-    std::vector<Pending> pending;
-    pending.swap(afterSteps);
-    for (Pending& p : pending) {
-        if (!p.context)
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == window)
+                return top;
+    return nullptr;
+}
+
+void Drain();
+
+void Changed()
+{
+    // The wait cursor shows while a step waits, not while it asks the user.
+    const bool busy = !nesting.empty() && nesting.back() == Nesting::Step &&
+                      qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (busy != busyShown) {
+        busyShown = busy;
+        if (busy)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
+    // Queued, so the code that started the step or handler finishes first.
+    if (!drainPosted && !deferred.empty() && !StepInside()) {
+        drainPosted = true;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &Drain, Qt::QueuedConnection);
+    }
+}
+
+class Nest {
+public:
+    explicit Nest(Nesting kind)
+    {
+        nesting.push_back(kind);
+        Changed();
+    }
+    ~Nest()
+    {
+        nesting.pop_back();
+        Changed();
+    }
+    Nest(const Nest&) = delete;
+    Nest& operator=(const Nest&) = delete;
+};
+
+// Input goes on when no step runs; an action only when nothing at all does.
+void Drain()
+{
+    drainPosted = false;
+    while (!deferred.empty() && (deferred.front().event ? !StepInside() : nesting.empty())) {
+        Deferred next = std::move(deferred.front());
+        deferred.pop_front();
+        if (!next.target)
             continue;
-        // Queued, so the code that started the step finishes first.
-        QMetaObject::invokeMethod(
-            p.context.data(),
-            [context = p.context, action = std::move(p.action)]() mutable {
-                AfterBlockingSteps(context.data(), std::move(action));
-            },
-            Qt::QueuedConnection);
+        if (!next.event) {
+            next.action();
+            continue;
+        }
+        // A window hidden since takes no input; one that a modal window blocks by now
+        // drops it, as it drops the window system's input.
+        const auto* window = static_cast<const QWindow*>(next.target.data());
+        if (!window->isVisible())
+            continue;
+        if (!(next.instead && next.instead()))
+            QCoreApplication::sendEvent(next.target.data(), next.event.get());
     }
 }
+
+bool IsWindowInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::Close:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease: return true;
+    default: return false;
+    }
+}
+
+// Sees the window system's input as it reaches a window and keeps it while a step holds
+// input. Events sent to a widget directly (by the program itself, a screen reader's
+// action) are not the window system's and pass.
+class InputHold final : public QObject {
+public:
+    static void ensure()
+    {
+        static InputHold* const hold = [] {
+            auto* h = new InputHold;
+            QCoreApplication::instance()->installEventFilter(h);
+            return h;
+        }();
+        (void)hold;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!IsWindowInput(event->type()) || !watched->isWindowType() || !BlockingStepHoldsInput())
+            return false;
+        Deferred held{watched, std::unique_ptr<QEvent>(event->clone()), {}, {}};
+        const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+        if (event->type() == QEvent::MouseButtonPress || doubleClick) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (QWidget* top = WidgetOf(static_cast<QWindow*>(watched)))
+                if (QWidget* under = top->childAt(at))
+                    for (const Watch& w : watches)
+                        if (w.owner && !held.instead)
+                            held.instead = w.watch(under, under->mapFrom(top, at), doubleClick);
+        }
+        deferred.push_back(std::move(held));
+        // Not taken yet: it is the program's to take after the step.
+        event->ignore();
+        return true;
+    }
+};
 
 } // namespace
 
 bool BlockingStepRunning()
 {
-    return OnUiThread() && stepDepth > 0;
+    return OnUiThread() && StepInside();
 }
 
 bool BlockingStepHoldsInput()
@@ -164,15 +245,47 @@ bool BlockingStepHoldsInput()
     return OnUiThread() && !nesting.empty() && nesting.back() == Nesting::Step;
 }
 
+bool HandlerOrStepRunning()
+{
+    return OnUiThread() && !nesting.empty();
+}
+
+HandlerRun::HandlerRun()
+{
+    nesting.push_back(Nesting::Handler);
+}
+
+HandlerRun::~HandlerRun()
+{
+    nesting.pop_back();
+    Changed();
+}
+
 void AfterBlockingSteps(QObject* context, std::function<void()> action)
 {
     if (!context)
         return;
-    if (!BlockingStepRunning()) {
+    if (!HandlerOrStepRunning()) {
         action();
         return;
     }
-    afterSteps.push_back({context, std::move(action)});
+    deferred.push_back({context, nullptr, {}, std::move(action)});
+}
+
+void DropQueuedActions(const QObject* context)
+{
+    std::erase_if(deferred, [context](const Deferred& d) { return !d.event && d.target == context; });
+}
+
+bool ActionsQueued()
+{
+    return std::ranges::any_of(deferred, [](const Deferred& d) { return !d.event; });
+}
+
+void WatchHeldPresses(QObject* owner, HeldPressWatch watch)
+{
+    std::erase_if(watches, [](const Watch& w) { return !w.owner; });
+    watches.push_back({owner, std::move(watch)});
 }
 
 namespace detail {
@@ -183,16 +296,14 @@ void RunStep(const std::function<void()>& step)
         step();
         return;
     }
+    InputHold::ensure();
 
     QEventLoop loop;
     std::promise<void> finished;
     std::future<void> ended = finished.get_future();
     std::exception_ptr error;
-
-    ++stepDepth;
-    nesting.push_back(Nesting::Step);
     {
-        const BusyCursor busy;
+        const Nest nest(Nesting::Step);
         StepThread::instance().post([&] {
             try {
                 step();
@@ -205,13 +316,9 @@ void RunStep(const std::function<void()>& step)
         });
         // Returns early only when the whole application is told to quit; the step is then
         // waited for as a blocking call would be.
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
         ended.wait();
     }
-    nesting.pop_back();
-    --stepDepth;
-    if (stepDepth == 0)
-        RunAfterSteps();
     if (error)
         std::rethrow_exception(error);
 }
@@ -227,14 +334,12 @@ void RunQuestion(const std::function<void()>& question)
     QMetaObject::invokeMethod(
         app,
         [&] {
-            const CursorsLifted normalCursor;
-            nesting.push_back(Nesting::Question);
+            const Nest nest(Nesting::Question);
             try {
                 question();
             } catch (...) {
                 error = std::current_exception();
             }
-            nesting.pop_back();
         },
         Qt::BlockingQueuedConnection);
     if (error)

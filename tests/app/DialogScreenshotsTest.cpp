@@ -4,6 +4,7 @@
 // one row to Renders below. Run at scale factor 1, and again at 2 (files named "-2x").
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "dialogs/LoginDialog.h"
 #include "drives/CredentialPrompt.h"
 #include "drives/MemoryDriveService.h"
@@ -88,25 +89,16 @@ void Save(const QImage& image, const QString& name)
 struct OfflineServices {
     test::SilentSockets sockets;
     test::ManualClock clock;
-    Protocol protocol{sockets, clock, nullptr};
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
+    WindowServices window{sockets, clock, {.messages = &messages, .drives = &drives}};
 
     OfflineServices()
     {
         drives.setDriveType("C:", DriveFixed);
         drives.mapDrive("Y:", "\\\\NAS-1\\HDD_a");
-        protocol.OpenTransport();
     }
-    MainServices services()
-    {
-        MainServices s;
-        s.protocol = &protocol;
-        s.clock = &clock;
-        s.messages = &messages;
-        s.drives = &drives;
-        return s;
-    }
+    const MainServices& services() const { return window.services(); }
 };
 
 void AddRow(QTreeWidget* list, const QStringList& cells)
@@ -142,12 +134,8 @@ QImage RenderMainDevices()
             lab.enterPc();
             PosixSocketLayer sockets;
             SteadyClock clock;
-            Protocol protocol(sockets, clock, nullptr);
-            protocol.OpenTransport();
-            MainServices services = offline.services();
-            services.protocol = &protocol;
-            services.clock = &clock;
-            MainDialog dialog(services);
+            WindowServices window(sockets, clock, {.messages = &offline.messages, .drives = &offline.drives});
+            MainDialog dialog(window.services());
             dialog.OnInitDialog();
             auto* list = dialog.controls().deviceList;
             if (list->topLevelItemCount() > 0) {
@@ -159,7 +147,7 @@ QImage RenderMainDevices()
                 QApplication::sendEvent(list->viewport(), &release);
             }
             QImage image = Frame(dialog);
-            protocol.CloseTransport();
+            window.protocol().CloseTransport();
             lab.leavePc();
             return image;
         }
@@ -236,7 +224,7 @@ QImage RenderInstall()
     test::MemoryDeviceFiles files;
     InstallState state;
     install::LocalStaging staging;
-    install::InstallContext context{offline.protocol, share, files, state, staging, offline.clock};
+    install::InstallContext context{offline.window.protocol(), share, files, state, staging, offline.clock};
     InstallDialog dialog(context, "10.64.0.10", offline.messages);
     return Frame(dialog);
 }

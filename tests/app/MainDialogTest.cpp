@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainDialog.h"
 #include "app/ProtocolLog.h"
+#include "app/WindowServices.h"
 #include "drives/MemoryDriveService.h"
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
@@ -41,11 +42,6 @@ protected:
     {
         drives.setDriveType("C:", DriveFixed);
         drives.mapDrive("Z:", "\\\\NAS-1\\HDD_a");
-        protocol.OpenTransport();
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
     }
     ~MainDialogTest() override { EXPECT_NO_WINDOW_LEFT(); }
 
@@ -82,10 +78,11 @@ protected:
 
     test::SilentSockets sockets{{{"veth0", "10.64.0.1"}, {"veth1", "10.65.0.1"}}};
     test::ManualClock clock;
-    Protocol protocol{sockets, clock, nullptr};
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
-    MainServices services;
+    WindowServices window{sockets, clock, {.messages = &messages, .drives = &drives}};
+    Protocol& protocol = window.protocol();
+    const MainServices& services = window.services();
 };
 
 // Runs `step` once the dialog's modal run is under way and the first search is over, as
@@ -419,17 +416,11 @@ TEST(MainDialogSearch, RefreshKeepsTheFocusAndLeavesNoRowCurrent)
         device.address = {10, 64, 0, host};
         net.addDevice(device);
     }
-    Protocol protocol{net, clock, nullptr};
-    protocol.OpenTransport();
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
-    MainServices services;
-    services.protocol = &protocol;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.drives = &drives;
+    WindowServices window(net, clock, {.messages = &messages, .drives = &drives});
 
-    MainDialog dialog(services);
+    MainDialog dialog(window.services());
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

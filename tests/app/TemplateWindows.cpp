@@ -3,6 +3,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "dialogs/LoginDialog.h"
 #include "drives/MemoryDriveService.h"
 #include "install/MemoryShare.h"
@@ -28,23 +29,17 @@ namespace {
 struct Offline {
     SilentSockets sockets{{{"veth0", "10.64.0.1"}}};
     ManualClock clock;
-    Protocol protocol{sockets, clock, nullptr};
     RecordingMessages messages;
     MemoryDriveService drives;
     InstallState install;
+    WindowServices window{
+        sockets, clock, {.messages = &messages, .drives = &drives, .installState = &install}};
     std::unique_ptr<MainDialog> dialog;
 
     Offline()
     {
         drives.setDriveType("C:", DriveFixed);
-        protocol.OpenTransport();
-        MainServices services;
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
-        services.installState = &install;
-        dialog = std::make_unique<MainDialog>(services);
+        dialog = std::make_unique<MainDialog>(window.services());
     }
 };
 
@@ -83,7 +78,8 @@ void ForEachTemplateWindow(const std::function<void(const char* name, QWidget& w
         MemoryShare share;
         MemoryDeviceFiles files;
         install::LocalStaging staging;
-        install::InstallContext context{main.protocol, share, files, main.install, staging, main.clock};
+        install::InstallContext context{main.window.protocol(), share,   files,
+                                        main.install,           staging, main.clock};
         InstallDialog dialog(context, "10.64.0.10", main.messages);
         Shown(dialog, "install", check);
     }

@@ -5,6 +5,7 @@
 // devices and servers are shown as written.
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "dialogs/LoginDialog.h"
 #include "drives/CredentialPrompt.h"
 #include "drives/MemoryDriveService.h"
@@ -212,23 +213,17 @@ QStringList LayoutFaults(QWidget& window)
 struct OfflineMain {
     test::SilentSockets sockets{{{"veth0", "10.64.0.1"}}};
     test::ManualClock clock;
-    Protocol protocol{sockets, clock, nullptr};
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
     InstallState install;
+    WindowServices window{
+        sockets, clock, {.messages = &messages, .drives = &drives, .installState = &install}};
     std::unique_ptr<MainDialog> dialog;
 
     OfflineMain()
     {
         drives.setDriveType("C:", DriveFixed);
-        protocol.OpenTransport();
-        MainServices services;
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
-        services.installState = &install;
-        dialog = std::make_unique<MainDialog>(services);
+        dialog = std::make_unique<MainDialog>(window.services());
     }
 };
 
@@ -279,7 +274,8 @@ void ForEachWindow(const std::function<void(const char* name, QWidget& window)>&
         test::MemoryShare share;
         test::MemoryDeviceFiles files;
         install::LocalStaging staging;
-        install::InstallContext context{main.protocol, share, files, main.install, staging, main.clock};
+        install::InstallContext context{main.window.protocol(), share,   files,
+                                        main.install,           staging, main.clock};
         InstallDialog dialog(context, "10.64.0.10", main.messages);
         WhileShown(dialog, as("install window"));
     }

@@ -46,15 +46,9 @@ const QString FailedToMap = QStringLiteral("Failed to map drive.");
 struct ProgramRun {
     explicit ProgramRun(const std::string& drivesFolder)
         : drives(drivesFolder)
+        , window(sockets, clock, {.messages = &messages, .drives = &drives})
+        , dialog(test::OpenMainWindow(window))
     {
-        protocol.OpenTransport();
-        dialog = test::OpenMainWindow(protocol, clock, messages, drives);
-    }
-    ~ProgramRun()
-    {
-        dialog.reset();
-        if (protocol.transportOpen())
-            protocol.CloseTransport();
     }
 
     MainContext& ctx() { return dialog->context(); }
@@ -80,9 +74,9 @@ struct ProgramRun {
 
     SteadyClock clock;
     PosixSocketLayer sockets;
-    Protocol protocol{sockets, clock, nullptr};
     test::RecordingMessages messages;
     GioDriveService drives;
+    WindowServices window;
     std::unique_ptr<MainDialog> dialog;
 };
 

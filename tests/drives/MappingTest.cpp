@@ -57,8 +57,9 @@ public:
     {
         net.addInterface("veth0", "10.64.0.1");
         net.addDevice(device);
-        protocol.OpenTransport();
-        dialog = test::OpenMainWindow(protocol, clock, messages, drives);
+        window = std::make_unique<WindowServices>(net, clock,
+                                                  MainServices{.messages = &messages, .drives = &drives});
+        dialog = test::OpenMainWindow(*window);
     }
 
     MainContext& ctx() { return dialog->context(); }
@@ -89,9 +90,10 @@ public:
 
     test::FakeClock clock;
     test::FakeNetwork net{clock};
-    Protocol protocol{net, clock, nullptr};
     MemoryDriveService drives;
     test::RecordingMessages messages;
+    // Made once the network has its link and device, which the transport opens on.
+    std::unique_ptr<WindowServices> window;
     std::unique_ptr<MainDialog> dialog;
 };
 
@@ -160,7 +162,7 @@ TEST(Connect, RefusedFirstAttemptFallsBackToTheLoginDialog)
         EXPECT_EQ(w.drives.addCalls()[1].userName, std::optional<std::string>(row.secondUser));
         EXPECT_EQ(w.drives.addCalls()[1].password, std::optional<std::string>("secret1"));
         EXPECT_EQ(w.drives.addCalls()[1].flags, ConnectUpdateProfile);
-        EXPECT_EQ(w.protocol.state.adminUser, "user1");
+        EXPECT_EQ(w.window->protocol().state.adminUser, "user1");
         if (row.secondRefused) {
             EXPECT_EQ(w.messages.last().text, FailedToMap);
             EXPECT_EQ(w.messages.last().caption, QStringLiteral("Error"));
@@ -170,6 +172,44 @@ TEST(Connect, RefusedFirstAttemptFallsBackToTheLoginDialog)
             EXPECT_EQ(w.messages.last().text, Mapped);
             EXPECT_EQ(w.location(QStringLiteral("PRIVATE")), QStringLiteral("Y:"));
         }
+    }
+}
+
+// The window hands its handlers the drive service behind its blocking wrapper: the box
+// must still follow the service, and a tick must reach the mapping.
+TEST(Connect, RememberPasswordFollowsTheDriveServiceAndATickReachesTheMapping)
+{
+    struct Row {
+        const char* what;
+        bool canSave;
+        bool tick;
+        unsigned flags;
+    };
+    const Row rows[] = {
+        {"a keyring, ticked", true, true, ConnectUpdateProfile | ConnectSavePassword},
+        {"a keyring, not ticked", true, false, ConnectUpdateProfile},
+        {"no keyring", false, true, ConnectUpdateProfile},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        MappingWindow w(Nas());
+        w.drives.setPasswordSaving(row.canSave);
+        w.choose(QStringLiteral("PRIVATE"), QStringLiteral("Y:"));
+        w.drives.failNextAdd(DriveResult::Failed);
+        bool enabled = !row.canSave;
+        ModalAnswerer answer([&](QWidget* modal) {
+            QCheckBox* box = qobject_cast<LoginDialog*>(modal)->rememberPasswordBox();
+            enabled = box->isEnabled();
+            if (row.tick)
+                box->click();
+            TypeLogin(QStringLiteral("user1"), QStringLiteral("secret1"))(modal);
+        });
+        OnConnect(w.ctx());
+
+        EXPECT_TRUE(answer.answered());
+        EXPECT_EQ(enabled, row.canSave);
+        ASSERT_EQ(w.drives.addCalls().size(), 2u);
+        EXPECT_EQ(w.drives.addCalls()[1].flags, row.flags);
     }
 }
 

@@ -2,6 +2,7 @@
 // Mapped letters come back after a logout (the GVfs session, keyring daemon and mounts
 // end; a new session starts): `telvorin-probe drives restore` mounts them again, as the
 // autostart entry has it done at login, waiting for a network that is not up yet.
+#include "LoginSession.h"
 #include "gvfs/GvfsSession.h"
 #include "gvfs/SharesLabTest.h"
 #include "lab/LabTest.h"
@@ -22,7 +23,10 @@ namespace telvorin {
 namespace {
 
 using test::Exists;
+using test::Probe;
+using test::ProbeRun;
 using test::ReadFile;
+using test::ScratchHome;
 using RestoreLab = lab::LabTest;
 
 // Two servers: GVfs keeps a password for a server, so the share mapped without
@@ -34,52 +38,6 @@ const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices":
     {"name": "NAS-2", "ip": "10.64.0.11", "netmask": "255.255.0.0", "key": "0014a5000311",
      "volumes": ["PRIVATE"], "smb": true,
      "users": [{"user": "user2", "password": "secret2"}], "userShares": ["PRIVATE"]}]}]})";
-
-struct ProbeRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// The probe as the login would start it: a process of its own, with this process's
-// environment (session bus, runtime and home folders).
-ProbeRun Probe(const std::string& scratch, const std::string& arguments)
-{
-    const std::string out = scratch + "/probe.out";
-    const std::string err = scratch + "/probe.err";
-    const std::string command =
-        std::string("'") + TELVORIN_PROBE + "' " + arguments + " >'" + out + "' 2>'" + err + "' </dev/null";
-    ProbeRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(out);
-    run.err = ReadFile(err);
-    return run;
-}
-
-class ScratchHome {
-public:
-    ScratchHome()
-    {
-        char name[] = "/tmp/telvorin-restore-XXXXXX";
-        path_ = mkdtemp(name) ? name : "";
-    }
-    ~ScratchHome()
-    {
-        if (!path_.empty())
-            std::system(("rm -rf '" + path_ + "'").c_str());
-    }
-    const std::string& path() const { return path_; }
-    // The program and the probe find their folders from these, as in a desktop session.
-    void use() const
-    {
-        setenv("XDG_DATA_HOME", (path_ + "/data").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (path_ + "/config").c_str(), 1);
-    }
-
-private:
-    std::string path_;
-};
 
 TEST_F(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnotherIsNamed)
 {

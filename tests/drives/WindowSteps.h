@@ -5,6 +5,7 @@
 // mapping tests over in-memory drives and those against the lab's shares.
 
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "dialogs/LoginDialog.h"
 #include "ui/ModalHelper.h"
 
@@ -19,15 +20,9 @@
 namespace telvorin::test {
 
 // The main window over these services, initialised as at start-up (the first search run).
-inline std::unique_ptr<MainDialog> OpenMainWindow(Protocol& protocol, Clock& clock, Messages& messages,
-                                                  DriveService& drives)
+inline std::unique_ptr<MainDialog> OpenMainWindow(const WindowServices& window)
 {
-    MainServices services;
-    services.protocol = &protocol;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.drives = &drives;
-    auto dialog = std::make_unique<MainDialog>(services);
+    auto dialog = std::make_unique<MainDialog>(window.services());
     dialog->OnInitDialog();
     return dialog;
 }

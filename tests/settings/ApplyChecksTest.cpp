@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainDialog.h"
+#include "app/WindowServices.h"
 #include "drives/MemoryDriveService.h"
 #include "protocol/Protocol.h"
 #include "ui/IpAddressEdit.h"
@@ -33,12 +34,7 @@ class ApplyChecksTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        protocol.OpenTransport();
-        services.protocol = &protocol;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.drives = &drives;
-        dialog = std::make_unique<MainDialog>(services);
+        dialog = std::make_unique<MainDialog>(window.services());
         dialog->show();
     }
     void TearDown() override
@@ -63,10 +59,10 @@ protected:
 
     test::SilentSockets sockets{{{"lab0", "10.64.0.1"}}};
     test::ManualClock clock;
-    Protocol protocol{sockets, clock, nullptr};
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
-    MainServices services;
+    WindowServices window{sockets, clock, {.messages = &messages, .drives = &drives}};
+    Protocol& protocol = window.protocol();
     std::unique_ptr<MainDialog> dialog;
 };
 

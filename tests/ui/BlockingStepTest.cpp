@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
@@ -238,4 +239,25 @@ TEST(BlockingStepTest, ActionsHeldForTheStepRunAfterIt)
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.size() == std::size_t{2}; }));
     EXPECT_EQ(log, (std::vector<std::string>{"step returned", "held"}));
+}
+
+TEST(BlockingStepTest, HeldInputForAWindowThatAModalWindowBlocksByThenIsDropped)
+{
+    // Input reaches a window that a modal window blocks no more than the window system
+    // would let it: held clicks and keys for the window are dropped, not delivered past
+    // the modal window (an Escape held so would end the window under it).
+    CountingWindow window;
+    QTimer::singleShot(20, &window, [&] {
+        window.queueClick();
+        window.queueSpace();
+    });
+    RunBlockingStep([] { std::this_thread::sleep_for(std::chrono::milliseconds(100)); });
+    QDialog modal;
+    modal.setModal(true);
+    modal.show();
+    QTest::qWait(100);
+    EXPECT_EQ(window.clicks, 0);
+    modal.hide();
+    QTest::qWait(50);
+    EXPECT_EQ(window.clicks, 0) << "held input came after the modal window closed";
 }

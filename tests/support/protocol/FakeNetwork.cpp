@@ -241,6 +241,8 @@ std::optional<std::int64_t> FakeNetwork::nextArrivalUs(int iface) const
 
 bool FakeNetwork::waitReadable(int socket, int timeoutMs)
 {
+    if (onWait)
+        onWait();
     const std::int64_t limit = clock_.nowUs() + std::int64_t{timeoutMs} * 1000;
     const int iface = ifaceOfReceive(socket);
     const auto next = iface < 0 ? std::nullopt : nextArrivalUs(iface);
@@ -254,6 +256,8 @@ bool FakeNetwork::waitReadable(int socket, int timeoutMs)
 
 bool FakeNetwork::waitAnyReadable(std::span<const int> sockets, int timeoutMs, std::span<bool> readable)
 {
+    if (onWait)
+        onWait();
     const std::int64_t limit = clock_.nowUs() + std::int64_t{timeoutMs} * 1000;
     std::optional<std::int64_t> first;
     for (const int socket : sockets) {

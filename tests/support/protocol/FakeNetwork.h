@@ -88,6 +88,7 @@ public:
     int openSockets() const;
 
     int receiveCostUs = 5;                                   // fake time one receive takes
+    std::function<void()> onWait;                            // runs at every wait, on the waiting thread
     static constexpr std::uint32_t FloodSource = 0x0A00FE01; // 10.0.254.1
 
     // SocketLayer
