@@ -34,7 +34,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -234,23 +233,14 @@ QImage RenderInstall()
     return Frame(dialog);
 }
 
-// Most of the way through: the first steps come at once, then the worker takes its time.
-class HalfwayClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return 0; }
-    void sleepMs(int) override
-    {
-        if (++sleeps_ > 45)
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-
-private:
-    std::atomic<int> sleeps_{0};
-};
-
 QImage RenderRestart()
 {
-    HalfwayClock clock;
+    // Most of the way through: the first steps come at once, then the worker takes its time.
+    test::FakeClock clock;
+    clock.onSleep = [&clock](int) {
+        if (clock.sleeps > 45)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    };
     InstallState state;
     RestartDialog dialog(state, clock);
     dialog.show();

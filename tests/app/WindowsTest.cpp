@@ -235,14 +235,6 @@ struct OfflineMain {
     }
 };
 
-// A clock whose sleeps take a little real time, so the restart window's worker stays
-// mid-way while a test looks at the window.
-class SlowClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return 0; }
-    void sleepMs(int) override { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
-};
-
 using WindowCheck = std::function<void(QWidget& window)>;
 
 void WhileShown(QWidget& window, const WindowCheck& check)
@@ -302,7 +294,8 @@ void ForEachWindow(const std::function<void(const char* name, QWidget& window)>&
         WhileShown(dialog, as("install window"));
     }
     {
-        SlowClock clock;
+        // Its steps take a little real time, so the worker stays mid-way while the window is looked at.
+        test::FakeClock clock(2);
         InstallState install;
         RestartDialog dialog(install, clock);
         WhileShown(dialog, as("restart window"));
