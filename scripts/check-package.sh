@@ -1,7 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks what a user installs: the desktop entry and the AppStream metainfo validate, the
-# firewall profiles open UDP port 13579, the man pages format without warnings, and the Debian package made from BUILD_DIR holds
+# Checks what a user installs: the desktop entry and the AppStream metainfo validate and
+# speak every shipped language, the firewall profiles open UDP port 13579, the man pages
+# format without warnings, and the Debian package made from BUILD_DIR holds
 # exactly the files of tests/package/files.txt, depends on what the program needs at run
 # time, carries programs that start, and passes lintian without an error or a warning.
 #   scripts/check-package.sh BUILD_DIR
@@ -27,6 +28,18 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "check-package: appstreamcli not installed, metainfo not validated"
 fi
+
+# The desktop entry and the metainfo speak every language the window ships in.
+for ts in "$root"/translations/telvorin_*.ts; do
+    language=$(basename "$ts" .ts)
+    language=${language#telvorin_}
+    for key in GenericName Comment; do
+        grep -q "^$key\[$language\]=." "$resources/telvorin.desktop" ||
+            fail "telvorin.desktop has no $key[$language]"
+    done
+    grep -q "<summary xml:lang=\"$language\">" "$resources/telvorin.metainfo.xml" ||
+        fail "telvorin.metainfo.xml has no summary in $language"
+done
 
 # The firewall profiles: a firewalld service that opens UDP 13579 and nothing else, and a
 # ufw application profile named Telvorin with the same port.

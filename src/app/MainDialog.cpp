@@ -30,7 +30,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include <cstring>
+#include <algorithm>
 
 namespace telvorin {
 
@@ -43,61 +43,6 @@ constexpr unsigned AboutCommand = 0x10;
 // enough that the details follow the highlight at once to the eye.
 constexpr int SelectionSettleMs = 150;
 
-// How a control follows a window larger than the template: the extra height goes half to
-// the device list ("upper") and half to the volume list ("lower"); the extra width to
-// both lists, with the controls on their right moving along.
-enum Follow : unsigned {
-    MoveX = 1u << 0,
-    GrowW = 1u << 1,
-    MoveYUpper = 1u << 2,
-    MoveYLower = 1u << 3,
-    GrowHUpper = 1u << 4,
-    GrowHLower = 1u << 5,
-    MoveYAll = MoveYUpper | MoveYLower,
-};
-
-struct ControlFollow {
-    const char* objectName;
-    unsigned follow;
-};
-
-constexpr ControlFollow Follows[] = {
-    {"deviceGroup", GrowW | GrowHUpper},
-    {"deviceList", GrowW | GrowHUpper},
-    {"refreshButton", MoveX},
-    {"configurationButton", MoveX},
-    {"languageButton", MoveX},
-    {"bitTorrentButton", MoveX},
-    {"lanGroup", GrowW | MoveYUpper},
-    {"ipLabel", MoveYUpper},
-    {"netmaskLabel", MoveYUpper},
-    {"gatewayLabel", MoveYUpper},
-    {"ipAddressEdit", MoveYUpper},
-    {"netmaskEdit", MoveYUpper},
-    {"gatewayEdit", MoveYUpper},
-    {"dhcpLabel", MoveX | MoveYUpper},
-    {"dhcpCombo", MoveX | MoveYUpper},
-    {"applyButton", MoveX | MoveYUpper},
-    {"driveGroup", GrowW | MoveYUpper | GrowHLower},
-    {"volumeList", GrowW | MoveYUpper | GrowHLower},
-    {"driveLettersLabel", MoveX | MoveYUpper},
-    {"driveLetterCombo", MoveX | MoveYUpper},
-    {"connectButton", MoveX | MoveYAll},
-    {"disconnectButton", MoveX | MoveYAll},
-    {"aboutButton", MoveYAll},
-    {"exitButton", MoveX | MoveYAll},
-};
-
-unsigned FollowOf(const QWidget* control)
-{
-    const QByteArray name = control->objectName().toLatin1();
-    for (const ControlFollow& f : Follows) {
-        if (std::strcmp(f.objectName, name.constData()) == 0)
-            return f.follow;
-    }
-    return 0;
-}
-
 } // namespace
 
 MainDialog::MainDialog(const MainServices& services, QWidget* parent)
@@ -109,7 +54,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EnsureResources();
-    BuildDialog(*this, MainTemplate);
+    const std::vector<QWidget*> built = BuildDialog(*this, MainTemplate);
     setObjectName(QStringLiteral("mainDialog"));
     setWindowIcon(QIcon(QString::fromLatin1(AppIconSvg)));
 
@@ -126,8 +71,18 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     followNetwork();
 
     // The template's size is the smallest; the window may grow from it.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        templatePlaces_.emplace_back(child, child->geometry());
+    for (std::size_t i = 0; i < built.size(); ++i)
+        templatePlaces_.push_back({built[i], RectInWindow(*built[i]), MainTemplate.controls[i].follow});
+    const auto depth = [this](const QWidget* w) {
+        int d = 0;
+        for (; w && w != this; w = w->parentWidget())
+            ++d;
+        return d;
+    };
+    std::stable_sort(templatePlaces_.begin(), templatePlaces_.end(),
+                     [&depth](const TemplatePlace& a, const TemplatePlace& b) {
+                         return depth(a.control) < depth(b.control);
+                     });
     setMinimumSize(size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
@@ -458,14 +413,18 @@ void MainDialog::layOutControls()
     const QSize extra = (size() - minimumSize()).expandedTo(QSize(0, 0));
     const int upper = extra.height() / 2;
     const int lower = extra.height() - upper;
-    for (const auto& [control, place] : templatePlaces_) {
-        const unsigned f = FollowOf(control);
-        QRect r = place;
-        r.translate((f & MoveX) ? extra.width() : 0,
-                    ((f & MoveYUpper) ? upper : 0) + ((f & MoveYLower) ? lower : 0));
-        r.setWidth(r.width() + ((f & GrowW) ? extra.width() : 0));
-        r.setHeight(r.height() + ((f & GrowHUpper) ? upper : 0) + ((f & GrowHLower) ? lower : 0));
-        control->setGeometry(r);
+    for (const TemplatePlace& place : templatePlaces_) {
+        const unsigned f = place.follow;
+        QRect r = place.inWindow;
+        r.translate((f & FollowMoveX) ? extra.width() : 0,
+                    ((f & FollowMoveYUpper) ? upper : 0) + ((f & FollowMoveYLower) ? lower : 0));
+        r.setWidth(r.width() + ((f & FollowGrowW) ? extra.width() : 0));
+        r.setHeight(r.height() + ((f & FollowGrowHUpper) ? upper : 0) + ((f & FollowGrowHLower) ? lower : 0));
+        // A control inside a group box is placed against the box, which has its new place
+        // already (boxes come first).
+        if (QWidget* parent = place.control->parentWidget(); parent != this)
+            r.translate(-parent->mapTo(this, QPoint()));
+        place.control->setGeometry(r);
     }
 }
 

@@ -130,8 +130,15 @@ private:
     QTimer settle_;
     bool ending_ = false;
     QTimer closeOthers_;
-    // The controls' places at the template's size, which is also the smallest size.
-    std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
+    // The controls' places in the window at the template's size, which is also the
+    // smallest size, and how each follows a larger window (ControlFollow bits); group
+    // boxes come before the controls inside them.
+    struct TemplatePlace {
+        QWidget* control;
+        QRect inWindow;
+        unsigned follow;
+    };
+    std::vector<TemplatePlace> templatePlaces_;
 };
 
 } // namespace telvorin

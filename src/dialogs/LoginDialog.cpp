@@ -22,9 +22,7 @@ namespace telvorin {
 namespace {
 
 // Where the box sits, in dialog units: below the password field, clear of the buttons.
-constexpr int RememberX = 60;
 constexpr int RememberY = 57;
-constexpr int RememberW = 125;
 constexpr int RememberH = 10;
 
 QString LoginName()
@@ -70,15 +68,21 @@ LoginDialog::LoginDialog(ProtocolState& state, int adminLoginMode, QWidget* pare
     rememberPassword_->setObjectName(QStringLiteral("rememberPasswordCheck"));
     rememberPassword_->setAccessibleName(Texts::tr("Remember password"));
     const int boxWidth = rememberPassword_->sizeHint().width();
-    rememberPassword_->setGeometry(units.toPixelsX(RememberX), units.toPixelsY(RememberY), boxWidth,
-                                   units.toPixelsY(RememberH));
+    // Under the password field and as far right as the buttons, wherever longer texts of
+    // the labels and buttons moved them.
+    const int boxX = passwordEdit_->x();
+    rememberPassword_->setGeometry(boxX, units.toPixelsY(RememberY), boxWidth, units.toPixelsY(RememberH));
     rememberCaption_ = new QLabel(Texts::tr("Remember password"), this);
     rememberCaption_->setObjectName(QStringLiteral("rememberPasswordLabel"));
     rememberCaption_->setBuddy(rememberPassword_);
     rememberCaption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    rememberCaption_->setGeometry(
-        units.toPixelsX(RememberX) + boxWidth + units.toPixelsX(2), units.toPixelsY(RememberY),
-        units.toPixelsX(RememberW) - boxWidth - units.toPixelsX(2), units.toPixelsY(RememberH));
+    const int captionX = boxX + boxWidth + units.toPixelsX(2);
+    const int buttonsEnd = ok->x() + ok->width();
+    const QSize caption =
+        QSize(buttonsEnd - captionX, units.toPixelsY(RememberH)).expandedTo(rememberCaption_->sizeHint());
+    rememberCaption_->setGeometry(captionX, units.toPixelsY(RememberY), caption.width(), caption.height());
+    if (captionX + caption.width() > buttonsEnd)
+        setFixedSize(width() + captionX + caption.width() - buttonsEnd, height());
     rememberCaption_->installEventFilter(this);
     QWidget::setTabOrder(passwordEdit_, rememberPassword_);
     QWidget::setTabOrder(rememberPassword_, ok);

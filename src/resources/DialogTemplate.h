@@ -27,6 +27,20 @@ enum ControlStyle : unsigned {
     StyleSorted = 1u << 0, // drop-down list keeps its items sorted
 };
 
+// How a control follows a window grown beyond the template's size, in window terms: the
+// extra height goes half to the "upper" part of the window and half to the "lower" part.
+// A control that moves with both parts sits below both.
+enum ControlFollow : unsigned {
+    FollowNone = 0,
+    FollowMoveX = 1u << 0,
+    FollowGrowW = 1u << 1,
+    FollowMoveYUpper = 1u << 2,
+    FollowMoveYLower = 1u << 3,
+    FollowGrowHUpper = 1u << 4,
+    FollowGrowHLower = 1u << 5,
+    FollowMoveYAll = FollowMoveYUpper | FollowMoveYLower,
+};
+
 struct ControlTemplate {
     int id; // -1 for plain labels and group boxes
     ControlKind kind;
@@ -42,6 +56,8 @@ struct ControlTemplate {
     // For a label: the id of the control it names, so screen readers announce the label
     // with that control.
     int labelFor = 0;
+    // ControlFollow bits, for a window that may grow; a fixed-size window ignores them.
+    unsigned follow = FollowNone;
 };
 
 struct DialogTemplate {

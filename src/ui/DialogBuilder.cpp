@@ -6,6 +6,7 @@
 #include "ui/FocusRing.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ReportList.h"
+#include "ui/TextRoom.h"
 #include "ui/Texts.h"
 
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QVariant>
 
 #include <algorithm>
@@ -36,7 +39,8 @@ int MulDivRounded(int value, int numerator, int denominator)
     return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
 }
 
-QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& font, const DialogUnits& units)
+QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& font, const DialogUnits& units,
+                     QRect& rect)
 {
     const QString text = TrText(c.text);
     QWidget* widget = nullptr;
@@ -108,7 +112,7 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
     // Every control carries the template font itself, so a later re-polish of the
     // dialog (new window flags, a style sheet) cannot drop it back to the default.
     widget->setFont(font);
-    QRect rect = units.toPixels(c.x, c.y, c.w, c.h);
+    rect = units.toPixels(c.x, c.y, c.w, c.h);
     if (c.kind == ControlKind::DropDownList) {
         // The template's height is that of the open list; the closed box is one line.
         rect.setHeight(widget->sizeHint().height());
@@ -122,12 +126,12 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
             condensed.setLetterSpacing(QFont::PercentageSpacing, std::max(90, 100 * rect.width() / needed));
             widget->setFont(condensed);
         }
-        rect.setSize(rect.size().expandedTo(widget->sizeHint()));
+        // Wider texts get their room with the other controls' (MakeRoomForTexts).
+        rect.setHeight(std::max(rect.height(), widget->sizeHint().height()));
     } else if (c.kind == ControlKind::Icon) {
         // An icon control shows the icon at its own size, whatever the template says.
         rect.setSize(QSize(32, 32));
     }
-    widget->setGeometry(rect);
     widget->setProperty(ControlIdProperty, c.id);
     if (c.objectName)
         widget->setObjectName(QString::fromUtf8(c.objectName));
@@ -139,6 +143,52 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& c, const QFont& fon
             widget->setAccessibleName(name);
     }
     return widget;
+}
+
+// The room a control needs for its text (in the language shown), how it grows for it.
+RoomControl TextRoomOf(QWidget* widget, const QRect& rect)
+{
+    RoomControl room{rect, 0, RoomRole::Fixed};
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        room.role = RoomRole::Text;
+        if (!label->text().isEmpty())
+            room.needed = label->sizeHint().width();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = QRect(QPoint(), rect.size());
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        room.role = RoomRole::Button;
+        room.needed =
+            metrics.size(Qt::TextShowMnemonic, button->text()).width() + rect.width() - contents.width();
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.rect = QRect(QPoint(), rect.size());
+        const QRect field =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, metrics.size(Qt::TextSingleLine, combo->itemText(i)).width());
+        room.role = RoomRole::Text;
+        if (widest > 0)
+            room.needed = widest + rect.width() - field.width();
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.rect = QRect(QPoint(), rect.size());
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        room.role = RoomRole::Container;
+        // As much room after the title as before it.
+        if (!box->title().isEmpty())
+            room.needed = title.x() + title.width() + std::max(0, title.x());
+    }
+    return room;
 }
 
 bool TakesFocus(ControlKind kind)
@@ -190,7 +240,7 @@ QFont TemplateFont(const DialogTemplate& tpl)
     return font;
 }
 
-void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
+std::vector<QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
 {
     const QFont font = TemplateFont(tpl);
     dialog.setFont(font);
@@ -198,11 +248,18 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     dialog.setProperty(ControlIdProperty, tpl.id);
 
     const DialogUnits units = DialogUnits::forFont(font);
+    std::vector<QWidget*> widgets;
+    std::vector<PlacedControl> placed;
     std::vector<QWidget*> tabOrder;
     std::vector<QWidget*> groupBoxes;
     std::vector<std::pair<QLabel*, int>> labels;
+    std::vector<RoomControl> rooms;
     for (const ControlTemplate& c : tpl.controls) {
-        QWidget* widget = MakeControl(dialog, c, font, units);
+        QRect rect;
+        QWidget* widget = MakeControl(dialog, c, font, units, rect);
+        widgets.push_back(widget);
+        rooms.push_back(TextRoomOf(widget, rect));
+        placed.push_back({widget, rect});
         if (c.kind == ControlKind::GroupBox)
             groupBoxes.push_back(widget);
         if (c.kind == ControlKind::Label && c.labelFor != 0)
@@ -212,8 +269,15 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
         else
             widget->setFocusPolicy(Qt::NoFocus);
     }
+    // The template's places in pixels, widened where a text needs more room.
+    const RoomLayout layout = MakeRoomForTexts(
+        rooms, QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height)), units.toPixelsX(2));
+    for (std::size_t i = 0; i < widgets.size(); ++i)
+        widgets[i]->setGeometry(layout.rects[i]);
+    // Group boxes go to the back, so one never covers a control beside it.
     for (QWidget* box : groupBoxes)
         box->lower();
+    ParentIntoGroupBoxes(dialog, placed);
     // A window without a caption is named after its first label, so a screen reader
     // has something to announce when it opens.
     if (dialog.windowTitle().isEmpty()) {
@@ -231,19 +295,80 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& tpl)
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    dialog.setFixedSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+    dialog.setFixedSize(layout.window);
     FocusRing::install(dialog);
+    return widgets;
+}
+
+void ParentIntoGroupBoxes(QDialog& dialog, const std::vector<PlacedControl>& controls)
+{
+    std::vector<const PlacedControl*> boxes;
+    for (const PlacedControl& c : controls) {
+        if (qobject_cast<QGroupBox*>(c.widget) && c.widget->parentWidget() == &dialog)
+            boxes.push_back(&c);
+    }
+    if (boxes.empty())
+        return;
+    const auto area = [](const QRect& r) { return static_cast<long long>(r.width()) * r.height(); };
+    // Where every box is now, before any moves into another.
+    std::vector<QPoint> corners;
+    for (const PlacedControl* box : boxes)
+        corners.push_back(box->widget->geometry().topLeft());
+    for (const PlacedControl& c : controls) {
+        if (c.widget->parentWidget() != &dialog)
+            continue;
+        const bool isBox = qobject_cast<QGroupBox*>(c.widget) != nullptr;
+        std::size_t holder = boxes.size();
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const QRect& box = boxes[i]->templateRect;
+            if (boxes[i] == &c || !box.contains(c.templateRect))
+                continue;
+            // A box goes only into a larger one: two boxes of one rectangle stay side by
+            // side rather than each inside the other.
+            if (isBox && area(box) <= area(c.templateRect))
+                continue;
+            if (holder == boxes.size() || area(box) < area(boxes[holder]->templateRect))
+                holder = i;
+        }
+        if (holder == boxes.size())
+            continue;
+        // Reparenting a polished widget resolves its font against the new parent again,
+        // which drops what was set on the control alone (a label's tighter letters).
+        const QFont font = c.widget->font();
+        const QRect place = c.widget->geometry();
+        c.widget->setParent(boxes[holder]->widget);
+        c.widget->setFont(font);
+        c.widget->setGeometry(place.translated(-corners[holder]));
+    }
 }
 
 QWidget* FindControlWidget(const QWidget& dialog, int id)
 {
+    // Through group boxes and any other widget, but not into another window (a dialog
+    // opened over this one has controls of its own, with ids of their own).
     const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
+        if (child->isWindow())
+            continue;
         const QVariant value = child->property(ControlIdProperty);
         if (value.isValid() && value.toInt() == id)
             return child;
     }
+    for (QWidget* child : children) {
+        if (child->isWindow())
+            continue;
+        if (QWidget* found = FindControlWidget(*child, id))
+            return found;
+    }
     return nullptr;
+}
+
+QRect RectInWindow(const QWidget& widget)
+{
+    const QWidget* window = widget.window();
+    if (window == &widget)
+        return widget.rect();
+    return QRect(widget.mapTo(window, QPoint()), widget.size());
 }
 
 } // namespace telvorin

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QPainter>
 #include <QWidget>
 
@@ -26,10 +27,21 @@ FocusRing::FocusRing(QWidget& window)
 
 QWidget* FocusRing::controlOf(QWidget* widget) const
 {
-    // The controls are the window's direct children; focus may sit on a part of one.
-    while (widget && widget->parentWidget() != &window_)
+    // The controls are the window's direct children or a group box's; focus may sit on a
+    // part of one, or in another window (a dialog over this one), which has no ring here.
+    if (!widget || !window_.isAncestorOf(widget))
+        return nullptr;
+    while (widget->parentWidget() != &window_ && !qobject_cast<QGroupBox*>(widget->parentWidget()))
         widget = widget->parentWidget();
     return widget;
+}
+
+QRect FocusRing::ringedRect() const
+{
+    // A control on its way out (its window closing) may already be off the window.
+    if (!window_.isAncestorOf(ringed_))
+        return QRect();
+    return QRect(ringed_->mapTo(&window_, QPoint()), ringed_->size());
 }
 
 void FocusRing::follow(QWidget* focus)
@@ -39,10 +51,10 @@ void FocusRing::follow(QWidget* focus)
         return;
     const int r = Reach;
     if (ringed_)
-        window_.update(ringed_->geometry().adjusted(-r, -r, r, r));
+        window_.update(ringedRect().adjusted(-r, -r, r, r));
     ringed_ = control;
     if (ringed_)
-        window_.update(ringed_->geometry().adjusted(-r, -r, r, r));
+        window_.update(ringedRect().adjusted(-r, -r, r, r));
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event)
@@ -56,7 +68,7 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event)
     static_cast<QObject&>(window_).event(event);
     QPainter painter(&window_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect control = ringed_->geometry();
+    const QRect control = ringedRect();
     // Outer ring: two pixels, light; inner ring: one pixel, dark, right against the control.
     painter.setPen(Qt::NoPen);
     painter.setBrush(FocusRingOuter);

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 class QWidget;
 
@@ -31,6 +32,8 @@ private:
     explicit FocusRing(QWidget& window);
     void follow(QWidget* focus);
     QWidget* controlOf(QWidget* widget) const;
+    // The ringed control's rectangle in the window's coordinates.
+    QRect ringedRect() const;
 
     QWidget& window_;
     QPointer<QWidget> ringed_;

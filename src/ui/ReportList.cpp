@@ -7,6 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace telvorin {
 
@@ -41,7 +44,11 @@ void ReportList::setColumns(std::initializer_list<std::pair<const char*, int>> c
     int index = 0;
     for (const auto& column : columns) {
         headerItem()->setTextAlignment(index, Qt::AlignLeft | Qt::AlignVCenter);
-        setColumnWidth(index, column.second);
+        // A longer title in another language widens its column rather than being cut.
+        const QString& title = titles[index];
+        const int needed = header()->fontMetrics().size(Qt::TextSingleLine, title).width() +
+                           2 * header()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
+        setColumnWidth(index, std::max(column.second, needed));
         ++index;
     }
 }

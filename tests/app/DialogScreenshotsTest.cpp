@@ -4,6 +4,7 @@
 // one row to Renders below. Run at scale factor 1, and again at 2 (files named "-2x").
 #include "app/AboutDialog.h"
 #include "app/MainDialog.h"
+#include "app/Translations.h"
 #include "app/WindowServices.h"
 #include "dialogs/LoginDialog.h"
 #include "drives/CredentialPrompt.h"
@@ -28,16 +29,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 using namespace telvorin;
 
@@ -230,23 +233,14 @@ QImage RenderInstall()
     return Frame(dialog);
 }
 
-// Most of the way through: the first steps come at once, then the worker takes its time.
-class HalfwayClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return 0; }
-    void sleepMs(int) override
-    {
-        if (++sleeps_ > 45)
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-
-private:
-    std::atomic<int> sleeps_{0};
-};
-
 QImage RenderRestart()
 {
-    HalfwayClock clock;
+    // Most of the way through: the first steps come at once, then the worker takes its time.
+    test::FakeClock clock;
+    clock.onSleep = [&clock](int) {
+        if (clock.sleeps > 45)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    };
     InstallState state;
     RestartDialog dialog(state, clock);
     dialog.show();
@@ -302,5 +296,34 @@ TEST(Screenshots, EveryDialogRenders)
         // left corner of the client area (clear of every control in every template).
         EXPECT_EQ(image.pixelColor(2, image.height() - 3), QColor(0, 98, 147));
         Save(image, QString::fromLatin1(r.name));
+    }
+}
+
+// The windows a user meets most, in languages of other scripts and lengths, for a look
+// by eye ("main-devices-ja.png").
+TEST(Screenshots, WindowsRenderInOtherLanguages)
+{
+    std::vector<const Render*> shown;
+    for (const Render& r : Renders) {
+        for (const char* name : {"main-devices", "about", "login", "install", "restart", "language"}) {
+            if (std::strcmp(r.name, name) == 0)
+                shown.push_back(&r);
+        }
+    }
+    ASSERT_EQ(shown.size(), 6u);
+    for (const char* language : {"de", "ru", "ja", "zh_TW"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(InstallTranslations(*qApp, QString::fromLatin1(language),
+                                        QStringLiteral(TELVORIN_TEST_TRANSLATIONS_DIR), QtTranslationsDir()));
+        for (const Render* r : shown) {
+            const QImage image = r->render();
+            ASSERT_FALSE(image.isNull()) << r->name;
+            Save(image,
+                 QStringLiteral("%1-%2").arg(QString::fromLatin1(r->name), QString::fromLatin1(language)));
+        }
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
+#include "protocol/RequestBytes.h"
 #include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
@@ -32,15 +33,13 @@ namespace {
 constexpr const char* NoDevices = R"({"segments": [
     {"reply": "multicast", "devices": []}, {"reply": "unicast", "devices": []}]})";
 
-// The real transport inside the lab's pc namespace, with in-memory drives.
+using MainDialogLab = lab::LabTest;
+
+// The real transport inside the lab's pc namespace (entered by the test), with in-memory drives.
 class LabWindow {
 public:
-    explicit LabWindow(const char* config)
-        : lab(config)
+    LabWindow()
     {
-        if (!lab.ok())
-            return;
-        lab.enterPc();
         protocol = std::make_unique<Protocol>(sockets, clock, nullptr);
         protocol->OpenTransport();
         drives.setDriveType("C:", DriveFixed);
@@ -49,14 +48,6 @@ public:
         services.messages = &messages;
         services.drives = &drives;
     }
-    ~LabWindow()
-    {
-        protocol.reset();
-        if (lab.ok())
-            lab.leavePc();
-    }
-
-    lab::Lab lab;
     PosixSocketLayer sockets;
     SteadyClock clock;
     std::unique_ptr<Protocol> protocol;
@@ -100,19 +91,16 @@ void ClickRow(QTreeWidget* list, QTreeWidgetItem* row)
 // The requests of one opcode and item that a device got, as the emulator recorded them.
 int RequestsTo(const lab::Lab& lab, const QString& device, std::uint8_t opcode, std::uint8_t item)
 {
-    int count = 0;
-    for (const lab::RecordedRequest& r : lab.requestsFor(device.toStdString()))
-        count += r.bytes.size() > 21 && r.bytes[0] == opcode && r.bytes[21] == item ? 1 : 0;
-    return count;
+    return test::CountOf(test::Heard(lab.bytesFor(device.toStdString())), opcode, item);
 }
 constexpr std::uint8_t OpGetOrLogin = 3, VolumesItem = 3, LoginItem = 4;
 
 } // namespace
 
-TEST(MainDialogLab, TheWindowShowsEmptyAndTheFirstSearchFillsIt)
+TEST_F(MainDialogLab, TheWindowShowsEmptyAndTheFirstSearchFillsIt)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w;
     MainDialog dialog(w.services);
     RowsAtShow rowsAtShow(dialog.controls().deviceList);
     dialog.installEventFilter(&rowsAtShow);
@@ -142,10 +130,10 @@ TEST(MainDialogLab, TheWindowShowsEmptyAndTheFirstSearchFillsIt)
     dialog.hide();
 }
 
-TEST(MainDialogLab, RefreshClearsThePanelAfterAClick)
+TEST_F(MainDialogLab, RefreshClearsThePanelAfterAClick)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w;
     MainDialog dialog(w.services);
     dialog.show();
     const MainControls& c = dialog.controls();
@@ -171,10 +159,10 @@ TEST(MainDialogLab, RefreshClearsThePanelAfterAClick)
     dialog.hide();
 }
 
-TEST(MainDialogLab, StartWithoutDevicesAndEscape)
+TEST_F(MainDialogLab, StartWithoutDevicesAndEscape)
 {
-    LabWindow w(NoDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(NoDevices));
+    LabWindow w;
     MainDialog dialog(w.services);
     int rowsInRun = -1;
     int lettersInRun = -1;
@@ -197,24 +185,24 @@ TEST(MainDialogLab, StartWithoutDevicesAndEscape)
 }
 
 // However the highlight moved, the highlighted device is the one shown and acted on.
-TEST(MainDialogLab, TheHighlightedDeviceIsLoadedAndActedOn)
+TEST_F(MainDialogLab, TheHighlightedDeviceIsLoadedAndActedOn)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w;
     MainDialog dialog(w.services);
     dialog.show();
     const MainControls& c = dialog.controls();
     QTreeWidget* list = c.deviceList;
     ASSERT_EQ(list->topLevelItemCount(), 3);
     auto volumeLoads = [&](const QTreeWidgetItem* row) {
-        return RequestsTo(w.lab, row->text(0), OpGetOrLogin, VolumesItem);
+        return RequestsTo(lab(), row->text(0), OpGetOrLogin, VolumesItem);
     };
 
     // A screen reader selects a row through the accessible table, with no click and no key.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
     ASSERT_TRUE(table && table->tableInterface());
     QTest::qWait(50); // the accessible table reads the rows once the list has laid them out
-    w.lab.clearRequests();
+    lab().clearRequests();
     QTreeWidgetItem* archive = RowOf(list, QStringLiteral("Archive"));
     ASSERT_TRUE(table->tableInterface()->selectRow(list->indexOfTopLevelItem(archive)));
     // QTest's own checks would end the test unseen by gtest: wait, then check.
@@ -227,7 +215,7 @@ TEST(MainDialogLab, TheHighlightedDeviceIsLoadedAndActedOn)
 
     // Key repeats every 30 ms, down and up over 20 rows: one load, where the highlight rests.
     list->setFocus();
-    w.lab.clearRequests();
+    lab().clearRequests();
     for (int i = 0; i < 20; ++i) {
         QTest::keyClick(list, i % 4 < 2 ? Qt::Key_Down : Qt::Key_Up);
         QTest::qWait(30);
@@ -249,12 +237,12 @@ TEST(MainDialogLab, TheHighlightedDeviceIsLoadedAndActedOn)
     const QString clicked = list->topLevelItem(1)->text(0), next = list->topLevelItem(2)->text(0);
     ClickRow(list, list->topLevelItem(1));
     ASSERT_EQ(c.ipAddress->text(), list->topLevelItem(1)->text(1));
-    w.lab.clearRequests();
+    lab().clearRequests();
     QTest::keyClick(list, Qt::Key_Down);
     test::ModalAnswerer answer(test::ModalAnswerer::reject(), 3000);
     QTest::mouseClick(c.apply, Qt::LeftButton);
-    EXPECT_EQ(RequestsTo(w.lab, next, OpGetOrLogin, VolumesItem), 1);
-    EXPECT_GE(RequestsTo(w.lab, next, OpGetOrLogin, LoginItem), 1);
-    EXPECT_EQ(RequestsTo(w.lab, clicked, OpGetOrLogin, LoginItem), 0);
+    EXPECT_EQ(RequestsTo(lab(), next, OpGetOrLogin, VolumesItem), 1);
+    EXPECT_GE(RequestsTo(lab(), next, OpGetOrLogin, LoginItem), 1);
+    EXPECT_EQ(RequestsTo(lab(), clicked, OpGetOrLogin, LoginItem), 0);
     dialog.hide();
 }

@@ -6,6 +6,7 @@
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
 #include "ui/BlockingStep.h"
+#include "ui/DialogBuilder.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
 #include "ui/OfflineNetwork.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -193,7 +195,7 @@ TEST_F(MainDialogTest, GrowingTheWindowGivesTheRoomToTheListsAndNeverShrinksIt)
     const QRect devices = c.deviceList->geometry();
     const QRect volumes = c.volumeList->geometry();
     const QRect exit = c.exit->geometry();
-    const QRect apply = c.apply->geometry();
+    const QRect apply = RectInWindow(*c.apply);
 
     dialog.resize(base + QSize(200, 100));
     QApplication::processEvents();
@@ -202,9 +204,9 @@ TEST_F(MainDialogTest, GrowingTheWindowGivesTheRoomToTheListsAndNeverShrinksIt)
     // The height goes to the two lists; everything below them moves down with them.
     EXPECT_EQ(c.deviceList->height() + c.volumeList->height(), devices.height() + volumes.height() + 100);
     EXPECT_EQ(c.exit->geometry().topLeft(), exit.topLeft() + QPoint(200, 100));
-    EXPECT_EQ(c.apply->x(), apply.x() + 200);
-    EXPECT_GT(c.apply->y(), apply.y());
-    EXPECT_LT(c.apply->geometry().bottom(), c.volumeList->y());
+    EXPECT_EQ(RectInWindow(*c.apply).x(), apply.x() + 200);
+    EXPECT_GT(RectInWindow(*c.apply).y(), apply.y());
+    EXPECT_LT(RectInWindow(*c.apply).bottom(), RectInWindow(*c.volumeList).y());
 
     dialog.resize(base - QSize(50, 50));
     QApplication::processEvents();
@@ -472,14 +474,18 @@ TEST_F(MainDialogTest, TabVisitsTheControlsInTheLayoutsOrder)
                        "driveLetterCombo connectButton disconnectButton aboutButton exitButton deviceList")
             .split(QLatin1Char(' '));
     // Every control that takes the focus by Tab is enabled, so none is skipped.
-    for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->property("controlId").isValid()) // not a control (a control's part)
+            continue;
         ASSERT_TRUE(!(w->focusPolicy() & Qt::TabFocus) || w->isEnabled()) << w->objectName().toStdString();
+    }
     dialog.controls().deviceList->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
-        // The control that holds the focus, also when it is a part of one (an octet field).
+        // The control that holds the focus, also when it is a part of one (an octet field);
+        // controls are the window's children or a group box's.
         QWidget* focus = QApplication::focusWidget();
-        while (focus && focus->parentWidget() != &dialog)
+        while (focus && focus->parentWidget() != &dialog && !qobject_cast<QGroupBox*>(focus->parentWidget()))
             focus = focus->parentWidget();
         visited << (focus ? focus->objectName() : QStringLiteral("(none)"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

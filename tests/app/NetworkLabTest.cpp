@@ -2,7 +2,7 @@
 // The real window over the lab while the pc's network changes under it.
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "platform/NetworkMonitor.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
@@ -25,15 +25,14 @@ using namespace telvorin;
 
 namespace {
 
-// The real transport and a netlink monitor inside the lab's pc namespace.
+using NetworkLab = lab::LabTest;
+
+// The real transport and a netlink monitor inside the lab's pc namespace (entered by the test).
 class LabWindow {
 public:
-    explicit LabWindow(const char* config)
-        : lab(config)
+    explicit LabWindow(const lab::Lab& lab)
+        : lab(lab)
     {
-        if (!lab.ok())
-            return;
-        lab.enterPc();
         protocol = std::make_unique<Protocol>(sockets, clock, nullptr);
         protocol->OpenTransport();
         network = std::make_unique<NetlinkMonitor>();
@@ -47,8 +46,6 @@ public:
     {
         network.reset();
         protocol.reset();
-        if (lab.ok())
-            lab.leavePc();
     }
 
     // Runs ip(8) in the pc namespace.
@@ -78,7 +75,7 @@ public:
         return address + "/" + std::to_string(segment(i).prefixLength);
     }
 
-    lab::Lab lab;
+    const lab::Lab& lab;
     PosixSocketLayer sockets;
     SteadyClock clock;
     std::unique_ptr<Protocol> protocol;
@@ -93,10 +90,10 @@ bool Listed(QTreeWidget* list, const char* name)
     return !list->findItems(QString::fromLatin1(name), Qt::MatchExactly, 0).isEmpty();
 }
 
-TEST(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByThemselves)
+TEST_F(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByThemselves)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w(lab());
     ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(1).pcInterface}), 0);
     MainDialog dialog(w.services);
     dialog.show();
@@ -111,13 +108,13 @@ TEST(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByT
 
     // The pc's own address on segment 0 is renumbered: its devices are listed again,
     // heard through the new address.
-    w.lab.clearRequests();
+    lab().clearRequests();
     const std::string renumbered = "10.64.0.77";
     ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(0).pcInterface}), 0);
     ASSERT_EQ(w.ip({"addr", "add", w.cidr(0, renumbered), "dev", w.segment(0).pcInterface}), 0);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            for (const lab::RecordedRequest& r : w.lab.requests(0))
+            for (const lab::RecordedRequest& r : lab().requests(0))
                 if (r.device == "*" && r.fromAddress == renumbered)
                     return true;
             return false;
@@ -129,10 +126,10 @@ TEST(NetworkLab, ALinkThatGetsItsAddressLaterAndARenumberedAddressAreSearchedByT
     dialog.hide();
 }
 
-TEST(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
+TEST_F(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w(lab());
     ASSERT_EQ(w.ip({"addr", "flush", "dev", w.segment(1).pcInterface}), 0);
     MainDialog dialog(w.services);
     dialog.show();
@@ -142,12 +139,12 @@ TEST(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row.front()).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.context().DeviceSelected == 1; }));
 
-    w.lab.clearRequests();
+    lab().clearRequests();
     ASSERT_EQ(w.addSegmentAddress(1), 0);
     QTest::qWait(4000);
     int searches = 0;
     for (int s = 0; s < 2; ++s)
-        for (const lab::RecordedRequest& r : w.lab.requests(s))
+        for (const lab::RecordedRequest& r : lab().requests(s))
             searches += r.device == "*" ? 1 : 0;
     EXPECT_EQ(searches, 0);
     EXPECT_FALSE(Listed(list, "Media"));
@@ -157,10 +154,10 @@ TEST(NetworkLab, WithADeviceSelectedAChangeSearchesNothingAndRefreshSeesIt)
     dialog.hide();
 }
 
-TEST(NetworkLab, AFirewallDroppingThePortIsNamedByTheEmptyListAndTheProbe)
+TEST_F(NetworkLab, AFirewallDroppingThePortIsNamedByTheEmptyListAndTheProbe)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w(lab());
     ASSERT_EQ(LabWindow::dropPort("hostfw"), 0);
     MainDialog dialog(w.services);
     dialog.show();
@@ -177,10 +174,10 @@ TEST(NetworkLab, AFirewallDroppingThePortIsNamedByTheEmptyListAndTheProbe)
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
 }
 
-TEST(NetworkLab, ADeviceThatAnswersOnlyLaterIsListedByTheEmptyListsOwnSearches)
+TEST_F(NetworkLab, ADeviceThatAnswersOnlyLaterIsListedByTheEmptyListsOwnSearches)
 {
-    LabWindow w(test::ThreeDevices);
-    ASSERT_TRUE(w.lab.ok()) << w.lab.error();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
+    LabWindow w(lab());
     // Nothing reaches the pc until the drop goes: to the window the devices boot late.
     ASSERT_EQ(LabWindow::dropPort("late"), 0);
     MainDialog dialog(w.services);

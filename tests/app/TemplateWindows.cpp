@@ -43,13 +43,6 @@ struct Offline {
     }
 };
 
-// Sleeps take a little real time, so the restart window's worker stays mid-way.
-class SlowClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return 0; }
-    void sleepMs(int) override { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
-};
-
 void Shown(QWidget& window, const char* name, const std::function<void(const char*, QWidget&)>& check)
 {
     window.show();
@@ -91,7 +84,7 @@ void ForEachTemplateWindow(const std::function<void(const char* name, QWidget& w
         Shown(dialog, "install", check);
     }
     {
-        SlowClock clock;
+        FakeClock clock(2); // steps take a little real time, so the worker stays mid-way
         InstallState install;
         RestartDialog dialog(install, clock);
         Shown(dialog, "restart", check);

@@ -5,7 +5,7 @@
 #include "ThreeDevices.h"
 #include "app/MainDialog.h"
 #include "drives/MemoryDriveService.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "ui/RecordingMessages.h"
@@ -29,6 +29,8 @@ using namespace telvorin;
 
 namespace {
 
+using WaylandLab = lab::LabTest;
+
 // Starts weston in the background, waits up to 10 s for its socket and prints its pid;
 // exits 3 without weston, 2 when it stops at start, 1 without a socket.
 constexpr const char* StartWeston = R"(command -v weston >/dev/null || exit 3
@@ -44,12 +46,10 @@ exit 1)";
 
 } // namespace
 
-TEST(WaylandLab, WindowOpensAndTheFirstSearchFillsTheList)
+TEST_F(WaylandLab, WindowOpensAndTheFirstSearchFillsTheList)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
-    lab::Lab lab(test::ThreeDevices);
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(test::ThreeDevices));
     SteadyClock clock;
     PosixSocketLayer sockets;
     Protocol protocol(sockets, clock, nullptr);

@@ -5,7 +5,7 @@
 #include "app/MainDialog.h"
 #include "app/WindowServices.h"
 #include "drives/MemoryDriveService.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/ProtocolTypes.h"
 #include "ui/BlockingStep.h"
@@ -31,6 +31,8 @@
 using namespace telvorin;
 
 namespace {
+
+using X11Lab = lab::LabTest;
 
 // Starts Xvfb on display :73 in the background, waits up to 10 s for its socket and
 // prints its pid; exits 3 without Xvfb or xdotool, 2 when it stops at start, 1 without a
@@ -88,12 +90,10 @@ private:
 
 } // namespace
 
-TEST(X11Lab, ADoubleClickMadeDuringASearchLoadsTheDeviceItWasMadeOnOnceAfterTheSearch)
+TEST_F(X11Lab, ADoubleClickMadeDuringASearchLoadsTheDeviceItWasMadeOnOnceAfterTheSearch)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    lab::Lab lab(LateFirstRow);
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(LateFirstRow));
     SteadyClock clock;
     CountingSockets sockets;
     test::RecordingMessages messages;

@@ -18,7 +18,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 #include <unistd.h>
@@ -26,15 +25,9 @@
 using namespace telvorin;
 using namespace telvorin::test;
 using telvorin::lab::Lab;
-using telvorin::lab::RecordedRequest;
+using telvorin::lab::ReadFile;
 
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class PackageLab : public FlowLab {
 protected:
@@ -61,14 +54,6 @@ protected:
 
     void RunPackage(const char* device) { runFlow(device, &MainControls::bitTorrent); }
 
-    static int asked(const char* device, int opcode, int item)
-    {
-        int n = 0;
-        for (const RecordedRequest& r : lab_->requestsFor(device))
-            n += r.bytes.size() > 21 && r.bytes[0] == opcode && r.bytes[21] == item ? 1 : 0;
-        return n;
-    }
-
     static std::filesystem::path runtimeDir_;
 };
 
@@ -90,7 +75,7 @@ TEST_F(PackageLab, ARefusalShowsItsMessageAndTheProgramKeepsRunning)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.device);
-        SetUp();
+        SetUpInLab();
         RunPackage(row.device);
 
         ASSERT_NO_FATAL_FAILURE(expectOnlyMessage(row.message));
@@ -103,7 +88,7 @@ TEST_F(PackageLab, ARefusalShowsItsMessageAndTheProgramKeepsRunning)
         EXPECT_EQ(searches(), 0);
         EXPECT_TRUE(window_->isVisible()) << "the main window stays open";
         EXPECT_EQ(window_->result(), 0);
-        TearDown();
+        TearDownInLab();
     }
 }
 

@@ -8,7 +8,7 @@
 #include "app/WindowServices.h"
 #include "dialogs/LoginDialog.h"
 #include "gvfs/GvfsSession.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "platform/GioDriveService.h"
 #include "protocol/PosixSocketLayer.h"
 #include "ui/ModalHelper.h"
@@ -28,6 +28,8 @@
 namespace telvorin {
 namespace {
 
+using KeyringLab = lab::LabTest;
+
 const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
     {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000410",
      "volumes": ["PRIVATE"], "smb": true, "domain": "WORKGROUP",
@@ -46,12 +48,11 @@ std::string Output(const std::string& command)
     return out;
 }
 
-TEST(KeyringLab, ThePasswordRememberedInTheWindowMountsTheShareAtTheNextLogin)
+TEST_F(KeyringLab, ThePasswordRememberedInTheWindowMountsTheShareAtTheNextLogin)
 {
-    lab::Lab lab(LabConfig);
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    std::ofstream(lab.shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
-    lab.enterPc(true);
+    ASSERT_TRUE(startLab(LabConfig, lab::Entry::None));
+    std::ofstream(lab().shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
+    lab().enterPc(true);
     const test::ScratchHome home;
     ASSERT_FALSE(home.path().empty());
     const std::string drives = home.path() + "/data/telvorin/drives";

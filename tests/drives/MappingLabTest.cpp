@@ -82,10 +82,9 @@ struct ProgramRun {
 
 class MappingLab : public test::SharesLabTest {
 protected:
-    static void SetUpTestSuite() { startLab(LabConfig); }
+    static void SetUpTestSuite() { startSharesLab(LabConfig); }
 
-    void SetUp() override { SharesLabTest::SetUp(); }
-    void TearDown() override
+    void TearDownInLab() override
     {
         if (!gvfs_ || !gvfs_->ok())
             return;

@@ -5,7 +5,7 @@
 #include "LoginSession.h"
 #include "gvfs/GvfsSession.h"
 #include "gvfs/SharesLabTest.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "platform/GioDriveService.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +27,7 @@ using test::Probe;
 using test::ProbeRun;
 using test::ReadFile;
 using test::ScratchHome;
+using RestoreLab = lab::LabTest;
 
 // Two servers: GVfs keeps a password for a server, so the share mapped without
 // remembering its password sits on another one.
@@ -38,13 +39,12 @@ const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices":
      "volumes": ["PRIVATE"], "smb": true,
      "users": [{"user": "user2", "password": "secret2"}], "userShares": ["PRIVATE"]}]}]})";
 
-TEST(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnotherIsNamed)
+TEST_F(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnotherIsNamed)
 {
-    lab::Lab lab(LabConfig);
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    std::ofstream(lab.shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
-    std::ofstream(lab.shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
-    lab.enterPc(true);
+    ASSERT_TRUE(startLab(LabConfig, lab::Entry::None));
+    std::ofstream(lab().shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
+    std::ofstream(lab().shareDir("NAS-1", "PRIVATE") + "/private.txt") << "private data\n";
+    lab().enterPc(true);
     const ScratchHome home;
     ASSERT_FALSE(home.path().empty());
     const std::string drives = home.path() + "/data/telvorin/drives";
@@ -97,7 +97,7 @@ TEST(RestoreLab, RememberedPasswordBringsItsShareBackAfterTheLinkComesUpAndAnoth
     session = std::make_unique<test::GvfsSession>(&keyring);
     ASSERT_TRUE(session->ok()) << session->error();
     home.use();
-    const std::string link = lab.segments()[0].pcInterface;
+    const std::string link = lab().segments()[0].pcInterface;
     ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/ip", "link", "set", link, "down"}), 0);
 
     const auto started = std::chrono::steady_clock::now();

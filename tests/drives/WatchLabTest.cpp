@@ -5,7 +5,7 @@
 // watcher costs next to nothing.
 #include "gvfs/GvfsSession.h"
 #include "gvfs/SharesLabTest.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "platform/GioDriveService.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +28,7 @@ namespace telvorin {
 namespace {
 
 using test::ReadFile;
+using WatchLab = lab::LabTest;
 using namespace std::chrono_literals;
 
 const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices": [
@@ -95,12 +96,11 @@ void Usage(pid_t pid, double& cpuSeconds, long& rssKb)
     }
 }
 
-TEST(WatchLab, LostMountComesBackWithTheLinkAndTheUsersOwnUnmountWaitsForTheNextChange)
+TEST_F(WatchLab, LostMountComesBackWithTheLinkAndTheUsersOwnUnmountWaitsForTheNextChange)
 {
-    lab::Lab lab(LabConfig);
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    std::ofstream(lab.shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
-    lab.enterPc(true);
+    ASSERT_TRUE(startLab(LabConfig, lab::Entry::None));
+    std::ofstream(lab().shareDir("NAS-1", "HDD_a") + "/hello.txt") << "guest data\n";
+    lab().enterPc(true);
     test::GvfsSession session;
     ASSERT_TRUE(session.ok()) << session.error();
     GioDriveService service(session.drivesFolder());
@@ -137,7 +137,7 @@ TEST(WatchLab, LostMountComesBackWithTheLinkAndTheUsersOwnUnmountWaitsForTheNext
     EXPECT_LE(rss, 40 * 1024);
 
     // The link goes down and the mount's backend dies with it.
-    const std::string link = lab.segments()[0].pcInterface;
+    const std::string link = lab().segments()[0].pcInterface;
     ASSERT_EQ(lab::Lab::runCommand({"/usr/sbin/ip", "link", "set", link, "down"}), 0);
     const auto backends = SessionSmbBackends(session.busAddress());
     ASSERT_FALSE(backends.empty());

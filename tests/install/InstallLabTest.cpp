@@ -3,7 +3,8 @@
 // the device files, and the device hears "rw", the share-name question, then the codepage
 // or "BT" (or "stop" after a failure).
 
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
+#include "protocol/RequestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,25 +17,19 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 using telvorin::lab::Lab;
-using telvorin::lab::RecordedRequest;
+using telvorin::lab::ReadFile;
+using Heard = telvorin::test::HeardRequest;
 
 namespace {
 
 const std::string Standins = TELVORIN_STANDIN_HOME;
 const std::string Payload = Standins + "/telvorin/payload";
-
-struct Heard {
-    int opcode;
-    int item;
-    std::string value;
-};
 
 // Bytes in the engine's own files (being written or left behind) next to `name` in
 // `dir`; -1 when there is none.
@@ -50,31 +45,21 @@ long OwnBytes(const std::string& dir, const std::string& name)
     return bytes;
 }
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class InstallLab : public ::testing::Test {
+class InstallLab : public telvorin::lab::LabTest {
 protected:
     static void SetUpTestSuite()
     {
-        lab_ = std::make_unique<Lab>(R"({"segments": [{"reply": "multicast", "devices": [
+        startLab(R"({"segments": [{"reply": "multicast", "devices": [
             {"name": "NAS-A", "ip": "10.64.0.10", "netmask": "255.255.0.0", "key": "0014a5000010",
              "volumes": ["HDD_a"], "smb": true},
             {"name": "NAS-1", "ip": "10.64.0.11", "netmask": "255.255.0.0", "key": "0014a5000011",
              "volumes": ["HDD_1"], "shareName": "hdd_1", "smb": true},
             {"name": "NAS-Q", "ip": "10.64.0.12", "netmask": "255.255.0.0", "key": "0014a5000012",
-             "volumes": ["HDD_a"], "smb": true, "unanswered": [8, 14]}]}]})");
+             "volumes": ["HDD_a"], "smb": true, "unanswered": [8, 14]}]}]})",
+                 telvorin::lab::Entry::None);
     }
-    static void TearDownTestSuite() { lab_.reset(); }
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(lab_->ok()) << lab_->error();
-        lab_->clearRequests();
-    }
+    void SetUpInLab() override { lab_->clearRequests(); }
 
     // The probe's command line in the pc namespace.
     std::vector<std::string> probeCommand(const std::vector<std::string>& args, const std::string& dataHome,
@@ -100,27 +85,14 @@ protected:
     // What the device was asked, searches left out.
     std::vector<Heard> heard(const std::string& device)
     {
-        std::vector<Heard> out;
-        for (const RecordedRequest& r : lab_->requestsFor(device)) {
-            if (r.bytes.size() < 22 || r.bytes[0] == 1)
-                continue;
-            Heard h{r.bytes[0], r.bytes[21], {}};
-            if (h.opcode == 5 && r.bytes.size() > 60)
-                h.value.assign(r.bytes.begin() + 60, r.bytes.end());
-            out.push_back(h);
-        }
-        return out;
+        return telvorin::test::Heard(lab_->bytesFor(device));
     }
 
     std::string share(const std::string& device, const std::string& name)
     {
         return lab_->shareDir(device, name);
     }
-
-    static std::unique_ptr<Lab> lab_;
 };
-
-std::unique_ptr<Lab> InstallLab::lab_;
 
 } // namespace
 

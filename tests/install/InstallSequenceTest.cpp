@@ -5,6 +5,7 @@
 #include "install/InstallSequence.h"
 #include "install/InstallParts.h"
 #include "install/MemoryShare.h"
+#include "protocol/RequestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,7 @@ namespace {
 
 constexpr std::uint8_t GetShareNameItem = 12;
 
-struct Request {
-    std::uint8_t opcode;
-    std::uint8_t item;
-    std::string value; // set requests
-};
+using Request = HeardRequest;
 
 FakeDevice Answering(const char* shareName, bool answersShareName)
 {
@@ -42,17 +39,7 @@ struct Fixture : InstallParts {
 
     InstallReport run(InstallMode mode) { return RunInstall(context, mode, "10.64.0.10"); }
 
-    std::vector<Request> requests()
-    {
-        std::vector<Request> out;
-        for (const Bytes& r : net.device(0).requests) {
-            Request q{r[0], r.size() > 21 ? r[21] : std::uint8_t{0}, {}};
-            if (q.opcode == 5 && r.size() > 60)
-                q.value.assign(r.begin() + 60, r.end());
-            out.push_back(q);
-        }
-        return out;
-    }
+    std::vector<Request> requests() { return Heard(net.device(0).requests); }
 
     // File names created on the share in order (temporary names read back to the final).
     std::vector<std::string> written() const
@@ -73,14 +60,6 @@ std::vector<std::string> Paths(const std::string& dir, std::initializer_list<con
     for (const char* n : names)
         out.push_back("\\\\10.64.0.10\\" + dir + "\\" + n);
     return out;
-}
-
-int Count(const std::vector<Request>& rs, std::uint8_t opcode, std::uint8_t item)
-{
-    int n = 0;
-    for (const Request& r : rs)
-        n += r.opcode == opcode && r.item == item;
-    return n;
 }
 
 } // namespace
@@ -152,10 +131,10 @@ TEST(InstallSequence, EachLanguageWritesItsFilesInOrderThenAnnouncesItsCodepage)
         EXPECT_EQ(rs.front().item, 10) << name << ": write mode first";
         EXPECT_EQ(rs.front().value, "rw") << name;
         const bool known = std::string(row.shareName).size() == 5;
-        EXPECT_EQ(Count(rs, 3, GetShareNameItem), known ? 1 : ShareNameAttempts) << name;
+        EXPECT_EQ(CountOf(rs, 3, GetShareNameItem), known ? 1 : ShareNameAttempts) << name;
         EXPECT_EQ(rs.back().item, 8) << name << ": codepage last";
         EXPECT_EQ(rs.back().value, row.codepage) << name;
-        EXPECT_EQ(Count(rs, 5, 13), 0) << name << ": no stop";
+        EXPECT_EQ(CountOf(rs, 5, 13), 0) << name << ": no stop";
     }
 }
 
@@ -204,7 +183,7 @@ TEST(InstallSequence, AFailedFileStopsTheRunAndTheDevice)
     const std::vector<Request> rs = f.requests();
     EXPECT_EQ(rs.back().item, 13);
     EXPECT_EQ(rs.back().value, "stop");
-    EXPECT_EQ(Count(rs, 5, 8), 0) << "no codepage announced";
+    EXPECT_EQ(CountOf(rs, 5, 8), 0) << "no codepage announced";
 
     // The package: bt fails, btdog is never tried, nothing is announced.
     Fixture p("HDD_a");
@@ -213,7 +192,7 @@ TEST(InstallSequence, AFailedFileStopsTheRunAndTheDevice)
     EXPECT_EQ(bt.outcome, InstallOutcome::Failed);
     EXPECT_EQ(p.state.BtInstalled, 0);
     EXPECT_TRUE(p.share.files.empty());
-    EXPECT_EQ(Count(p.requests(), 5, 14), 0);
+    EXPECT_EQ(CountOf(p.requests(), 5, 14), 0);
     EXPECT_EQ(p.requests().back().value, "stop");
 }
 
@@ -227,7 +206,7 @@ TEST(InstallSequence, AnUnknownShareNameEndsInFailureWithoutWriting)
     EXPECT_EQ(f.state.ExtractFailed, 1) << "the language flow must not wait for a restart";
     EXPECT_TRUE(f.share.log.empty());
     const std::vector<Request> rs = f.requests();
-    EXPECT_EQ(Count(rs, 3, GetShareNameItem), ShareNameAttempts);
+    EXPECT_EQ(CountOf(rs, 3, GetShareNameItem), ShareNameAttempts);
     EXPECT_EQ(rs.back().value, "stop");
 }
 
@@ -280,7 +259,7 @@ TEST(InstallSequence, AFailedOrThrowingRunEndsWithStopRepeatedUntilAnsweredOrSai
         const InstallReport report = f.run(InstallMode::Codepage);
         EXPECT_EQ(report.outcome, InstallOutcome::Failed);
         EXPECT_EQ(f.state.ExtractFailed, 1);
-        EXPECT_EQ(Count(f.requests(), 5, 13), row.answers ? 1 : StopAttempts);
+        EXPECT_EQ(CountOf(f.requests(), 5, 13), row.answers ? 1 : StopAttempts);
         EXPECT_EQ(f.requests().back().value, "stop");
         EXPECT_EQ(report.stop, row.answers ? StopAnswer::Confirmed : StopAnswer::Unconfirmed);
         EXPECT_EQ(report.message, std::string(CheckHardDrivesMessage) +
@@ -308,8 +287,8 @@ TEST(InstallSequence, AnUnansweredAnnouncementIsReportedButTheFlowGoesOnAsInstal
         EXPECT_TRUE(report.message.empty()) << "the window shows nothing";
         EXPECT_EQ(f.state.ExtractFailed, 0);
         EXPECT_EQ(f.state.BtInstalled, row.mode == InstallMode::Package ? 1 : 0);
-        EXPECT_EQ(Count(f.requests(), 5, row.item), 1) << "announced once";
-        EXPECT_EQ(Count(f.requests(), 5, 13), 0) << "no stop";
+        EXPECT_EQ(CountOf(f.requests(), 5, row.item), 1) << "announced once";
+        EXPECT_EQ(CountOf(f.requests(), 5, 13), 0) << "no stop";
     }
 }
 
@@ -331,6 +310,6 @@ TEST(InstallSequence, CancellingBetweenFilesStopsTheDeviceAndBeforeTheStartSends
         EXPECT_EQ(report.stop, beforeStart ? StopAnswer::NotSent : StopAnswer::Confirmed);
         const std::vector<Request> rs = f.requests();
         EXPECT_EQ(rs.empty() ? "nothing sent" : rs.back().value, beforeStart ? "nothing sent" : "stop");
-        EXPECT_EQ(Count(rs, 5, 8), 0) << "nothing announced";
+        EXPECT_EQ(CountOf(rs, 5, 8), 0) << "nothing announced";
     }
 }

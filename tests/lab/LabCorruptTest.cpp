@@ -10,6 +10,7 @@
 
 using telvorin::lab::Lab;
 using namespace labtest;
+using LabCorrupt = telvorin::lab::LabTest;
 
 namespace {
 
@@ -34,11 +35,9 @@ std::string labConfig()
 
 } // namespace
 
-TEST(LabCorrupt, MalformedRepliesAreSurvived)
+TEST_F(LabCorrupt, MalformedRepliesAreSurvived)
 {
-    Lab lab(labConfig());
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(labConfig()));
     {
         LiveProtocol live;
         auto& p = live.protocol;
@@ -78,5 +77,5 @@ TEST(LabCorrupt, MalformedRepliesAreSurvived)
         const int status = Lab::runCommand({probePath(), "get", ip, "domain"}, &ignored);
         EXPECT_TRUE(status == 0 || status == 1) << ip << " status " << status;
     }
-    lab.leavePc();
+    lab().leavePc();
 }

@@ -17,11 +17,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 
 using telvorin::lab::Lab;
 using namespace labtest;
+using LabFlood = telvorin::lab::LabTest;
 
 namespace {
 
@@ -66,10 +65,7 @@ public:
             waitpid(pid_, &status, 0);
             pid_ = -1;
         }
-        std::ifstream in(out_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return telvorin::lab::ReadFile(out_);
     }
 
 private:
@@ -82,31 +78,20 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The real transport in the lab's pc namespace, its diagnostic lines collected.
-struct PcProtocol {
-    std::string lines; // one diagnostic a line
-    telvorin::PosixSocketLayer sockets;
-    telvorin::SteadyClock clock;
-    telvorin::Protocol p{sockets, clock, [this](std::string_view line) { (lines += line) += '\n'; }};
-    PcProtocol() { p.OpenTransport(); }
-    ~PcProtocol() { p.CloseTransport(); }
-};
-
 } // namespace
 
-TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
+TEST_F(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
 {
-    Lab lab(config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})}));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
-    PcProtocol pc;
-    telvorin::Protocol& p = pc.p;
+    ASSERT_TRUE(startLab(
+        config({segment("multicast", {device("REAL", "10.64.0.10", "\"domain\": \"WORKGROUP\"")})})));
+    LiveProtocol pc;
+    telvorin::Protocol& p = pc.protocol;
     p.SearchDevices(3, 3);
     ASSERT_EQ(p.devices.count(), 1);
     p.state.currentDeviceIp = "10.64.0.10";
 
     const int rate = 30000;
-    Flood flood(lab, 0, p.clientId, 7.0, rate, 20000);
+    Flood flood(lab(), 0, p.clientId, 7.0, rate, 20000);
     pc.clock.sleepMs(500); // the flood fills the receive buffer first
 
     // A get transaction: 11 flush polls, 21 polls; the cut-off adds at most a second.
@@ -138,21 +123,19 @@ TEST(LabFlood, SearchAndTransactionEndInTimeAndTheFloodingHostIsCutOff)
 
 // A flood uses up a window's polls faster than silence does, so the late devices answer
 // well within the shortest window.
-TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
+TEST_F(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
 {
-    Lab lab(config({
+    ASSERT_TRUE(startLab(config({
         segment("multicast",
                 {device("REAL-A", "10.64.0.10"), device("LATE-A", "10.64.0.11", "\"delayMs\": 400")}),
         segment("unicast",
                 {device("REAL-B", "10.65.0.10"), device("LATE-B", "10.65.0.11", "\"delayMs\": 500")}),
-    }));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
-    PcProtocol pc;
-    telvorin::Protocol& p = pc.p;
+    })));
+    LiveProtocol pc;
+    telvorin::Protocol& p = pc.protocol;
     ASSERT_EQ(p.interfaces.count, 2);
-    Flood first(lab, 0, p.clientId, 3.0, 15000, 20000);
-    Flood second(lab, 1, p.clientId, 3.0, 15000, 20000);
+    Flood first(lab(), 0, p.clientId, 3.0, 15000, 20000);
+    Flood second(lab(), 1, p.clientId, 3.0, 15000, 20000);
     pc.clock.sleepMs(200);
 
     const auto start = std::chrono::steady_clock::now();
@@ -167,7 +150,7 @@ TEST(LabFlood, AFloodingHostOnEachOfTwoSegmentsHidesNoRealDevice)
     EXPECT_LE(p.devices.count(), 4 + 2 * telvorin::Protocol::MaxRecordsPerSender);
     EXPECT_LT(searchSeconds, 1.04 + 1.0 + 0.5);
     // One line for each flooding host, on its own interface.
-    for (const auto& seg : lab.segments())
+    for (const auto& seg : lab().segments())
         EXPECT_NE(pc.lines.find("search on " + seg.pcAddress), std::string::npos) << pc.lines;
     EXPECT_EQ(std::count(pc.lines.begin(), pc.lines.end(), '\n'), 2) << pc.lines;
 }

@@ -15,6 +15,7 @@
 
 using telvorin::lab::Lab;
 using namespace labtest;
+using LabSearch = telvorin::lab::LabTest;
 
 namespace {
 
@@ -32,16 +33,14 @@ std::string twoSegmentConfig()
 
 } // namespace
 
-TEST(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
+TEST_F(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
 {
-    Lab lab(twoSegmentConfig());
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(twoSegmentConfig()));
     LiveProtocol live;
     auto& p = live.protocol;
     ASSERT_EQ(p.interfaces.count, 2);
-    EXPECT_EQ(p.interfaces.address[0].str(), lab.segments()[0].pcAddress);
-    EXPECT_EQ(p.interfaces.address[1].str(), lab.segments()[1].pcAddress);
+    EXPECT_EQ(p.interfaces.address[0].str(), lab().segments()[0].pcAddress);
+    EXPECT_EQ(p.interfaces.address[1].str(), lab().segments()[1].pcAddress);
 
     p.SearchDevices(3, 3);
 
@@ -85,7 +84,7 @@ TEST(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
         const auto& rec = p.devices[static_cast<int>(i)];
         EXPECT_EQ(lines[i].value(QLatin1String("ip")).toString().toStdString(), rec.ipText.str());
         EXPECT_EQ(lines[i].value(QLatin1String("interface")).toString().toStdString(),
-                  lab.segments()[static_cast<std::size_t>(rec.interfaceIndex)].pcAddress);
+                  lab().segments()[static_cast<std::size_t>(rec.interfaceIndex)].pcAddress);
         EXPECT_EQ(lines[i].value(QLatin1String("dhcp")).toBool(), rec.dhcpFlag == "1");
     }
     // Streamed, the probe prints the same devices, each once.
@@ -96,29 +95,29 @@ TEST(LabSearch, TwoSegmentsListEveryDeviceOnceWithItsInterface)
         streamedIps.insert(line.value(QLatin1String("ip")).toString().toStdString());
     EXPECT_TRUE(valid) << out;
     EXPECT_EQ(streamedIps, std::multiset<std::string>(seen.begin(), seen.end())) << out;
-    lab.leavePc();
+    lab().leavePc();
 
     // Each search window sent two 11-byte search requests out of its own link only:
     // two from the library (with its client id) and four from the probe.
     for (int s = 0; s < 2; ++s) {
         int searches = 0;
         int ours = 0;
-        for (const auto& r : lab.requests(s)) {
+        for (const auto& r : lab().requests(s)) {
             if (r.device != "*")
                 continue;
             ++searches;
-            EXPECT_EQ(r.fromAddress, lab.segments()[static_cast<std::size_t>(s)].pcAddress);
+            EXPECT_EQ(r.fromAddress, lab().segments()[static_cast<std::size_t>(s)].pcAddress);
             ASSERT_EQ(r.bytes.size(), 11u);
             EXPECT_EQ(r.bytes[0], 1);
             EXPECT_EQ(Bytes(r.bytes.begin() + 7, r.bytes.end()), Bytes(4, 0));
-            ours += r.bytes == header(1, p.clientId);
+            ours += r.bytes == telvorin::test::RequestHeader(telvorin::OpSearch, p.clientId);
         }
         EXPECT_EQ(searches, 6) << "segment " << s;
         EXPECT_EQ(ours, 2) << "segment " << s;
     }
 }
 
-TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
+TEST_F(LabSearch, ExtendedRepliesAreFilteredBySelectors)
 {
     struct Row {
         const char* name;
@@ -138,9 +137,7 @@ TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
     std::vector<std::string> devices;
     for (const Row& r : rows)
         devices.push_back(device(r.name, r.ip, r.extra));
-    Lab lab(config({segment("multicast", devices)}));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(config({segment("multicast", devices)})));
     LiveProtocol live;
 
     struct Search {
@@ -162,15 +159,13 @@ TEST(LabSearch, ExtendedRepliesAreFilteredBySelectors)
     }
 }
 
-TEST(LabSearch, LargeSegmentsAreListedWhole)
+TEST_F(LabSearch, LargeSegmentsAreListedWhole)
 {
     // 20 devices answer both sends: 40 replies, more than a window has polls.
     std::vector<std::string> devices;
     for (int i = 0; i < 20; ++i)
         devices.push_back(device("BULK-" + std::to_string(i), "10.64.1." + std::to_string(i + 1)));
-    Lab lab(config({segment("multicast", devices)}));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(config({segment("multicast", devices)})));
     LiveProtocol live;
     live.protocol.SearchDevices(3, 3);
     EXPECT_EQ(live.protocol.devices.count(), 20);
@@ -181,11 +176,11 @@ TEST(LabSearch, LargeSegmentsAreListedWhole)
 // The parallel search against the one-window-after-another reference over 4 real
 // segments: a device heard on two of them, duplicated replies and replies late in the
 // window give the same list, order and interfaces, and so do the rows it streams.
-TEST(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
+TEST_F(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
 {
     const std::string two = device("TWO", "10.65.0.40", "\"key\": \"00aa00bb00cc\", \"delayMs\": 300");
     const std::string twoLate = device("TWO", "10.65.0.40", "\"key\": \"00aa00bb00cc\", \"delayMs\": 20");
-    Lab lab(config({
+    ASSERT_TRUE(startLab(config({
         segment("multicast", {device("A-1", "10.64.0.10", "\"duplicate\": 2"),
                               device("A-LATE", "10.64.0.11", "\"delayMs\": 850")}),
         segment("unicast", {two, device("B-1", "10.65.0.10", "\"duplicate\": 1, \"delayMs\": 400")}),
@@ -193,9 +188,7 @@ TEST(LabSearch, ParallelWindowsListWhatOneAfterAnotherLists)
                 {device("C-EXT", "10.66.0.10", "\"extended\": true, \"selectors\": [3, 3]"),
                  device("C-FILTERED", "10.66.0.11", "\"extended\": true, \"selectors\": [3, 4]")}),
         segment("unicast", {twoLate, device("D-1", "10.67.0.10", "\"dhcp\": true, \"delayMs\": 700")}),
-    }));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    })));
     LiveProtocol live;
     auto& p = live.protocol;
     ASSERT_EQ(p.interfaces.count, 4);

@@ -12,6 +12,7 @@
 
 using telvorin::lab::Lab;
 using namespace labtest;
+using LabServices = telvorin::lab::LabTest;
 
 namespace {
 
@@ -47,18 +48,17 @@ int httpGet(const std::string& url)
 
 } // namespace
 
-TEST(LabServices, SharesWebServersAndNamesAreWhereConfigured)
+TEST_F(LabServices, SharesWebServersAndNamesAreWhereConfigured)
 {
-    Lab lab(labConfig());
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    const std::string guestDir = lab.shareDir("SHARES-A", "HDD_a");
+    ASSERT_TRUE(startLab(labConfig(), telvorin::lab::Entry::None));
+    const std::string guestDir = lab().shareDir("SHARES-A", "HDD_a");
     ASSERT_FALSE(guestDir.empty());
     std::ofstream(guestDir + "/prefilled.txt") << "from the test";
-    const std::string upload = lab.dir() + "/upload.txt";
+    const std::string upload = lab().dir() + "/upload.txt";
     std::ofstream(upload) << "from the pc";
-    EXPECT_TRUE(lab.shareDir("SHARES-A", "HDD_1").empty()) << "shares belong to their device";
+    EXPECT_TRUE(lab().shareDir("SHARES-A", "HDD_1").empty()) << "shares belong to their device";
 
-    lab.enterPc();
+    lab().enterPc();
     struct Row {
         const char* what;
         std::string service, credentials, commands;
@@ -80,9 +80,17 @@ TEST(LabServices, SharesWebServersAndNamesAreWhereConfigured)
     EXPECT_EQ(httpGet("http://10.64.0.10/"), 0);
     EXPECT_EQ(httpGet("http://10.65.0.20/"), 0);
     EXPECT_NE(httpGet("http://10.64.0.11/"), 0) << "a device without a web server must not answer";
-    lab.leavePc();
+    lab().leavePc();
 
     EXPECT_TRUE(std::filesystem::exists(guestDir + "/written.txt"));
-    EXPECT_TRUE(std::filesystem::exists(lab.shareDir("SHARES-B", "HDD_1") + "/b.txt"));
-    EXPECT_TRUE(std::filesystem::exists(lab.shareDir("SHARES-A", "PRIVATE") + "/p.txt"));
+    EXPECT_TRUE(std::filesystem::exists(lab().shareDir("SHARES-B", "HDD_1") + "/b.txt"));
+    EXPECT_TRUE(std::filesystem::exists(lab().shareDir("SHARES-A", "PRIVATE") + "/p.txt"));
+}
+
+// A lab that cannot come up fails its test with the reason, rather than letting it run.
+TEST_F(LabServices, ALabThatDoesNotComeUpSaysWhy)
+{
+    const ::testing::AssertionResult up = startLab(R"({"segments": [)");
+    EXPECT_FALSE(up);
+    EXPECT_NE(std::string(up.message()).find("lab.sh up failed"), std::string::npos) << up.message();
 }

@@ -4,7 +4,7 @@
 // Shared pieces of the lab tests: the real protocol over the real sockets, the probe,
 // and the requests the devices should receive.
 
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "protocol/RequestBytes.h"
@@ -14,17 +14,20 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace labtest {
 
-using Bytes = std::vector<std::uint8_t>;
+using telvorin::test::Bytes;
 
-// The protocol with its transport open; construct it after Lab::enterPc().
+// The protocol with its transport open, its diagnostic lines collected; construct it
+// after Lab::enterPc().
 struct LiveProtocol {
+    std::string lines; // one diagnostic a line
     telvorin::PosixSocketLayer sockets;
     telvorin::SteadyClock clock;
-    telvorin::Protocol protocol{sockets, clock, nullptr};
+    telvorin::Protocol protocol{sockets, clock, [this](std::string_view line) { (lines += line) += '\n'; }};
     LiveProtocol() { protocol.OpenTransport(); }
     ~LiveProtocol() { protocol.CloseTransport(); }
 
@@ -87,32 +90,6 @@ inline std::vector<QJsonObject> jsonLines(const std::string& out, bool* allValid
 inline std::string probePath()
 {
     return TELVORIN_LAB_PROBE;
-}
-
-// Request layouts: the shared test builder under the names the lab tests use.
-inline Bytes header(std::uint8_t opcode, const telvorin::ClientId& id)
-{
-    return telvorin::test::RequestHeader(opcode, id);
-}
-
-// key: 6 bytes, then the address
-inline Bytes getRequest(const telvorin::ClientId& id, const Bytes& deviceId, std::uint8_t item,
-                        const Bytes& value = {})
-{
-    return telvorin::test::GetRequestBytes(id, deviceId, item, value);
-}
-
-inline Bytes setRequest(const telvorin::ClientId& id, const Bytes& deviceId, std::uint8_t item,
-                        const std::string& netmask, const std::string& gateway, const std::string& value)
-{
-    return telvorin::test::SetRequestBytes(id, deviceId, item, netmask, gateway, value);
-}
-
-inline Bytes deviceId(const Bytes& key, std::initializer_list<std::uint8_t> address)
-{
-    Bytes b = key;
-    b.insert(b.end(), address);
-    return b;
 }
 
 } // namespace labtest

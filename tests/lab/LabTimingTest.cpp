@@ -10,12 +10,12 @@
 
 using telvorin::lab::Lab;
 using namespace labtest;
+using LabTiming = telvorin::lab::LabTest;
 
-TEST(LabTiming, TransactionsAgainstASilentDeviceEndOnTime)
+TEST_F(LabTiming, TransactionsAgainstASilentDeviceEndOnTime)
 {
-    Lab lab(config({segment("multicast", {device("MUTE", "10.64.0.10", "\"answers\": \"search-only\"")})}));
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(
+        config({segment("multicast", {device("MUTE", "10.64.0.10", "\"answers\": \"search-only\"")})})));
     LiveProtocol live;
     auto& p = live.protocol;
     p.SearchDevices(3, 3);
@@ -44,7 +44,7 @@ TEST(LabTiming, TransactionsAgainstASilentDeviceEndOnTime)
         EXPECT_LT(seconds, row.nominal + 1.5) << row.name;
         std::printf("%s: %.2f s\n", row.name, seconds);
     }
-    lab.leavePc();
+    lab().leavePc();
     // Each was sent exactly once and received by the device.
-    EXPECT_EQ(lab.requestsFor("MUTE").size(), 3u);
+    EXPECT_EQ(lab().requestsFor("MUTE").size(), 3u);
 }

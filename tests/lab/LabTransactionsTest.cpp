@@ -12,11 +12,11 @@
 using telvorin::lab::Lab;
 using telvorin::lab::RecordedRequest;
 using namespace labtest;
+using LabTransactions = telvorin::lab::LabTest;
 
 namespace {
 
-const Bytes keyA{0x00, 0x14, 0xa5, 0x00, 0x00, 0x10};
-const Bytes keyB{0x00, 0x14, 0xa5, 0x00, 0x00, 0x20};
+using namespace telvorin::test;
 
 std::string labConfig()
 {
@@ -34,27 +34,16 @@ std::string labConfig()
     });
 }
 
-// The requests a device received that were not searches.
-std::vector<Bytes> addressedTo(const Lab& lab, const std::string& name)
-{
-    std::vector<Bytes> out;
-    for (const RecordedRequest& r : lab.requestsFor(name))
-        out.push_back(r.bytes);
-    return out;
-}
-
 } // namespace
 
-TEST(LabTransactions, RequestsMatchTheLayoutsAndSetsMoveTheDevice)
+TEST_F(LabTransactions, RequestsMatchTheLayoutsAndSetsMoveTheDevice)
 {
-    Lab lab(labConfig());
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(labConfig()));
     LiveProtocol live;
     auto& p = live.protocol;
     p.SearchDevices(3, 3);
     ASSERT_NE(live.find("10.64.0.10"), nullptr);
-    lab.clearRequests();
+    lab().clearRequests();
 
     p.state.currentDeviceIp = "10.64.0.10";
     p.state.adminUser = "admin";
@@ -86,26 +75,26 @@ TEST(LabTransactions, RequestsMatchTheLayoutsAndSetsMoveTheDevice)
     const auto* moved = live.find("10.64.0.88");
     ASSERT_NE(moved, nullptr);
     EXPECT_EQ(moved->gatewayText.str(), "10.64.0.1");
-    lab.leavePc();
+    lab().leavePc();
 
     const auto id = p.clientId;
-    const Bytes at10 = deviceId(keyA, {10, 64, 0, 10});
-    const Bytes at77 = deviceId(keyA, {10, 64, 0, 77});
+    const Bytes at10 = DeviceIdBytes("0014a5000010", "10.64.0.10");
+    const Bytes at77 = DeviceIdBytes("0014a5000010", "10.64.0.77");
     const std::vector<Bytes> expected = {
-        getRequest(id, at10, 4, Bytes{'a', 'd', 'm', 'i', 'n', 0x55, 0xAA}),
-        getRequest(id, at10, 3),
-        getRequest(id, at10, 18),
-        setRequest(id, at10, 10, "255.255.255.0", "10.64.0.254", "rw"),
-        setRequest(id, at10, 2, "", "", ""),
-        setRequest(id, at77, 1, "255.255.0.0", "10.64.0.1", "10.64.0.88"),
+        LoginRequestBytes(id, at10, "admin", ""),
+        GetRequestBytes(id, at10, 3),
+        GetRequestBytes(id, at10, 18),
+        SetRequestBytes(id, at10, 10, "255.255.255.0", "10.64.0.254", "rw"),
+        SetRequestBytes(id, at10, 2, "", "", ""),
+        SetRequestBytes(id, at77, 1, "255.255.0.0", "10.64.0.1", "10.64.0.88"),
     };
-    const std::vector<Bytes> got = addressedTo(lab, "NEAR");
+    const std::vector<Bytes> got = lab().bytesFor("NEAR");
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(got[i], expected[i]) << "request " << i;
 
     telvorin::lab::DeviceState state;
-    ASSERT_TRUE(lab.deviceState("NEAR", &state));
+    ASSERT_TRUE(lab().deviceState("NEAR", &state));
     EXPECT_EQ(state.ip, "10.64.0.88");
     EXPECT_EQ(state.netmask, "255.255.0.0");
     EXPECT_EQ(state.gateway, "10.64.0.1");
@@ -113,18 +102,16 @@ TEST(LabTransactions, RequestsMatchTheLayoutsAndSetsMoveTheDevice)
     EXPECT_FALSE(state.dhcp);
 }
 
-TEST(LabTransactions, ARequestLeavesOnlyThroughItsDevicesLink)
+TEST_F(LabTransactions, ARequestLeavesOnlyThroughItsDevicesLink)
 {
-    Lab lab(labConfig());
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(labConfig()));
     LiveProtocol live;
     auto& p = live.protocol;
     p.SearchDevices(3, 3);
     const auto* far = live.find("10.65.0.20");
     ASSERT_NE(far, nullptr);
     EXPECT_EQ(far->interfaceIndex, 1);
-    lab.clearRequests();
+    lab().clearRequests();
 
     p.state.currentDeviceIp = "10.65.0.20";
     p.state.domain.clear();
@@ -135,23 +122,21 @@ TEST(LabTransactions, ARequestLeavesOnlyThroughItsDevicesLink)
     EXPECT_EQ(p.VerifyLogin(), 0);
     p.state.adminPassword = "pw";
     EXPECT_NE(p.VerifyLogin(), 0);
-    lab.leavePc();
+    lab().leavePc();
 
-    EXPECT_TRUE(lab.requests(0).empty()) << "a request for segment 1's device reached segment 0";
-    const auto onB = lab.requests(1);
+    EXPECT_TRUE(lab().requests(0).empty()) << "a request for segment 1's device reached segment 0";
+    const auto onB = lab().requests(1);
     ASSERT_EQ(onB.size(), 3u);
     for (const RecordedRequest& r : onB) {
         EXPECT_EQ(r.device, "FAR");
-        EXPECT_EQ(r.fromAddress, lab.segments()[1].pcAddress);
+        EXPECT_EQ(r.fromAddress, lab().segments()[1].pcAddress);
     }
-    EXPECT_EQ(onB[0].bytes, getRequest(p.clientId, deviceId(keyB, {10, 65, 0, 20}), 18));
+    EXPECT_EQ(onB[0].bytes, GetRequestBytes(p.clientId, DeviceIdBytes("0014a5000020", "10.65.0.20"), 18));
 }
 
-TEST(LabTransactions, ProbeReadsValuesFromTheDevice)
+TEST_F(LabTransactions, ProbeReadsValuesFromTheDevice)
 {
-    Lab lab(labConfig());
-    ASSERT_TRUE(lab.ok()) << lab.error();
-    lab.enterPc();
+    ASSERT_TRUE(startLab(labConfig()));
     struct Row {
         std::vector<std::string> args;
         int status;

@@ -58,31 +58,6 @@ TEST(FlowButtons, WithoutASelectedDeviceTheyOnlySayToSelectOne)
     EXPECT_NO_WINDOW_LEFT();
 }
 
-namespace {
-
-// The first pause holds until the test lets it go; later ones pass at once.
-class HeldClock final : public Clock {
-public:
-    std::promise<void> release;
-    std::atomic<bool> holding{false};
-
-    std::int64_t nowMs() override { return 0; }
-    void sleepMs(int) override
-    {
-        if (held_)
-            return;
-        held_ = true;
-        holding = true;
-        // Bounded, so a pause on the UI thread fails the test rather than hanging it.
-        release.get_future().wait_for(std::chrono::seconds(10));
-    }
-
-private:
-    bool held_ = false;
-};
-
-} // namespace
-
 TEST(FlowButtons, TheirQuestionsWaitWhileTheWindowHandlesEventsUnderABusyCursor)
 {
     for (const bool package : {false, true}) {
@@ -92,7 +67,17 @@ TEST(FlowButtons, TheirQuestionsWaitWhileTheWindowHandlesEventsUnderABusyCursor)
         Protocol protocol(sockets, searchClock, nullptr);
         protocol.OpenTransport();
         FlowRig rig("/nonexistent");
-        HeldClock pauses;
+        // The first pause holds until the test lets it go; later ones pass at once.
+        ManualClock pauses;
+        std::promise<void> release;
+        std::atomic<bool> holding{false};
+        pauses.onSleep = [&](int) {
+            if (pauses.sleeps > 1)
+                return;
+            holding = true;
+            // Bounded, so a pause on the UI thread fails the test rather than hanging it.
+            release.get_future().wait_for(std::chrono::seconds(10));
+        };
         MainServices services = rig.services();
         services.protocol = &protocol;
         services.clock = &pauses;
@@ -105,19 +90,19 @@ TEST(FlowButtons, TheirQuestionsWaitWhileTheWindowHandlesEventsUnderABusyCursor)
         QTimer look;
         look.setInterval(5);
         QObject::connect(&look, &QTimer::timeout, &window, [&] {
-            if (!pauses.holding)
+            if (!holding)
                 return;
             look.stop();
             stepRunning = BlockingStepRunning();
             const QCursor* cursor = QGuiApplication::overrideCursor();
             busyCursor = cursor && cursor->shape() == Qt::WaitCursor;
-            pauses.release.set_value();
+            release.set_value();
         });
         look.start();
         QTest::mouseClick(package ? window.controls().bitTorrent : window.controls().language,
                           Qt::LeftButton);
 
-        EXPECT_TRUE(pauses.holding.load()) << "the flow paused";
+        EXPECT_TRUE(holding.load()) << "the flow paused";
         EXPECT_TRUE(stepRunning) << "the pause ran as a blocking step";
         EXPECT_TRUE(busyCursor);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the cursor is back";

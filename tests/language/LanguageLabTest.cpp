@@ -23,15 +23,8 @@
 using namespace telvorin;
 using namespace telvorin::test;
 using telvorin::lab::Lab;
-using telvorin::lab::RecordedRequest;
 
 namespace {
-
-struct Heard {
-    int opcode;
-    int item;
-    std::string value;
-};
 
 class LanguageLab : public FlowLab {
 protected:
@@ -52,32 +45,9 @@ protected:
             {"name": "NoShare", "ip": "10.64.0.17", "key": "0014a5000017", "ideState": "3", "codepage": "850",
              "volumes": ["HDD_a"]}]}]})");
     }
-    static void TearDownTestSuite() { stopLab(); }
 
     // Selects the device and presses "Language"; returns when the flow has ended.
     void RunLanguage(const char* device) { runFlow(device, &MainControls::language); }
-
-    // What the device was asked, searches left out.
-    static std::vector<Heard> heardBy(const char* device)
-    {
-        std::vector<Heard> out;
-        for (const RecordedRequest& r : lab_->requestsFor(device)) {
-            if (r.bytes.size() < 22)
-                continue;
-            Heard h{r.bytes[0], r.bytes[21], {}};
-            if (h.opcode == 5 && r.bytes.size() > 60)
-                h.value.assign(r.bytes.begin() + 60, r.bytes.end());
-            out.push_back(h);
-        }
-        return out;
-    }
-    static int countOf(const std::vector<Heard>& heard, int opcode, int item)
-    {
-        int n = 0;
-        for (const Heard& h : heard)
-            n += h.opcode == opcode && h.item == item ? 1 : 0;
-        return n;
-    }
 
     // The AllLanguages share's codepage folder, emptied.
     static std::string emptyCodepageFolder()
@@ -137,7 +107,7 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.device);
-        SetUp();
+        SetUpInLab();
         QString shown;
         ModalScript script({{QStringLiteral("languageDialog"), [&](QWidget* dialog) {
                                  shown = ListOf(dialog)->currentText();
@@ -151,7 +121,7 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
 
         const std::int64_t pausedMs = (row.ideQuestions + row.codepageQuestions) * language::QueryPauseMs;
         EXPECT_EQ(rig_->clock.nowMs(), pausedMs);
-        EXPECT_EQ(countOf(heardBy(row.device), 5, ItemCodepageSet), 0);
+        EXPECT_EQ(CountOf(heardBy(row.device), 5, ItemCodepageSet), 0);
         if (row.message) {
             EXPECT_EQ(script.answered(), 0) << "the window never showed";
             ASSERT_NO_FATAL_FAILURE(expectOnlyMessage(row.message));
@@ -167,7 +137,7 @@ TEST_F(LanguageLab, TheDeviceStateEndsTheWindowWithItsMessageOrOffersTheCurrentL
         EXPECT_EQ(searches(), 0) << "no refresh after a refusal or Cancel";
         EXPECT_EQ(window_->context().DeviceSelected, 1);
         EXPECT_TRUE(rig_->timers.asked.empty()) << "nothing installed";
-        TearDown();
+        TearDownInLab();
     }
 }
 
@@ -207,7 +177,7 @@ TEST_F(LanguageLab, SixLanguageFirmwareRefusesTheExtendedOnesOnSelectionAndOnOk)
     }
     EXPECT_EQ(rig_->installState.CodepageIndex, 3);
     EXPECT_EQ(rig_->installState.SetupOutcome, -1);
-    EXPECT_EQ(countOf(heardBy("SixLanguages"), 5, ItemCodepageSet), 0);
+    EXPECT_EQ(CountOf(heardBy("SixLanguages"), 5, ItemCodepageSet), 0);
     EXPECT_TRUE(rig_->timers.asked.empty());
 }
 
@@ -220,9 +190,9 @@ TEST_F(LanguageLab, NorthernEuropeanWritesNoFileSendsItsCodepageAndWaitsForTheRe
     EXPECT_EQ(script.answered(), 1);
     EXPECT_TRUE(rig_->messages.empty()) << "all nine languages are allowed";
     EXPECT_TRUE(std::filesystem::is_empty(codepages));
-    const std::vector<Heard> heard = heardBy("AllLanguages");
-    ASSERT_EQ(countOf(heard, 5, ItemCodepageSet), 1);
-    for (const Heard& h : heard) {
+    const std::vector<HeardRequest> heard = heardBy("AllLanguages");
+    ASSERT_EQ(CountOf(heard, 5, ItemCodepageSet), 1);
+    for (const HeardRequest& h : heard) {
         if (h.opcode == 5 && h.item == ItemCodepageSet) {
             EXPECT_EQ(h.value, "865");
         }
@@ -251,9 +221,9 @@ TEST_F(LanguageLab, AFailedInstallOpensANewWindowWhoseCancelLeavesTheMainWindowA
     EXPECT_EQ(rig_->messages.last().text, QStringLiteral("Please check hard drives."));
     EXPECT_EQ(rig_->installState.ExtractFailed, 1);
     EXPECT_EQ(rig_->timers.asked, (std::vector<std::pair<int, int>>{{1, 2000}})) << "no restart wait";
-    const std::vector<Heard> heard = heardBy("NoShare");
-    EXPECT_EQ(countOf(heard, 5, ItemCodepageSet), 0);
-    EXPECT_EQ(countOf(heard, 3, ItemIdeState), 2) << "the new window asks again";
+    const std::vector<HeardRequest> heard = heardBy("NoShare");
+    EXPECT_EQ(CountOf(heard, 5, ItemCodepageSet), 0);
+    EXPECT_EQ(CountOf(heard, 3, ItemIdeState), 2) << "the new window asks again";
     EXPECT_EQ(rig_->installState.SetupOutcome, -1);
     EXPECT_EQ(searches(), 0);
     EXPECT_EQ(window_->context().DeviceSelected, 1);

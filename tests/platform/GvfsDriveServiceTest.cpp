@@ -30,16 +30,16 @@ const char* const LabConfig = R"({"segments": [{"reply": "multicast", "devices":
 
 class GvfsDriveService : public test::SharesLabTest {
 protected:
-    static void SetUpTestSuite() { startLab(LabConfig); }
+    static void SetUpTestSuite() { startSharesLab(LabConfig); }
 
-    void SetUp() override
+    void SetUpInLab() override
     {
-        SharesLabTest::SetUp();
+        SharesLabTest::SetUpInLab();
         if (HasFatalFailure())
             return;
         service_ = std::make_unique<GioDriveService>(gvfs_->drivesFolder(), autostartFolder());
     }
-    void TearDown() override
+    void TearDownInLab() override
     {
         if (!service_)
             return;

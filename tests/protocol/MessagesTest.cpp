@@ -172,6 +172,44 @@ TEST(RequestBytes, MatchTheSpelledOutLayouts)
              Zeros(1), Hex("08 00 00 00"), Text("10.0.0.7")}));
 }
 
+// The reader the tests count requests with: what each request asks, of which item, with
+// which value; a search names no item and is left out of what a device heard.
+TEST(RequestBytes, ReadBackWhatEachRequestAsks)
+{
+    const ClientId id{0x11, 0x12, 0x13, 0x14, 0x15, 0x16};
+    struct Row {
+        const char* what;
+        Bytes request;
+        int opcode, item;
+        std::string value;
+    };
+    const Row rows[] = {
+        {"search", RequestHeader(OpSearch, id), OpSearch, -1, ""},
+        {"get", GetRequestBytes(id, StoredId, ItemDomain), OpGet, ItemDomain, ""},
+        {"login: its value is not a set's", LoginRequestBytes(id, StoredId, "admin", "pw"), OpGet, ItemLogin,
+         ""},
+        {"set", SetRequestBytes(id, StoredId, ItemStaticAddress, "255.0.0.0", "", "10.0.0.7"), OpSet,
+         ItemStaticAddress, "10.0.0.7"},
+        {"set without a value", SetRequestBytes(id, StoredId, ItemStaticAddress, "", "", ""), OpSet,
+         ItemStaticAddress, ""},
+        {"nothing at all", {}, -1, -1, ""},
+    };
+    std::vector<Bytes> all;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const HeardRequest h = ReadRequest(row.request);
+        EXPECT_EQ(h.opcode, row.opcode);
+        EXPECT_EQ(h.item, row.item);
+        EXPECT_EQ(h.value, row.value);
+        all.push_back(row.request);
+    }
+    const std::vector<HeardRequest> heard = Heard(all);
+    ASSERT_EQ(heard.size(), 4u);
+    EXPECT_EQ(heard.front().item, ItemDomain);
+    EXPECT_EQ(CountOf(heard, OpSet, ItemStaticAddress), 2);
+    EXPECT_EQ(CountOf(heard, OpGet, ItemStaticAddress), 0);
+}
+
 TEST_F(Builders, RefuseAnUnlistedDevice)
 {
     h.protocol.state.currentDeviceIp = "192.168.0.3"; // a prefix of a listed address

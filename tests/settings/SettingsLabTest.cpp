@@ -6,9 +6,10 @@
 #include "app/MainDialog.h"
 #include "dialogs/LoginDialog.h"
 #include "drives/MemoryDriveService.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/WebCheck.h"
+#include "protocol/FakeClock.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/Protocol.h"
 #include "protocol/RequestBytes.h"
@@ -60,20 +61,6 @@ std::string LabConfig()
            R"(}, {"reply": "unicast", "pc": "192.168.0.10/16", "devices": )" + Segment1Devices + "}]}";
 }
 
-// Counts the one-second looks of the web check's wait.
-class CountingClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return real.nowMs(); }
-    void sleepMs(int ms) override
-    {
-        if (ms == 1000)
-            ++secondSleeps;
-        real.sleepMs(ms);
-    }
-    SteadyClock real;
-    int secondSleeps = 0;
-};
-
 Bytes LoginRequest(const ClientId& id, const char* key, const char* ip, const std::string& password)
 {
     return test::LoginRequestBytes(id, test::DeviceIdBytes(key, ip), "admin", password);
@@ -84,27 +71,25 @@ Bytes SetRequest(const ClientId& id, const char* key, const char* ip, std::uint8
     return test::SetRequestBytes(id, test::DeviceIdBytes(key, ip), item, netmask, gateway, value);
 }
 
-class SettingsLab : public ::testing::Test {
+class SettingsLab : public lab::LabTest {
 protected:
     static void SetUpTestSuite()
     {
         desktop = new test::StandInDesktop;
         desktop->enter();
-        lab = new lab::Lab(LabConfig());
+        startLab(LabConfig());
     }
     static void TearDownTestSuite()
     {
-        delete lab;
+        stopLab();
         delete desktop;
     }
 
-    void SetUp() override
+    void SetUpInLab() override
     {
-        ASSERT_TRUE(lab->ok()) << lab->error();
         std::string why;
-        ASSERT_TRUE(lab->reconfigure(0, Segment0Devices, &why)) << why;
-        ASSERT_TRUE(lab->reconfigure(1, Segment1Devices, &why)) << why;
-        lab->enterPc();
+        ASSERT_TRUE(lab_->reconfigure(0, Segment0Devices, &why)) << why;
+        ASSERT_TRUE(lab_->reconfigure(1, Segment1Devices, &why)) << why;
         sockets = std::make_unique<PosixSocketLayer>();
         protocol = std::make_unique<Protocol>(*sockets, protocolClock, nullptr);
         protocol->OpenTransport();
@@ -114,6 +99,7 @@ protected:
         drives.mapDrive("K:", "\\\\open\\HDD_B");
         MainServices services;
         services.protocol = protocol.get();
+        clock.onSleep = [this](int ms) { secondSleeps += ms == 1000; };
         services.clock = &clock;
         services.messages = &messages;
         services.drives = &drives;
@@ -121,13 +107,14 @@ protected:
         services.browser = &browser;
         dialog = std::make_unique<MainDialog>(services);
         dialog->show();
-        lab->clearRequests();
+        lab_->clearRequests();
     }
 
-    void TearDown() override
+    void TearDownInLab() override
     {
         dialog.reset();
-        protocol->CloseTransport();
+        if (protocol)
+            protocol->CloseTransport();
         EXPECT_NO_WINDOW_LEFT();
     }
 
@@ -158,16 +145,17 @@ protected:
     std::vector<Bytes> sent(const std::string& device, std::uint8_t opcode, int item = -1) const
     {
         std::vector<Bytes> out;
-        for (const lab::RecordedRequest& r : lab->requestsFor(device)) {
-            if (r.bytes.size() > 21 && r.bytes[0] == opcode && (item < 0 || r.bytes[21] == item))
-                out.push_back(r.bytes);
+        for (Bytes& r : lab_->bytesFor(device)) {
+            const test::HeardRequest h = test::ReadRequest(r);
+            if (h.opcode == opcode && h.item >= 0 && (item < 0 || h.item == item))
+                out.push_back(std::move(r));
         }
         return out;
     }
     bool searchedSince() const
     {
         for (int s = 0; s < 2; ++s) {
-            for (const lab::RecordedRequest& r : lab->requests(s)) {
+            for (const lab::RecordedRequest& r : lab_->requests(s)) {
                 if (!r.bytes.empty() && r.bytes[0] == 1)
                     return true;
             }
@@ -191,12 +179,12 @@ protected:
     }
 
     static inline test::StandInDesktop* desktop = nullptr;
-    static inline lab::Lab* lab = nullptr;
 
     std::unique_ptr<PosixSocketLayer> sockets;
     SteadyClock protocolClock;
     std::unique_ptr<Protocol> protocol;
-    CountingClock clock;
+    test::FakeClock clock{100}; // waits in real time, as the web server's answers come
+    int secondSleeps = 0;       // the one-second looks of the web check's wait
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
     TcpWebCheck webCheck;
@@ -265,20 +253,20 @@ TEST_F(SettingsLab, AClickShowsTheDeviceItsVolumesAndWhatItsSubnetAllows)
 
     // A click on the empty space below the rows highlights no row: no device is
     // selected, and the panel and the network are left alone.
-    lab->clearRequests();
+    lab_->clearRequests();
     QTest::mouseClick(c().deviceList->viewport(), Qt::LeftButton, {},
                       QPoint(10, c().deviceList->viewport()->height() - 3));
     EXPECT_EQ(ctx().DeviceSelected, 0);
     EXPECT_EQ(c().ipAddress->text(), QStringLiteral("10.64.0.11"));
     EXPECT_EQ(c().volumeList->topLevelItemCount(), 1);
-    EXPECT_TRUE(lab->requests(0).empty());
+    EXPECT_TRUE(lab_->requests(0).empty());
 }
 
 TEST_F(SettingsLab, DhcpWithTheBuiltInLogin)
 {
     click("10.64.0.10");
     chooseDhcp("Enable");
-    lab->clearRequests();
+    lab_->clearRequests();
     test::ModalAnswerer answer(test::ModalAnswerer::reject(), 3000);
     QTest::mouseClick(c().apply, Qt::LeftButton);
 
@@ -290,7 +278,7 @@ TEST_F(SettingsLab, DhcpWithTheBuiltInLogin)
               std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 2, "", "", "")});
 
     lab::DeviceState state;
-    ASSERT_TRUE(lab->deviceState("OPEN", &state));
+    ASSERT_TRUE(lab_->deviceState("OPEN", &state));
     EXPECT_EQ(state.ip, "10.64.0.50");
     EXPECT_TRUE(state.dhcp);
     EXPECT_NE(rowFor("10.64.0.50"), nullptr) << "the list is searched again";
@@ -319,12 +307,12 @@ TEST_F(SettingsLab, DhcpThroughTheLoginDialog)
     for (const Case& k : cases) {
         SCOPED_TRACE(k.secondPassword);
         std::string why;
-        ASSERT_TRUE(lab->reconfigure(0, Segment0Devices, &why)) << why;
+        ASSERT_TRUE(lab_->reconfigure(0, Segment0Devices, &why)) << why;
         QTest::mouseClick(c().refresh, Qt::LeftButton);
         click("10.64.0.11");
         chooseDhcp("Enable");
         messages.clear();
-        lab->clearRequests();
+        lab_->clearRequests();
         test::ModalAnswerer answer(k.answer);
         QTest::mouseClick(c().apply, Qt::LeftButton);
 
@@ -356,13 +344,13 @@ TEST_F(SettingsLab, DhcpWithoutConfirmation)
     std::string why;
     std::string slow = Segment0Devices;
     slow.replace(slow.find("\"adminPassword\": \"\""), 0, "\"delayMs\": 1500, ");
-    ASSERT_TRUE(lab->reconfigure(0, slow, &why)) << why;
+    ASSERT_TRUE(lab_->reconfigure(0, slow, &why)) << why;
     std::string silent = Segment0Devices;
     silent.replace(silent.find("\"adminPassword\": \"\""), 0, "\"answers\": \"search-only\", ");
-    lab->clearRequests();
+    lab_->clearRequests();
     test::ModalAnswerer answer([&](QWidget* modal) {
         QTest::qWait(2500);
-        EXPECT_TRUE(lab->reconfigure(0, silent, &why)) << why;
+        EXPECT_TRUE(lab_->reconfigure(0, silent, &why)) << why;
         qobject_cast<QDialog*>(modal)->reject();
     });
     QTest::mouseClick(c().apply, Qt::LeftButton);
@@ -383,7 +371,7 @@ TEST_F(SettingsLab, AStaticChangeMovesTheDeviceInTheList)
     c().ipAddress->setAddress(10, 64, 0, 77);
     c().netmask->setAddress(255, 255, 0, 0);
     c().gateway->clearAddress();
-    lab->clearRequests();
+    lab_->clearRequests();
     test::ModalAnswerer answer(test::ModalAnswerer::reject(), 3000);
     QTest::mouseClick(c().apply, Qt::LeftButton);
 
@@ -394,7 +382,7 @@ TEST_F(SettingsLab, AStaticChangeMovesTheDeviceInTheList)
     EXPECT_EQ(sent("OPEN", 5), std::vector<Bytes>{SetRequest(id, "0a0b0c000010", "10.64.0.10", 1,
                                                              "255.255.0.0", "", "10.64.0.77")});
     lab::DeviceState state;
-    ASSERT_TRUE(lab->deviceState("OPEN", &state));
+    ASSERT_TRUE(lab_->deviceState("OPEN", &state));
     EXPECT_EQ(state.ip, "10.64.0.77");
     EXPECT_EQ(state.gateway, "");
 
@@ -427,11 +415,11 @@ TEST_F(SettingsLab, ConfigurationOpensTheBrowserOrReportsTheDeviceGone)
     // No web server: reported at the first look after the refused connection, then
     // the list is searched afresh with nothing selected.
     click("10.64.0.11");
-    lab->clearRequests();
-    clock.secondSleeps = 0;
+    lab_->clearRequests();
+    secondSleeps = 0;
     QTest::mouseClick(c().configuration, Qt::LeftButton);
     expectOnlyMessage("Device is no longer available.", "Warning", MessageIcon::Exclamation);
-    EXPECT_EQ(clock.secondSleeps, 1);
+    EXPECT_EQ(secondSleeps, 1);
     EXPECT_TRUE(searchedSince());
     EXPECT_EQ(c().deviceList->topLevelItemCount(), 4);
     EXPECT_EQ(c().deviceList->selectedItems().size(), 0);

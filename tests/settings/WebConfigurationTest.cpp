@@ -6,7 +6,7 @@
 #include "drives/MemoryDriveService.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/WebCheck.h"
-#include "protocol/Clock.h"
+#include "protocol/FakeClock.h"
 #include "ui/RecordingMessages.h"
 
 #include <QApplication>
@@ -22,21 +22,6 @@
 
 namespace telvorin {
 namespace {
-
-// Sleeps a tenth of what is asked for, for real, so worker threads get to run.
-class ShortClock final : public Clock {
-public:
-    std::int64_t nowMs() override { return 0; }
-    void sleepMs(int ms) override
-    {
-        ++sleeps;
-        if (onSleep)
-            onSleep();
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms / 10));
-    }
-    int sleeps = 0;
-    std::function<void()> onSleep;
-};
 
 // Holds a check until released; shared with the task, so it outlives the test's objects.
 struct Gate {
@@ -116,7 +101,7 @@ protected:
 
     std::unique_ptr<QDialog> window = std::make_unique<QDialog>();
     QTreeWidget* list = new QTreeWidget(window.get());
-    ShortClock clock;
+    test::FakeClock clock{10}; // a tenth of each wait in real time, so the check's thread gets to run
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
     FakeWebCheck check;
@@ -186,7 +171,7 @@ TEST_F(WebConfigurationTest, WaitLooksThreeTimesAndReportsAFailureAtOnce)
         refreshes = clock.sleeps = 0;
         ctx.DeviceSelected = 1;
         WebCheckResult result(c.start);
-        clock.onSleep = [&] { result.store(c.afterFirstSleep); };
+        clock.onSleep = [&](int) { result.store(c.afterFirstSleep); };
         EXPECT_EQ(WaitDeviceWeb(ctx, result), c.result);
         EXPECT_EQ(clock.sleeps, c.sleeps);
         if (c.result == 1) {
@@ -214,7 +199,7 @@ TEST_F(WebConfigurationTest, ACheckThatOutlivesItsWaitTouchesNothingLater)
     // The first check fails late, while the next press waits for its own check.
     auto own = std::make_shared<Gate>();
     check.next = own;
-    clock.onSleep = [&] {
+    clock.onSleep = [&](int) {
         late->release(false);
         late->awaitFinish();
         own->release(true);

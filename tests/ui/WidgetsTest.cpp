@@ -64,7 +64,7 @@ TEST(DialogBuilder, MainTemplateControlsSitWhereTheTemplatePutsThem)
             EXPECT_EQ(FindControlWidget(dialog, c.id), widget);
         }
         const QRect expected = units.toPixels(c.x, c.y, c.w, c.h);
-        EXPECT_EQ(widget->pos(), expected.topLeft());
+        EXPECT_EQ(RectInWindow(*widget).topLeft(), expected.topLeft());
         if (c.kind == ControlKind::Label) {
             EXPECT_GE(widget->width(), expected.width()); // grows rather than cut its text
         } else if (c.kind == ControlKind::DropDownList) {
@@ -99,7 +99,7 @@ TEST(DialogBuilder, TabOrderAndStackingFollowTheTemplate)
         if (c.kind == ControlKind::GroupBox || c.kind == ControlKind::Label)
             continue;
         QWidget* control = dialog.findChild<QWidget*>(QString::fromLatin1(c.objectName));
-        QWidget* hit = dialog.childAt(control->geometry().center());
+        QWidget* hit = dialog.childAt(RectInWindow(*control).center());
         EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << c.objectName;
     }
 }
@@ -164,12 +164,12 @@ TEST(IpAddressEdit, TypingMovesThroughTheOctets)
 
 namespace {
 
-// The direct child of `dialog` that holds the keyboard focus (an address field for any
-// of its octets).
+// The control of `dialog` (its child or a group box's) that holds the keyboard focus (an
+// address field for any of its octets).
 QWidget* FocusedControl(const QDialog& dialog)
 {
     QWidget* w = QApplication::focusWidget();
-    while (w && w->parentWidget() != &dialog)
+    while (w && w->parentWidget() != &dialog && !qobject_cast<QGroupBox*>(w->parentWidget()))
         w = w->parentWidget();
     return w;
 }

@@ -6,7 +6,8 @@
 
 #include "app/MainDialog.h"
 #include "flows/FlowRig.h"
-#include "lab/Lab.h"
+#include "lab/LabTest.h"
+#include "protocol/RequestBytes.h"
 #include "ui/ModalHelper.h"
 
 #include <QPushButton>
@@ -17,30 +18,22 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace telvorin::test {
 
-class FlowLab : public ::testing::Test {
+// The suite starts its lab with startLab(devices) in SetUpTestSuite.
+class FlowLab : public lab::LabTest {
 protected:
-    // Starts the lab with these devices and enters its pc namespace (once per suite).
-    static void startLab(const char* config)
+    void SetUpInLab() override
     {
-        lab_ = std::make_unique<lab::Lab>(config);
-        if (lab_->ok())
-            lab_->enterPc();
-    }
-    static void stopLab() { lab_.reset(); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(lab_->ok()) << lab_->error();
         rig_ = std::make_unique<FlowRig>(Payload());
         rig_->open();
         window_ = std::make_unique<MainDialog>(rig_->services());
         window_->show();
         lab_->clearRequests();
     }
-    void TearDown() override
+    void TearDownInLab() override
     {
         window_.reset();
         rig_.reset();
@@ -70,6 +63,13 @@ protected:
         EXPECT_EQ(m.owner, window_.get());
     }
 
+    // What the device was asked, searches left out.
+    static std::vector<HeardRequest> heardBy(const char* device) { return Heard(lab_->bytesFor(device)); }
+    static int asked(const char* device, int opcode, int item)
+    {
+        return CountOf(heardBy(device), opcode, item);
+    }
+
     static int searches()
     {
         int n = 0;
@@ -78,7 +78,6 @@ protected:
         return n;
     }
 
-    inline static std::unique_ptr<lab::Lab> lab_;
     std::unique_ptr<FlowRig> rig_;
     std::unique_ptr<MainDialog> window_;
 };

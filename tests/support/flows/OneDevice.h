@@ -6,6 +6,7 @@
 
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
+#include "protocol/RequestBytes.h"
 
 #include <cstdint>
 #include <utility>
@@ -37,13 +38,7 @@ struct SelectedDevice {
     FakeDevice& device() { return net.device(0); }
 
     // How many get requests for this item the device was sent.
-    int asked(std::uint8_t item)
-    {
-        int n = 0;
-        for (const Bytes& r : device().requests)
-            n += r.size() > 21 && r[0] == 3 && r[21] == item ? 1 : 0;
-        return n;
-    }
+    int asked(std::uint8_t item) { return CountOf(Heard(device().requests), OpGet, item); }
 };
 
 } // namespace telvorin::test

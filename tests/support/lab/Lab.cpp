@@ -411,6 +411,14 @@ std::vector<RecordedRequest> Lab::requestsFor(const std::string& deviceName) con
     return out;
 }
 
+std::vector<std::vector<std::uint8_t>> Lab::bytesFor(const std::string& deviceName) const
+{
+    std::vector<std::vector<std::uint8_t>> out;
+    for (RecordedRequest& r : requestsFor(deviceName))
+        out.push_back(std::move(r.bytes));
+    return out;
+}
+
 void Lab::clearRequests()
 {
     // The emulator appends; truncating in place keeps its file handle valid.

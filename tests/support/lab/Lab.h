@@ -10,19 +10,20 @@
 //                     LIBS telvorin_testsupport_lab telvorin_lab_main   # or telvorin_lab_gui_main
 //                     LABELS lab)
 //
-//   TEST(MyLab, FindsDevices) {
-//       telvorin::lab::Lab lab(R"({"segments": [
+//   using MyLab = telvorin::lab::LabTest;  // LabTest.h: skipped where no lab can be built
+//   TEST_F(MyLab, FindsDevices) {
+//       ASSERT_TRUE(startLab(R"({"segments": [
 //           {"reply": "multicast", "devices": [
 //               {"name": "NAS-1", "ip": "10.64.0.10", "netmask": "255.255.0.0",
 //                "volumes": ["HDD_a"], "smb": true, "http": true}]},
-//           {"reply": "unicast", "devices": []}]})");
-//       ASSERT_TRUE(lab.ok()) << lab.error();
-//       std::ofstream(lab.shareDir("NAS-1", "HDD_a") + "/hello.txt") << "hi";  // pre-fill
-//       lab.enterPc();            // this thread now lives in the lab's pc namespace
+//           {"reply": "unicast", "devices": []}]})", Entry::None));
+//       std::ofstream(lab().shareDir("NAS-1", "HDD_a") + "/hello.txt") << "hi";  // pre-fill
+//       lab().enterPc();          // this thread now lives in the lab's pc namespace
 //       ... run the protocol / the window / fork GVfs daemons (they inherit the namespace) ...
-//       lab.leavePc();            // also done by the destructor
-//       auto requests = lab.requestsFor("NAS-1");  // what the emulator received
+//       lab().leavePc();          // also done when the test ends
+//       auto requests = lab().requestsFor("NAS-1");  // what the emulator received
 //   }
+//   (A suite shares one lab: startLab(...) in its SetUpTestSuite; see LabTest.h.)
 //
 // Segment i gets the pc address 10.(64+i).0.1/16 unless "pc" says otherwise (the segment
 // itself is 10.(64+i).0.2); put device addresses in that subnet. Device keys (all
@@ -137,7 +138,9 @@ public:
 
     std::vector<RecordedRequest> requests(int segment) const;
     std::vector<RecordedRequest> requestsFor(const std::string& deviceName) const; // all segments
-    void clearRequests(); // forget what was recorded so far
+    std::vector<std::vector<std::uint8_t>>
+    bytesFor(const std::string& deviceName) const; // the same, bytes only
+    void clearRequests();                          // forget what was recorded so far
     std::vector<DeviceState> deviceStates(int segment) const;
     bool deviceState(const std::string& name, DeviceState* out) const;
 

@@ -146,25 +146,14 @@ std::vector<LocalInterface> FakeNetwork::localInterfaces()
     return up;
 }
 
-int FakeNetwork::openSendSocket(const LocalInterface& iface)
+int FakeNetwork::openSocket(const LocalInterface& iface, bool receives)
 {
     const auto it = std::find_if(interfaces_.begin(), interfaces_.end(),
                                  [&](const LocalInterface& i) { return i.address == iface.address; });
     const int index = static_cast<int>(it - interfaces_.begin());
     if (std::count(failing_.begin(), failing_.end(), index))
         return InvalidSocket;
-    sockets_[nextSocket_] = Socket{index, false, {}};
-    return nextSocket_++;
-}
-
-int FakeNetwork::openReceiveSocket(const LocalInterface& iface)
-{
-    const auto it = std::find_if(interfaces_.begin(), interfaces_.end(),
-                                 [&](const LocalInterface& i) { return i.address == iface.address; });
-    const int index = static_cast<int>(it - interfaces_.begin());
-    if (std::count(failing_.begin(), failing_.end(), index))
-        return InvalidSocket;
-    sockets_[nextSocket_] = Socket{index, true, {}};
+    sockets_[nextSocket_] = Socket{index, receives, {}};
     return nextSocket_++;
 }
 

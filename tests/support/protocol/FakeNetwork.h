@@ -93,8 +93,8 @@ public:
 
     // SocketLayer
     std::vector<LocalInterface> localInterfaces() override;
-    int openSendSocket(const LocalInterface& iface) override;
-    int openReceiveSocket(const LocalInterface& iface) override;
+    int openSendSocket(const LocalInterface& iface) override { return openSocket(iface, false); }
+    int openReceiveSocket(const LocalInterface& iface) override { return openSocket(iface, true); }
     void setMulticastInterface(int sendSocket, const std::string& localAddress) override;
     bool sendToGroup(int sendSocket, std::span<const std::uint8_t> datagram) override;
     bool waitReadable(int socket, int timeoutMs) override;
@@ -105,6 +105,7 @@ public:
     bool linkPresent(int socket, const LocalInterface& link) override;
 
 private:
+    int openSocket(const LocalInterface& iface, bool receives);
     struct Entry {
         Bytes bytes;
         bool error = false;

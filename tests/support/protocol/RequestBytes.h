@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace telvorin::test {
@@ -86,6 +87,47 @@ inline Bytes SetRequestBytes(const ClientId& id, const Bytes& deviceId, std::uin
     detail::AppendLe32(b, value.size());
     detail::AppendText(b, value);
     return b;
+}
+
+// A request read back from its bytes: what it asks, of which item (-1 for a request too
+// short to name one, as a search is) and, for a set, the value it carries.
+struct HeardRequest {
+    int opcode = -1;
+    int item = -1;
+    std::string value;
+};
+
+inline HeardRequest ReadRequest(const Bytes& bytes)
+{
+    constexpr std::size_t ItemAt = 21, SetValueAt = 60;
+    HeardRequest h;
+    if (!bytes.empty())
+        h.opcode = bytes[0];
+    if (bytes.size() > ItemAt)
+        h.item = bytes[ItemAt];
+    if (h.opcode == OpSet && bytes.size() > SetValueAt)
+        h.value.assign(bytes.begin() + SetValueAt, bytes.end());
+    return h;
+}
+
+// What a device was asked, in order; requests that name no item (searches) left out.
+inline std::vector<HeardRequest> Heard(const std::vector<Bytes>& requests)
+{
+    std::vector<HeardRequest> out;
+    for (const Bytes& r : requests) {
+        HeardRequest h = ReadRequest(r);
+        if (h.item >= 0)
+            out.push_back(std::move(h));
+    }
+    return out;
+}
+
+inline int CountOf(const std::vector<HeardRequest>& heard, int opcode, int item)
+{
+    int n = 0;
+    for (const HeardRequest& h : heard)
+        n += h.opcode == opcode && h.item == item ? 1 : 0;
+    return n;
 }
 
 } // namespace telvorin::test
