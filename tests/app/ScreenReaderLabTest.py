@@ -297,9 +297,8 @@ class ScreenReaderLab(unittest.TestCase):
                 self.assertRegex(said, re.compile(pattern, re.M))
         ScreenReaderLab.tab_stops = dict(transcript)
 
-    # Group titles need the group boxes to be the parents of their controls in the
-    # window's accessible tree; until they are, this is known to fail.
-    @unittest.expectedFailure
+    # The group boxes are the parents of their controls in the accessible tree, so a
+    # reader names the group it enters.
     def test_group_titles_are_said_where_focus_enters_each_group(self):
         if not self.tab_stops:
             self.skipTest("needs the Tab stops' transcript")
