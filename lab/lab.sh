@@ -69,7 +69,8 @@ wait_for_emulator() {
 
 # Waits for a test command to succeed, saying on stderr what it waits for and, every
 # five seconds, that it still does (stdout carries only the lab's directory).
-wait_for() {  # what, seconds, test command...
+# Returns 1 when the time is up.
+poll_until() {  # what, seconds, test command...
     local what=$1 limit=$2 start=$SECONDS next=$((SECONDS + 5)); shift 2
     echo "lab.sh: waiting for $what (up to ${limit} s)" >&2
     while ((SECONDS - start <= limit)); do
@@ -83,7 +84,39 @@ wait_for() {  # what, seconds, test command...
         fi
         sleep 0.1
     done
-    die "timed out after ${limit} s waiting for $what"
+    return 1
+}
+
+wait_for() {  # what, seconds, test command...
+    poll_until "$@" || die "timed out after $2 s waiting for $1"
+}
+
+start_nmbd() {  # ns conf
+    start_in "$1" "${2%.conf}.out" nmbd --foreground --no-process-group -d 2 -s "$2"
+    nmbd_pid[$2]=$started_pid
+}
+
+# Waits until the name of one nmbd resolves by broadcast from the pc namespace. Now and
+# then an nmbd never answers although its twin on the segment does; a fresh one does, so
+# after a while the silent one is replaced, its log shown first.
+wait_for_name_server() {  # ns conf
+    local ns=$1 conf=$2 name attempt limit=${TELVORIN_LAB_NAME_WAIT:-40}
+    name=$(sed -n 's/^  netbios name = //p' "$conf")
+    for attempt in 1 2 3; do
+        poll_until "the name server of $name" "$limit" ip netns exec "$PC_NS" nmblookup "$name" &&
+            return 0
+        local pid=${nmbd_pid[$conf]} log=${conf%/nmbd.conf}/log/log.nmbd
+        {
+            echo "lab.sh: the name server of $name does not answer (pid $pid," \
+                "$(kill -0 "$pid" 2>/dev/null && echo running || echo gone)); its last words:"
+            tail -n 20 "${conf%.conf}.out" "$log" 2>/dev/null
+            ip netns exec "$ns" ss -Hlnup 'sport = :137' 2>/dev/null
+        } >&2
+        ((attempt < 3)) || break
+        { kill -KILL "$pid" && wait "$pid"; } 2>/dev/null || true
+        start_nmbd "$ns" "$conf"
+    done
+    die "the name server of $name never answered"
 }
 
 listening() {  # ns proto port [address]
@@ -152,6 +185,7 @@ cmd_up() {
     python "$here/labconfig.py" "$config" "$dir" "$suffix" || die "bad config $config"
     : >"$dir/pids"
     local -a emulator_pids=()
+    local -A nmbd_pid=()
     # shellcheck disable=SC1091
     source "$dir/plan.sh"
 
@@ -202,9 +236,7 @@ cmd_up() {
             start_in "$ns" "$dir/seg$i/samba/smbd.out" smbd --foreground --no-process-group -s "$conf"
             local nmbd=SEG_NMBD_$i nconf
             if command -v nmbd >/dev/null; then
-                for nconf in ${!nmbd}; do
-                    start_in "$ns" "${nconf%.conf}.out" nmbd --foreground --no-process-group -s "$nconf"
-                done
+                for nconf in ${!nmbd}; do start_nmbd "$ns" "$nconf"; done
             fi
         fi
 
@@ -228,15 +260,9 @@ cmd_up() {
             wait_for "the web server on ${entry%%=*}" 10 listening "$ns" tcp 80 "${entry%%=*}"
         done
         local nmbd=SEG_NMBD_$i nconf
-        # Names resolve by broadcast once nmbd has claimed them: a few seconds after start,
-        # much longer on a machine whose first nmbd start sets itself up.
+        # Names resolve by broadcast once nmbd has claimed them, a few seconds after start.
         if command -v nmbd >/dev/null && command -v nmblookup >/dev/null; then
-            for nconf in ${!nmbd}; do
-                local nname
-                nname=$(sed -n 's/^  netbios name = //p' "$nconf")
-                wait_for "the name server of $nname" "${TELVORIN_LAB_NAME_WAIT:-120}" \
-                    ip netns exec "$PC_NS" nmblookup "$nname"
-            done
+            for nconf in ${!nmbd}; do wait_for_name_server "$ns" "$nconf"; done
         fi
     done
     trap - EXIT INT TERM
