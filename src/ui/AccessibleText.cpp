@@ -67,6 +67,22 @@ QString Cut(const QString& text, TextSpan span, int* startOffset, int* endOffset
     return span.start < 0 ? QString() : text.mid(span.start, span.end - span.start);
 }
 
+// The span holding `offset` (step 0), or the one before (-1) or after (+1) it.
+TextSpan SpanNear(const QString& text, int offset, QAccessible::TextBoundaryType boundary, int step)
+{
+    if (!InText(text, offset))
+        return {};
+    if (WholeLine(boundary))
+        return step == 0 ? TextSpan{0, int(text.size())} : TextSpan{};
+    const std::vector<TextSpan> spans = Spans(text, boundary);
+    const auto count = std::ptrdiff_t(spans.size());
+    const auto i = std::ptrdiff_t(SpanIndex(spans, offset));
+    if (step == 0 && i == count && boundary == QAccessible::WordBoundary && count > 0)
+        return spans.back();
+    const std::ptrdiff_t j = i + step;
+    return j >= 0 && j < count ? spans[std::size_t(j)] : TextSpan{};
+}
+
 // A line edit as the stock interface shows it, read through SingleLineTextInterface.
 class LineEditInterface : public QAccessibleWidget,
                           public SingleLineTextInterface,
@@ -195,35 +211,17 @@ QAccessibleInterface* LineEditFactory(const QString&, QObject* object)
 
 TextSpan TextSpanAt(const QString& text, int offset, QAccessible::TextBoundaryType boundary)
 {
-    if (!InText(text, offset))
-        return {};
-    if (WholeLine(boundary))
-        return {0, int(text.size())};
-    const std::vector<TextSpan> spans = Spans(text, boundary);
-    const std::size_t i = SpanIndex(spans, offset);
-    if (i < spans.size())
-        return spans[i];
-    if (boundary == QAccessible::WordBoundary && !spans.empty())
-        return spans.back();
-    return {};
+    return SpanNear(text, offset, boundary, 0);
 }
 
 TextSpan TextSpanBefore(const QString& text, int offset, QAccessible::TextBoundaryType boundary)
 {
-    if (!InText(text, offset) || WholeLine(boundary))
-        return {};
-    const std::vector<TextSpan> spans = Spans(text, boundary);
-    const std::size_t i = SpanIndex(spans, offset);
-    return i > 0 ? spans[i - 1] : TextSpan{};
+    return SpanNear(text, offset, boundary, -1);
 }
 
 TextSpan TextSpanAfter(const QString& text, int offset, QAccessible::TextBoundaryType boundary)
 {
-    if (!InText(text, offset) || WholeLine(boundary))
-        return {};
-    const std::vector<TextSpan> spans = Spans(text, boundary);
-    const std::size_t i = SpanIndex(spans, offset);
-    return i + 1 < spans.size() ? spans[i + 1] : TextSpan{};
+    return SpanNear(text, offset, boundary, 1);
 }
 
 QString SingleLineTextInterface::text(int startOffset, int endOffset) const
@@ -247,46 +245,36 @@ QString SingleLineTextInterface::attributes(int, int* startOffset, int* endOffse
     return {};
 }
 
+QString SingleLineTextInterface::cutNear(int offset, QAccessible::TextBoundaryType boundary, int step,
+                                         int* startOffset, int* endOffset) const
+{
+    const QString line = lineText();
+    if (offset == -2) // the cursor's place
+        offset = cursorPosition();
+    return Cut(line, SpanNear(line, offset, boundary, step), startOffset, endOffset);
+}
+
 QString SingleLineTextInterface::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
                                               int* startOffset, int* endOffset) const
 {
-    const QString line = lineText();
-    if (offset == -2)
-        offset = cursorPosition();
-    return Cut(line, TextSpanAt(line, offset, boundary), startOffset, endOffset);
+    return cutNear(offset, boundary, 0, startOffset, endOffset);
 }
 
 QString SingleLineTextInterface::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
                                                   int* startOffset, int* endOffset) const
 {
-    const QString line = lineText();
-    if (offset == -2)
-        offset = cursorPosition();
-    return Cut(line, TextSpanBefore(line, offset, boundary), startOffset, endOffset);
+    return cutNear(offset, boundary, -1, startOffset, endOffset);
 }
 
 QString SingleLineTextInterface::textAfterOffset(int offset, QAccessible::TextBoundaryType boundary,
                                                  int* startOffset, int* endOffset) const
 {
-    const QString line = lineText();
-    if (offset == -2)
-        offset = cursorPosition();
-    return Cut(line, TextSpanAfter(line, offset, boundary), startOffset, endOffset);
+    return cutNear(offset, boundary, 1, startOffset, endOffset);
 }
 
 void MakeLineEditReadWhole(QLineEdit* edit)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(LineEditFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    edit->setProperty(ReadsWholeProperty, true);
-    // An interface made before the mark is the stock one: drop it, so the next query goes
-    // through the factory above.
-    if (QAccessibleInterface* stock = QAccessible::queryAccessibleInterface(edit);
-        stock && !dynamic_cast<LineEditInterface*>(stock))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stock));
+    UseOwnInterface<LineEditInterface>(edit, ReadsWholeProperty, LineEditFactory);
 }
 
 } // namespace telvorin

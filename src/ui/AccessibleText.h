@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QAccessible>
+#include <QObject>
 #include <QString>
+#include <QVariant>
 
 class QLineEdit;
 
@@ -41,10 +43,28 @@ public:
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                             int* endOffset) const override;
     void scrollToSubstring(int, int) override {}
+
+private:
+    QString cutNear(int offset, QAccessible::TextBoundaryType boundary, int step, int* startOffset,
+                    int* endOffset) const;
 };
 
 // Gives a line edit the interface above (editing, selection and cursor as the stock one),
 // so a reader reads its text whole: "192", not "19".
 void MakeLineEditReadWhole(QLineEdit* edit);
+
+// Gives `object` an interface of class `Ours` from `factory` (installed on the first call
+// for `Ours`), which makes one for objects marked with the property `mark`. A stock
+// interface made before the mark is dropped, so the next query goes through the factory.
+template <class Ours>
+void UseOwnInterface(QObject* object, const char* mark, QAccessible::InterfaceFactory factory)
+{
+    static const bool installed = (QAccessible::installFactory(factory), true);
+    Q_UNUSED(installed);
+    object->setProperty(mark, true);
+    if (QAccessibleInterface* stock = QAccessible::queryAccessibleInterface(object);
+        stock && !dynamic_cast<Ours*>(stock))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stock));
+}
 
 } // namespace telvorin

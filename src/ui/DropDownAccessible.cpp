@@ -90,17 +90,7 @@ QAccessibleInterface* DropDownFactory(const QString& className, QObject* object)
 
 void MakeDropDownSpeakItsValue(DropDownList* combo)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(DropDownFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    combo->setProperty(SpeaksValueProperty, true);
-    // An interface made while the base class was being built is the stock one: drop it,
-    // so the next query goes through the factory above.
-    if (QAccessibleInterface* stock = QAccessible::queryAccessibleInterface(combo);
-        stock && !dynamic_cast<DropDownInterface*>(stock))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stock));
+    UseOwnInterface<DropDownInterface>(combo, SpeaksValueProperty, DropDownFactory);
 
     // A changed item is told as the new text put in over the selection, which a reader
     // speaks for the focused control. (Told as a removal too, it would be read as "selection

@@ -3,40 +3,22 @@
 // factor the test runs under (registered at 1 and at 2): a screen reader finds every
 // control named, texts fit their controls, no control covers another, and texts from
 // devices and servers are shown as written.
-#include "app/AboutDialog.h"
 #include "app/MainDialog.h"
-#include "app/WindowServices.h"
-#include "dialogs/LoginDialog.h"
 #include "drives/CredentialPrompt.h"
-#include "drives/MemoryDriveService.h"
-#include "install/MemoryShare.h"
-#include "installui/InstallDialog.h"
-#include "installui/RestartDialog.h"
-#include "language/LanguageDialog.h"
-#include "protocol/Protocol.h"
-#include "ui/DialogBuilder.h"
 #include "ui/Messages.h"
 #include "ui/ModalHelper.h"
-#include "ui/OfflineNetwork.h"
-#include "ui/RecordingMessages.h"
+
+#include "TemplateWindows.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QStyleOption>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
-#include <thread>
 
 using namespace telvorin;
 
@@ -107,134 +89,6 @@ QStringList UnnamedControls(QWidget& window)
     return unnamed;
 }
 
-QString NameOf(const QWidget* w)
-{
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
-// Room the control leaves for its text, and the text's own extent, for every control
-// whose text can be cut.
-struct TextFit {
-    QString text;
-    QSize needed;
-    QSize room;
-};
-
-std::vector<TextFit> TextsOf(QWidget* w)
-{
-    std::vector<TextFit> out;
-    const QFontMetrics fm = w->fontMetrics();
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text().isEmpty())
-            return out;
-        const QSize needed = label->wordWrap()
-                                 ? QSize(0, label->heightForWidth(label->contentsRect().width()))
-                                 : fm.size(Qt::TextSingleLine, label->text());
-        out.push_back({label->text(), needed, label->contentsRect().size()});
-    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect contents =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        out.push_back({button->text(), fm.size(Qt::TextShowMnemonic, button->text()), contents.size()});
-    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        QStyleOptionComboBox option;
-        option.initFrom(combo);
-        const QRect field =
-            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-        for (int i = 0; i < combo->count(); ++i)
-            out.push_back(
-                {combo->itemText(i), fm.size(Qt::TextSingleLine, combo->itemText(i)), field.size()});
-    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-        QStyleOptionGroupBox option;
-        option.initFrom(box);
-        option.text = box->title();
-        option.subControls = QStyle::SC_GroupBoxLabel;
-        const QRect label =
-            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-        // The style sizes the title's rectangle to the text; the box must hold it whole.
-        out.push_back({box->title(), label.size(), label.intersected(box->rect()).size()});
-    } else if (auto* list = qobject_cast<QTreeWidget*>(w)) {
-        const QHeaderView* header = list->header();
-        const QFontMetrics hfm = header->fontMetrics();
-        for (int i = 0; i < header->count(); ++i) {
-            const QString title = list->headerItem()->text(i);
-            QSize room(header->sectionSize(i) - 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin),
-                       header->height());
-            out.push_back({title, hfm.size(Qt::TextSingleLine, title), room});
-        }
-    }
-    return out;
-}
-
-// Every fault of the window's layout, as readable lines.
-QStringList LayoutFaults(QWidget& window)
-{
-    QStringList faults;
-    const QRect client = window.rect();
-    // The controls are the window's children and its group boxes'; each is judged by its
-    // rectangle in the window.
-    std::vector<QWidget*> controls;
-    std::vector<QWidget*> groups;
-    QList<QWidget*> children = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (qsizetype i = 0; i < children.size(); ++i) {
-        QWidget* child = children[i];
-        if (!child->isVisible() || child->isWindow())
-            continue;
-        if (!client.contains(RectInWindow(*child)))
-            faults << NameOf(child) + QStringLiteral(" reaches outside the window");
-        (qobject_cast<QGroupBox*>(child) ? groups : controls).push_back(child);
-        if (qobject_cast<QGroupBox*>(child)) {
-            children << child->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        }
-    }
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisible())
-            continue;
-        for (const TextFit& t : TextsOf(w)) {
-            if (t.needed.width() > t.room.width() || t.needed.height() > t.room.height())
-                faults << QStringLiteral("%1 cuts \"%2\": needs %3x%4, has %5x%6")
-                              .arg(NameOf(w), t.text)
-                              .arg(t.needed.width())
-                              .arg(t.needed.height())
-                              .arg(t.room.width())
-                              .arg(t.room.height());
-        }
-    }
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            if (RectInWindow(*controls[i]).intersects(RectInWindow(*controls[j])))
-                faults << NameOf(controls[i]) + QStringLiteral(" overlaps ") + NameOf(controls[j]);
-        }
-        // A control sits inside a group box or clear of it, never across its frame.
-        for (QWidget* group : groups) {
-            const QRect g = RectInWindow(*group);
-            const QRect c = RectInWindow(*controls[i]);
-            if (g.intersects(c) && !g.contains(c))
-                faults << NameOf(controls[i]) + QStringLiteral(" crosses the frame of ") + NameOf(group);
-        }
-    }
-    return faults;
-}
-
-// Services for a main window on a network where nothing answers.
-struct OfflineMain {
-    test::SilentSockets sockets{{{"veth0", "10.64.0.1"}}};
-    test::ManualClock clock;
-    test::RecordingMessages messages;
-    test::MemoryDriveService drives;
-    InstallState install;
-    WindowServices window{
-        sockets, clock, {.messages = &messages, .drives = &drives, .installState = &install}};
-    std::unique_ptr<MainDialog> dialog;
-
-    OfflineMain()
-    {
-        drives.setDriveType("C:", DriveFixed);
-        dialog = std::make_unique<MainDialog>(window.services());
-    }
-};
-
 using WindowCheck = std::function<void(QWidget& window)>;
 
 void WhileShown(QWidget& window, const WindowCheck& check)
@@ -250,25 +104,12 @@ void WhileShown(QWidget& window, const WindowCheck& check)
 void ForEachWindow(const std::function<void(const char* name, QWidget& window)>& check,
                    const QString& messageText = QStringLiteral("Please select a device."))
 {
-    const auto as = [&](const char* name) { return [&check, name](QWidget& w) { check(name, w); }; };
-    {
-        OfflineMain main;
-        WhileShown(*main.dialog, as("main window"));
-    }
+    test::ForEachTemplateWindow(check);
     {
         // Grown by the user: the controls inside a group box move with the box.
-        OfflineMain main;
+        test::OfflineMain main;
         main.dialog->resize(main.dialog->minimumSize() + QSize(220, 160));
-        WhileShown(*main.dialog, as("main window, grown"));
-    }
-    {
-        AboutDialog about;
-        WhileShown(about, as("About box"));
-    }
-    for (const int adminLoginMode : {1, 0}) {
-        ProtocolState state;
-        LoginDialog login(state, adminLoginMode);
-        WhileShown(login, as(adminLoginMode ? "administrator login" : "share login"));
+        WhileShown(*main.dialog, [&](QWidget& w) { check("main window, grown", w); });
     }
     {
         CredentialRequest request;
@@ -276,29 +117,7 @@ void ForEachWindow(const std::function<void(const char* name, QWidget& window)>&
         request.userName = "alice";
         request.anonymousAllowed = true;
         CredentialPrompt prompt(nullptr, request);
-        WhileShown(prompt, as("credential prompt"));
-    }
-    {
-        OfflineMain main;
-        LanguageDialog language(main.dialog->context());
-        WhileShown(language, as("language window"));
-    }
-    {
-        OfflineMain main;
-        test::MemoryShare share;
-        test::MemoryDeviceFiles files;
-        install::LocalStaging staging;
-        install::InstallContext context{main.window.protocol(), share,   files,
-                                        main.install,           staging, main.clock};
-        InstallDialog dialog(context, "10.64.0.10", main.messages);
-        WhileShown(dialog, as("install window"));
-    }
-    {
-        // Its steps take a little real time, so the worker stays mid-way while the window is looked at.
-        test::FakeClock clock(2);
-        InstallState install;
-        RestartDialog dialog(install, clock);
-        WhileShown(dialog, as("restart window"));
+        WhileShown(prompt, [&](QWidget& w) { check("credential prompt", w); });
     }
     bool opened = false;
     test::ModalAnswerer answer([&](QWidget* box) {
@@ -331,7 +150,7 @@ TEST(Windows, EveryControlIsNamedForScreenReaders)
 TEST(Windows, TextsFitAndControlsStayApart)
 {
     ForEachWindow([](const char* name, QWidget& window) {
-        QStringList faults = LayoutFaults(window);
+        QStringList faults = test::LayoutFaults(window);
         if (window.devicePixelRatio() != ScaleUnderTest())
             faults << QStringLiteral("drawn at scale %1, not %2")
                           .arg(window.devicePixelRatio())
@@ -360,7 +179,7 @@ TEST(Windows, ServerTextsAreShownAsWrittenNeverAsMarkup)
 
 TEST(Windows, MainWindowControlsAreNamedForWhatTheyAre)
 {
-    OfflineMain main;
+    test::OfflineMain main;
     main.dialog->show();
     QApplication::processEvents();
 
