@@ -16,14 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <thread>
-
-#include <signal.h>
 
 using namespace telvorin;
 
@@ -70,33 +64,18 @@ TEST_F(WaylandLab, WindowOpensAndTheFirstSearchFillsTheList)
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    std::string why;
-    if (!lab::Lab::available(&why)) {
-        std::printf("SKIPPED: the lab is not available here: %s\n", why.c_str());
-        return 77;
-    }
     char runtime[] = "/tmp/telvorin-weston-XXXXXX";
     if (!mkdtemp(runtime))
         return 1;
     setenv("XDG_RUNTIME_DIR", runtime, 1);
-    std::string pid;
-    const int started = lab::Lab::runCommand({"/bin/sh", "-c", StartWeston}, &pid);
-    int rc = 77;
-    if (started != 0) {
-        std::printf("SKIPPED: no headless Wayland compositor: %s\n",
-                    started == 3 ? "weston is not installed (package weston)" : "weston did not start");
-    } else {
+    const int rc = lab::WithDisplayServer(StartWeston, "weston (package weston)", [&] {
         // The window goes to this compositor alone, whatever the session around the test has.
         setenv("WAYLAND_DISPLAY", "telvorin-wayland", 1);
         setenv("QT_QPA_PLATFORM", "wayland", 1);
         unsetenv("DISPLAY");
         QApplication app(argc, argv);
-        rc = RUN_ALL_TESTS();
-    }
-    if (!pid.empty()) {
-        kill(std::stoi(pid), SIGTERM);
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
+        return RUN_ALL_TESTS();
+    });
     std::error_code ignored;
     std::filesystem::remove_all(runtime, ignored);
     return rc;

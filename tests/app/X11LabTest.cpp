@@ -8,6 +8,7 @@
 #include "lab/LabTest.h"
 #include "protocol/PosixSocketLayer.h"
 #include "protocol/ProtocolTypes.h"
+#include "protocol/RequestBytes.h"
 #include "ui/BlockingStep.h"
 #include "ui/RecordingMessages.h"
 
@@ -20,13 +21,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
-
-#include <signal.h>
 
 using namespace telvorin;
 
@@ -56,38 +53,6 @@ constexpr const char* LateFirstRow = R"({"segments": [
       {"name": "Media", "ip": "10.65.0.20", "netmask": "255.255.0.0", "gateway": "10.65.0.1",
        "volumes": ["HDD_a"]}]}]})";
 
-// The real sockets, counting the volume requests that leave through them.
-class CountingSockets final : public SocketLayer {
-public:
-    std::atomic<int> volumeRequests{0};
-
-    std::vector<LocalInterface> localInterfaces() override { return real_.localInterfaces(); }
-    int openSendSocket(const LocalInterface& i) override { return real_.openSendSocket(i); }
-    int openReceiveSocket(const LocalInterface& i) override { return real_.openReceiveSocket(i); }
-    void setMulticastInterface(int s, const std::string& a) override { real_.setMulticastInterface(s, a); }
-    bool sendToGroup(int s, std::span<const std::uint8_t> d) override
-    {
-        if (d.size() > 21 && d[0] == OpGet && d[21] == ItemVolumeList)
-            ++volumeRequests;
-        return real_.sendToGroup(s, d);
-    }
-    bool waitReadable(int s, int ms) override { return real_.waitReadable(s, ms); }
-    bool waitAnyReadable(std::span<const int> s, int ms, std::span<bool> r) override
-    {
-        return real_.waitAnyReadable(s, ms, r);
-    }
-    int receive(int s, std::span<std::uint8_t> b) override { return real_.receive(s, b); }
-    int receiveFrom(int s, std::span<std::uint8_t> b, std::uint32_t& from) override
-    {
-        return real_.receiveFrom(s, b, from);
-    }
-    void close(int s) override { real_.close(s); }
-    bool linkPresent(int s, const LocalInterface& l) override { return real_.linkPresent(s, l); }
-
-private:
-    PosixSocketLayer real_;
-};
-
 } // namespace
 
 TEST_F(X11Lab, ADoubleClickMadeDuringASearchLoadsTheDeviceItWasMadeOnOnceAfterTheSearch)
@@ -95,7 +60,7 @@ TEST_F(X11Lab, ADoubleClickMadeDuringASearchLoadsTheDeviceItWasMadeOnOnceAfterTh
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
     ASSERT_TRUE(startLab(LateFirstRow));
     SteadyClock clock;
-    CountingSockets sockets;
+    PosixSocketLayer sockets;
     test::RecordingMessages messages;
     test::MemoryDriveService drives;
     WindowServices window(sockets, clock, {.messages = &messages, .drives = &drives});
@@ -147,35 +112,19 @@ TEST_F(X11Lab, ADoubleClickMadeDuringASearchLoadsTheDeviceItWasMadeOnOnceAfterTh
     ASSERT_EQ(list->selectedItems().size(), 1);
     EXPECT_EQ(list->selectedItems().front()->text(0), clickedName);
     QTest::qWait(300);
-    EXPECT_EQ(sockets.volumeRequests, 1) << "the double click loaded its device more than once";
+    EXPECT_EQ(test::CountOf(test::Heard(lab().bytesFor("Media")), OpGet, ItemVolumeList), 1)
+        << "the double click loaded its device more than once";
     EXPECT_TRUE(messages.empty());
 }
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    std::string why;
-    if (!lab::Lab::available(&why)) {
-        std::printf("SKIPPED: the lab is not available here: %s\n", why.c_str());
-        return 77;
-    }
-    std::string pid;
-    const int started = lab::Lab::runCommand({"/bin/sh", "-c", StartX}, &pid);
-    int rc = 77;
-    if (started != 0) {
-        std::printf("SKIPPED: no X server of our own: %s\n",
-                    started == 3 ? "Xvfb or xdotool is not installed (packages xvfb, xdotool)"
-                                 : "Xvfb did not start");
-    } else {
+    return lab::WithDisplayServer(StartX, "Xvfb or xdotool (packages xvfb, xdotool)", [&] {
         setenv("DISPLAY", ":73", 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         unsetenv("WAYLAND_DISPLAY");
         QApplication app(argc, argv);
-        rc = RUN_ALL_TESTS();
-    }
-    if (!pid.empty()) {
-        kill(std::stoi(pid), SIGTERM);
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return rc;
+        return RUN_ALL_TESTS();
+    });
 }

@@ -503,4 +503,27 @@ bool Lab::reconfigure(int segment, const std::string& devicesJson, std::string* 
     return fail("the emulator did not reload");
 }
 
+int WithDisplayServer(const char* start, const char* missing, const std::function<int()>& run)
+{
+    std::string why;
+    if (!Lab::available(&why)) {
+        std::printf("SKIPPED: the lab is not available here: %s\n", why.c_str());
+        return 77;
+    }
+    std::string pid;
+    const int started = Lab::runCommand({"/bin/sh", "-c", start}, &pid);
+    int rc = 77;
+    if (started == 3)
+        std::printf("SKIPPED: no display server of our own: %s is not installed\n", missing);
+    else if (started != 0)
+        std::printf("SKIPPED: no display server of our own: it did not start (status %d)\n", started);
+    else
+        rc = run();
+    if (!pid.empty()) {
+        kill(std::stoi(pid), SIGTERM);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return rc;
+}
+
 } // namespace telvorin::lab

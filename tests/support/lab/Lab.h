@@ -47,6 +47,7 @@
 // enterPc(true).
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -162,5 +163,12 @@ private:
     int homeNet_ = -1;
     int homeMnt_ = -1;
 };
+
+// The main() of a test under a display server of its own: `start` is a shell script that
+// starts the server, prints its pid and exits 0 once it is ready, 3 when a program it needs
+// is missing (`missing` names what to install). `run` makes the application and runs the
+// tests; the server is stopped afterwards. Without the lab or the server it returns 77,
+// skipped, with the reason.
+int WithDisplayServer(const char* start, const char* missing, const std::function<int()>& run);
 
 } // namespace telvorin::lab
