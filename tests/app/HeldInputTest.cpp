@@ -11,6 +11,7 @@
 #include "install/MemoryShare.h"
 #include "protocol/FakeNetwork.h"
 #include "protocol/Protocol.h"
+#include "protocol/RequestBytes.h"
 #include "ui/BlockingStep.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/ModalHelper.h"
@@ -98,7 +99,10 @@ public:
 
     static std::function<bool(const test::Bytes&)> Sent(std::uint8_t op, int item = -1)
     {
-        return [op, item](const test::Bytes& b) { return b[0] == op && (item < 0 || b[21] == item); };
+        return [op, item](const test::Bytes& b) {
+            const test::HeardRequest h = test::ReadRequest(b);
+            return h.opcode == op && (item < 0 || h.item == item);
+        };
     }
 
     // Requests of this kind that reached device i (addressed to it).
@@ -106,9 +110,8 @@ public:
     {
         const test::FakeDevice& d = net.device(i);
         int n = 0;
-        for (const test::Bytes& b : d.requests)
-            n += b.size() >= 28 && b[0] == op && (item < 0 || b[21] == item) &&
-                 std::equal(d.address.begin(), d.address.end(), b.begin() + 17);
+        for (const test::HeardRequest& h : test::Heard(d.requests))
+            n += h.opcode == op && (item < 0 || h.item == item) && h.to == d.address;
         return n;
     }
 

@@ -201,6 +201,10 @@ TEST(RequestBytes, ReadBackWhatEachRequestAsks)
         EXPECT_EQ(h.opcode, row.opcode);
         EXPECT_EQ(h.item, row.item);
         EXPECT_EQ(h.value, row.value);
+        const std::array<std::uint8_t, 4> to = row.item < 0
+                                                   ? std::array<std::uint8_t, 4>{}
+                                                   : std::array<std::uint8_t, 4>{0xC0, 0xA8, 0x00, 0x20};
+        EXPECT_EQ(h.to, to) << "the device asked";
         all.push_back(row.request);
     }
     const std::vector<HeardRequest> heard = Heard(all);

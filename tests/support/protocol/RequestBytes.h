@@ -7,6 +7,8 @@
 
 #include "protocol/ProtocolTypes.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -95,16 +97,19 @@ struct HeardRequest {
     int opcode = -1;
     int item = -1;
     std::string value;
+    std::array<std::uint8_t, 4> to{}; // the address of the device asked
 };
 
 inline HeardRequest ReadRequest(const Bytes& bytes)
 {
-    constexpr std::size_t ItemAt = 21, SetValueAt = 60;
+    constexpr std::size_t AddressAt = 17, ItemAt = 21, SetValueAt = 60;
     HeardRequest h;
     if (!bytes.empty())
         h.opcode = bytes[0];
-    if (bytes.size() > ItemAt)
+    if (bytes.size() > ItemAt) {
         h.item = bytes[ItemAt];
+        std::copy_n(bytes.begin() + AddressAt, h.to.size(), h.to.begin());
+    }
     if (h.opcode == OpSet && bytes.size() > SetValueAt)
         h.value.assign(bytes.begin() + SetValueAt, bytes.end());
     return h;
